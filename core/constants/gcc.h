@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class Project;
+
+// Global text constants shared by the boxes, the tree, the reports and the
+// exports, and the pointer to the current project.
+namespace GCC {
+
+// The current project; set by the Project constructor, cleared by its destructor.
+inline Project* RP = nullptr;
+
+// Kind names.
+inline const std::string nde_nd_name = "Node";
+inline const std::string fnd_nd_name = "FileNode";
+inline const std::string mmx_nd_name = "Memento Mixin";
+inline const std::string prj_nd_name = "Project";
+inline const std::string usy_nd_name = "User Story";
+inline const std::string man_nd_name = "Mandate";
+inline const std::string req_nd_name = "Requirement";
+inline const std::string tlr_nd_name = "Top Level Requirement";
+inline const std::string dpr_nd_name = "Design Problem";
+inline const std::string opt_nd_name = "Option";
+inline const std::string sop_nd_name = "Sub Option";
+inline const std::string arg_nd_name = "Argument";
+inline const std::string evd_nd_name = "Evidence";
+inline const std::string opt_title_prefix = opt_nd_name + " ";
+inline const std::string sub_opt_title_prefix = sop_nd_name + " ";
+
+// Tooltip pieces.
+inline const std::string separator_ttt = std::string(32, '-') + "\n";
+inline const std::string default_ttt = "";
+
+}  // namespace GCC

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "core/model/comment_mixin.h"
+#include "core/model/readiness_level.h"
+
+class Node;
+using NodeList = std::vector<Node*>;
+// Copies made by one paste, by the uid of their source.
+using CopyMap = std::unordered_map<std::string, Node*>;
+
+// Base of every object of the design-rationale graph. Links do not own, but a
+// node that loses its last parent deletes itself, and a deleted node unlinks
+// itself from its parents and children: deletion cascades to every descendant
+// without another parent. Kinds are told apart only by the is_* tests; while a
+// kind is being constructed or destroyed it answers as a plain node.
+class Node : public CommentMixin {
+public:
+    Node();
+    explicit Node(Node* parent);
+    Node(const Node&) = delete;
+    Node& operator=(const Node&) = delete;
+
+    virtual std::string get_nd_type() const;
+    virtual std::string get_nd_name() const;
+    virtual bool is_prj() const { return false; }
+    virtual bool is_usy() const { return false; }
+    virtual bool is_man() const { return false; }
+    virtual bool is_req() const { return false; }
+    virtual bool is_tlr() const { return false; }
+    virtual bool is_dpr() const { return false; }
+    virtual bool is_opt() const { return false; }
+    virtual bool is_arg() const { return false; }
+    virtual bool is_evd() const { return false; }
+    virtual ~Node();
+    virtual void remove_parent(Node* p, bool both);
+    virtual std::string get_validity_str() const;
+    virtual std::string get_txt() const;
+    virtual std::string get_str(bool lower) const;
+    virtual std::string get_short_txt(size_t max_len) const;
+
+    // Identity and registration in the current project.
+    const std::string& get_uid() const { return uid; }
+    void set_uid(const std::string& new_uid);
+    std::string _generate_uid() const;
+
+    // Links; a null argument does nothing, an already linked uid changes nothing.
+    void add_parent(Node* p, bool both);
+    void add_child(Node* c, bool both);
+    void remove_child(Node* c, bool both);
+    const NodeList& get_parents() const { return parents; }
+    const NodeList& get_children() const { return children; }
+    bool has_child(const Node* c) const;
+    bool has_parent(const Node* p) const;
+
+    // One undo snapshot of these nodes on the current project.
+    static void make_uids_state(const NodeList& nodes);
+
+    // The subject text, shared with the parent it was resolved from.
+    std::string get_subject() const;
+    void set_subject(const std::string& text, bool split);
+    void replace_subject_ptr(std::shared_ptr<std::string> p);
+    const std::shared_ptr<std::string>& subject_ptr() const { return subject; }
+    NodeList get_impacted_by_subject_change() const;
+
+    // References of the current project's table that this object cites.
+    uint64_t add_reference_to_node(const std::string& name, const std::string& description,
+                                   const std::string& link, const std::string& type);
+    void remove_reference_from_node(uint64_t index);
+    const std::vector<uint64_t>& get_ref_ids() const { return ref_ids; }
+    void set_ref_ids(std::vector<uint64_t> ids);
+
+    void set_tooltip_txt(const std::string& text) { tooltip = text; }
+    const std::string& get_tooltip_txt() const { return tooltip; }
+
+    // The display filter of the current project.
+    bool take_into_account() const;
+
+    ReadinessLevel& get_rlevel() { return rlevel; }
+    const ReadinessLevel& get_rlevel() const { return rlevel; }
+
+    // Copy and paste through the clipboard (the uid alone travels).
+    void copy_uid() const;
+    bool paste_uid();
+    static NodeList copy_node_values(Node* target, Node* source);
+    static NodeList create_child_from_obj(Node* target, Node* source, CopyMap& copies);
+
+    // The process-wide uid counter (1..1000000, then 0 again).
+    static int32_t _instancecounter;
+
+protected:
+    std::string uid;
+    std::string tooltip;
+    NodeList parents;
+    NodeList children;
+    std::vector<uint64_t> ref_ids;
+    ReadinessLevel rlevel{this};
+    mutable std::shared_ptr<std::string> subject;
+
+private:
+    friend class GraphBuilder;
+    void unlink_for_destruction();
+};

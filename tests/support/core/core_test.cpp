@@ -1,0 +1,1 @@
+#include "tests/support/core/core_test.h"
