@@ -3,6 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "core/constants/ai_prompt_texts.h"
+#include "core/constants/explanation_texts.h"
+#include "core/constants/report_texts.h"
+
 class Project;
 
 // Global text constants shared by the boxes, the tree, the reports and the
@@ -32,5 +36,23 @@ inline const std::string sub_opt_title_prefix = sop_nd_name + " ";
 // Tooltip pieces.
 inline const std::string separator_ttt = std::string(32, '-') + "\n";
 inline const std::string default_ttt = "";
+
+// PDF navigation: link targets inside the reports are this prefix followed by
+// a chapter title or a kind name.
+inline const std::string PDF_HEADER_LINK_PREFIX = "to_header_";
+inline const std::string tof_header = "Table of Contents";
+
+// Names of the evidence types, indexed by the evidence's achieved readiness level.
+inline const std::vector<std::string> evidence_type = {
+    "Expectation",       "Observed Principle", "Concept Analysis", "Concept Simulation", "Lab Test",
+    "Relevant Env Test", "Relevant Env Demo",  "Operational Demo", "Fully Qualified",    "Fully Operational"};
+
+// Program information. The version is read once at start-up (app_version.cpp);
+// being defined in one source file, it must not be read by other static
+// initialisers.
+extern const std::string app_version;
+inline const std::string about_link1 = "https://morvanta.invalid";
+inline const std::string about_email = "contact@morvanta.invalid";
+inline const std::string about_phone = "Phone: not available";
 
 }  // namespace GCC

@@ -61,12 +61,20 @@ public:
     // One undo snapshot of these nodes on the current project.
     static void make_uids_state(const NodeList& nodes);
 
+    // For destructors whose object influences nodes that are not its
+    // ancestors (the mandate, a top-level goal): the current project is
+    // recomputed once the outermost deletion has finished unlinking.
+    static void recompute_when_deletion_ends();
+
     // The subject text, shared with the parent it was resolved from.
     std::string get_subject() const;
     void set_subject(const std::string& text, bool split);
     void replace_subject_ptr(std::shared_ptr<std::string> p);
     const std::shared_ptr<std::string>& subject_ptr() const { return subject; }
     NodeList get_impacted_by_subject_change() const;
+    // The parent a subject is taken from: the first option parent, else the
+    // first mandate parent, else the first parent.
+    Node* get_subject_source() const;
 
     // References of the current project's table that this object cites.
     uint64_t add_reference_to_node(const std::string& name, const std::string& description,

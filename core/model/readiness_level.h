@@ -28,13 +28,11 @@ public:
     uint16_t get_max_level() const { return max_level; }
     double get_av_level() const { return av_level; }
 
-    // Evidence only: the user's level for all three values; parents follow.
+    // Evidence only: the user's level for all three values; ancestors follow.
     void set_levels(int level);
-    // Back to 0/0/0.0; parents follow.
-    void reset_and_cascade();
-    // Recomputes this level from the owner's children and cascades upwards.
+    // Recomputes this level from the owner's children, then every ancestor
+    // once, children before parents. Ignored while a ModelBatch is open.
     void update();
-    void calc_from_readylevels(bool stop_if_unchanged, std::vector<Node*> nodes);
 
     bool is_valid() const;
     const std::string& get_min_level_txt_ptr() const;
@@ -46,20 +44,20 @@ public:
     void set_by_minimum(bool by_min) { by_minimum = by_min; }
 
     // Recomputes this level from the children without touching the parents
-    // (one step of a bottom-up recomputation of the whole graph).
+    // (one step of a bottom-up recomputation). An option is computed together
+    // with its whole option tree, when the step reaches the tree's top option.
     void recompute_local();
-    // Direct write of the three values (clamped), without cascade.
-    void assign(uint16_t min_lvl, uint16_t max_lvl, double av_lvl);
 
     // The required level; 1 at start and for every project without a mandate.
     static uint16_t _reqd_lvl;
 
 private:
+    friend void recompute_option_tree(class Option* top);
     void _update_argument();
-    void _update_option();
-    // Aggregates nodes into the three values; false when nothing changed.
-    bool aggregate(const std::vector<Node*>& nodes);
-    void propagate();
+    // Mean of the averages, minimum (or maximum) of the achieved levels and
+    // maximum of the highest levels; all zero for no nodes.
+    void aggregate(const std::vector<Node*>& nodes);
+    void reset();
 
     uint16_t min_level = 0;
     uint16_t max_level = 0;

@@ -1,0 +1,160 @@
+#include "core/model/memento_mixin.h"
+
+#include <cassert>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "core/constants/gcc.h"
+#include "core/history/mementos.h"
+#include "core/history/state_restore.h"
+#include "core/model/project.h"
+#include "core/quantity/parameter.h"
+#include "core/queries/node_lists.h"
+
+namespace {
+
+MementoState quantity_type_mementos() {
+    MementoState state;
+    std::vector<std::vector<bool>> flags;
+    for (const PossPar* p : Parameter::get_standard_poss_parameters()) flags.push_back(p->unit_is_active);
+    state.push_back(std::make_shared<MC_PPA>(std::move(flags)));
+    for (const PossPar* p : Parameter::get_custom_poss_parameters()) state.push_back(std::make_shared<MC_CPP>(*p));
+    const auto custom_units = Parameter::get_custom_units();
+    for (size_t i = 0; i < custom_units.size(); ++i)
+        if (!custom_units[i].empty()) state.push_back(std::make_shared<MC_CPU>(Parameter::_possible_par_types[i], i));
+    return state;
+}
+
+std::shared_ptr<MC_NDE> create_mc(const Node* n) {
+    if (n->is_prj()) return std::make_shared<MC_PRJ>(n);
+    if (n->is_usy()) return std::make_shared<MC_USY>(n);
+    if (n->is_man()) return std::make_shared<MC_MAN>(n);
+    if (n->is_req()) return std::make_shared<MC_REQ>(n);
+    if (n->is_arg()) return std::make_shared<MC_ARG>(n);
+    if (n->is_dpr()) return std::make_shared<MC_NDE>(n);
+    if (n->is_opt()) return std::make_shared<MC_OPT>(n);
+    if (n->is_evd()) return std::make_shared<MC_EVD>(n);
+    return nullptr;
+}
+
+void append_shared(MementoState& state, const MementoState& from, bool node_mementos) {
+    for (const MementoPtr& m : from)
+        if (m->is_node == node_mementos) state.push_back(m);
+}
+
+}  // namespace
+
+MementoMixin::MementoMixin() : FileNode("", "") {}
+
+MementoMixin::~MementoMixin() = default;
+
+std::string MementoMixin::get_nd_name() const { return GCC::mmx_nd_name; }
+
+void MementoMixin::add_node_info_to_state(MementoState& state) const {
+    state.push_back(create_mc(this));
+    for (const auto& [uid_key, n] : nd_map)
+        if (!n->is_prj())
+            if (auto m = create_mc(n)) state.push_back(std::move(m));
+}
+
+void MementoMixin::add_full_state() {
+    MementoState state = quantity_type_mementos();
+    add_node_info_to_state(state);
+    _add_state_to_history(std::move(state));
+}
+
+void MementoMixin::add_node_state() {
+    MementoState state;
+    if (!history.empty()) append_shared(state, history[current_state], false);
+    add_node_info_to_state(state);
+    _add_state_to_history(std::move(state));
+}
+
+void MementoMixin::add_poss_par_state() {
+    MementoState state = quantity_type_mementos();
+    if (!history.empty()) append_shared(state, history[current_state], true);
+    _add_state_to_history(std::move(state));
+}
+
+void MementoMixin::add_uid_state(Node* node) { add_uids_state({node}); }
+
+void MementoMixin::add_uids_state(const NodeList& nodes) {
+    const NodeList listed = MyFF::remove_duplicate_uids(nodes);
+    if (history.empty()) add_full_state();
+    std::unordered_map<std::string, const Node*> pending;
+    for (const Node* n : listed) pending.emplace(n->get_uid(), n);
+    MementoState state;
+    state.reserve(history[current_state].size() + listed.size());
+    // Listed objects get fresh mementos in place; everything else is shared.
+    for (const MementoPtr& m : history[current_state]) {
+        if (m->is_node) {
+            auto it = pending.find(static_cast<const MC_NDE&>(*m).uid);
+            if (it != pending.end()) {
+                if (auto fresh = create_mc(it->second)) state.push_back(std::move(fresh));
+                pending.erase(it);
+                continue;
+            }
+        }
+        state.push_back(m);
+    }
+    // New objects come last, in list order.
+    for (const Node* n : listed)
+        if (pending.count(n->get_uid()))
+            if (auto fresh = create_mc(n)) state.push_back(std::move(fresh));
+    _add_state_to_history(std::move(state));
+}
+
+void MementoMixin::_delete_history_after_current_state() {
+    while (history.size() > static_cast<size_t>(current_state) + 1) history.pop_back();
+}
+
+void MementoMixin::_add_state_to_history(MementoState state) {
+    if (!history.empty()) _delete_history_after_current_state();
+    history.push_back(std::move(state));
+    if (history.size() > max_states) {
+        history.erase(history.begin());
+        history.shrink_to_fit();
+    } else if (history.size() == 1) {
+        current_state = 0;
+    } else {
+        ++current_state;
+    }
+    check_history_invariants();
+}
+
+void MementoMixin::check_history_invariants() const {
+#ifndef NDEBUG
+    assert(history.size() <= max_states);
+    assert(history.empty() || current_state < history.size());
+    for (const MementoState& state : history) {
+        std::unordered_set<std::string> uids;
+        for (const MementoPtr& m : state)
+            if (m->is_node) assert(uids.insert(static_cast<const MC_NDE&>(*m).uid).second);
+    }
+#endif
+}
+
+void MementoMixin::goto_previous_state() {
+    if (current_state == 0) return;
+    --current_state;
+    _load_memento_state(current_state);
+}
+
+void MementoMixin::goto_next_state() {
+    if (static_cast<size_t>(current_state) + 1 >= history.size()) return;
+    ++current_state;
+    _load_memento_state(current_state);
+}
+
+void MementoMixin::_load_memento_state(uint16_t index) {
+    if (!is_prj() || index >= history.size()) return;
+    const MementoState state = history[index];  // kept alive while the graph is rebuilt
+    restore_state(static_cast<Project&>(*this), state);
+}
+
+std::shared_ptr<const MC_NDE> MementoMixin::get_mc_with_uid(uint16_t state_index, const std::string& uid_key) const {
+    if (state_index >= history.size()) return nullptr;
+    for (const MementoPtr& m : history[state_index])
+        if (m->is_node && static_cast<const MC_NDE&>(*m).uid == uid_key) return std::static_pointer_cast<const MC_NDE>(m);
+    return nullptr;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "core/model/file_node.h"
+
+struct MC;
+struct MC_NDE;
+
+// A frozen piece of the project (one object, or a part of the quantity-type
+// table). States share unchanged mementos.
+using MementoPtr = std::shared_ptr<const MC>;
+using MementoState = std::vector<MementoPtr>;
+
+// The undo history of a project: at most twenty states in memory.
+class MementoMixin : public FileNode {
+public:
+    MementoMixin();
+    ~MementoMixin() override;
+
+    std::string get_nd_type() const override { return "MMX"; }
+    std::string get_nd_name() const override;
+
+    void add_full_state();
+    void add_node_state();
+    void add_poss_par_state();
+    void add_uid_state(Node* node);
+    void add_uids_state(const NodeList& nodes);
+
+    void goto_previous_state();
+    void goto_next_state();
+
+    std::shared_ptr<const MC_NDE> get_mc_with_uid(uint16_t state_index, const std::string& uid) const;
+    uint16_t get_current_state() const { return current_state; }
+    size_t get_state_count() const { return history.size(); }
+    const MementoState& get_state(uint16_t index) const { return history.at(index); }
+
+protected:
+    void _add_state_to_history(MementoState state);
+    void _delete_history_after_current_state();
+    void _load_memento_state(uint16_t index);
+    void add_node_info_to_state(MementoState& state) const;
+    // Debug builds check the history after every change.
+    void check_history_invariants() const;
+
+    std::vector<MementoState> history;
+    uint16_t max_states = 20;
+    uint16_t current_state = 0;
+};
