@@ -78,15 +78,20 @@ void MementoMixin::add_poss_par_state() {
 
 void MementoMixin::add_uid_state(Node* node) { add_uids_state({node}); }
 
-void MementoMixin::add_uids_state(const NodeList& nodes) {
+void MementoMixin::add_uids_state(const NodeList& nodes) { add_renewed_state(nodes, false); }
+
+void MementoMixin::add_uids_and_types_state(const NodeList& nodes) { add_renewed_state(nodes, true); }
+
+void MementoMixin::add_renewed_state(const NodeList& nodes, bool renew_types) {
     const NodeList listed = MyFF::remove_duplicate_uids(nodes);
     if (history.empty()) add_full_state();
     std::unordered_map<std::string, const Node*> pending;
     for (const Node* n : listed) pending.emplace(n->get_uid(), n);
-    MementoState state;
+    MementoState state = renew_types ? quantity_type_mementos() : MementoState{};
     state.reserve(history[current_state].size() + listed.size());
     // Listed objects get fresh mementos in place; everything else is shared.
     for (const MementoPtr& m : history[current_state]) {
+        if (m->is_poss_par && renew_types) continue;
         if (m->is_node) {
             auto it = pending.find(static_cast<const MC_NDE&>(*m).uid);
             if (it != pending.end()) {

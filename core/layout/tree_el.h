@@ -32,10 +32,17 @@ public:
     int get_depth() const;
     int get_width();
 
-    // Leaf-grid placement, then the compacted layout (first = on the root).
+    // Leaf grid: every leaf in a slot of its own, every box centred over the
+    // slots of its subtree.
     void calculate_init_pos(int gap, int box_width, int box_height);
     void calculate_init_pos(int gap, int box_width, int box_height, int level, int leaf_slot);
+    // Compact tidy layout: subtrees packed as far left as the boxes already
+    // placed on every level allow (at least gap + box width apart), each parent
+    // at the truncated mean x of its children, the leftmost box at x 0. With
+    // first the element is the root (level 0); otherwise the subtree is laid out
+    // on its own from the element's current level.
     void calculate_pos(int gap, int box_width, int box_height, bool first);
+    // Puts children whose nodes lead to the same first child next to each other.
     void group_children_with_same_grandchild();
     void shift_tree(int dx);
 
@@ -51,6 +58,9 @@ public:
     std::vector<std::vector<Node*>> get_option_tree() const;
 
 private:
+    // The tidy-tree arrangement behind calculate_pos.
+    class TidyLayout;
+
     int x = 0;
     int y = 0;
     int o_lvl = 0;

@@ -28,6 +28,9 @@ public:
     void add_poss_par_state();
     void add_uid_state(Node* node);
     void add_uids_state(const NodeList& nodes);
+    // One state for a bulk change that also added quantity types or units:
+    // fresh quantity-type mementos and fresh mementos of the listed objects.
+    void add_uids_and_types_state(const NodeList& nodes);
 
     void goto_previous_state();
     void goto_next_state();
@@ -42,6 +45,7 @@ protected:
     void _delete_history_after_current_state();
     void _load_memento_state(uint16_t index);
     void add_node_info_to_state(MementoState& state) const;
+    void add_renewed_state(const NodeList& nodes, bool renew_types);
     // Debug builds check the history after every change.
     void check_history_invariants() const;
 
