@@ -24,7 +24,9 @@ int adaptive_decimals(double magnitude) {
 }  // namespace
 
 std::string _double_to_string(double value) {
-    return fixed_point::without_trailing_zeros(fixed_point::text(value, adaptive_decimals(std::fabs(value))));
+    std::string text = fixed_point::without_trailing_zeros(fixed_point::text(value, adaptive_decimals(std::fabs(value))));
+    // A tiny negative value rounds to zero, which has no sign.
+    return text == "-0" ? "0" : text;
 }
 
 std::string _double_to_string(double value, unsigned type_index, std::string unit) {

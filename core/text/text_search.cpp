@@ -45,14 +45,16 @@ bool _contains_string(const std::vector<std::string>& items, const std::string& 
 
 bool _is_in_str(std::string_view text, std::string_view needle, bool whole_word) {
     if (text.empty() || needle.empty()) return false;
-    // Only the first occurrence counts, as the find command expects.
-    const size_t position = text.find(needle);
-    if (position == std::string_view::npos) return false;
-    if (!whole_word) return true;
-    const size_t end = position + needle.size();
-    const char before = position == 0 ? ' ' : text[position - 1];
-    const char after = end == text.size() ? ' ' : text[end];
-    return is_word_separator(before) && is_word_separator(after);
+    // With whole_word, any occurrence standing as a word counts, not only the first.
+    for (size_t position = text.find(needle); position != std::string_view::npos;
+         position = text.find(needle, position + 1)) {
+        if (!whole_word) return true;
+        const size_t end = position + needle.size();
+        const char before = position == 0 ? ' ' : text[position - 1];
+        const char after = end == text.size() ? ' ' : text[end];
+        if (is_word_separator(before) && is_word_separator(after)) return true;
+    }
+    return false;
 }
 
 std::string _trimLink(const std::string& link) {

@@ -29,6 +29,7 @@ TEST(DoubleToString, AdaptiveDecimalsTrailingZerosDropped) {
         {0.0000123, "0.0000123"},
         {2.0000001, "2"},
         {1e-12, "0"},
+        {-1e-12, "0"},  // no signed zero
         {0.1, "0.1"},            // exactly at a threshold: 4 decimals
         {0.099999, "0.1"},       // 5 decimals, rounded up, then stripped
         {-0.5, "-0.5"},          // precision from the magnitude

@@ -135,12 +135,13 @@ TEST(Searching, PlainSubstringsPrefixesAndElements) {
     EXPECT_FALSE(MyStrF::_contains_string({}, ""));
 }
 
-TEST(Searching, FindCommandLooksAtTheFirstOccurrenceOnly) {
+TEST(Searching, WholeWordSearchFindsAnyOccurrenceStandingAsAWord) {
     const struct {
         std::string text, needle;
         bool whole_word, found;
     } cases[] = {
-        {"concat cat", "cat", true, false},  // the first occurrence is inside a word
+        {"concat cat", "cat", true, true},  // the first occurrence is inside a word, the second is not
+        {"concat tomcat", "cat", true, false},
         {"concat cat", "cat", false, true},
         {"(cat)", "cat", true, true},
         {"cat", "cat", true, true},
