@@ -3,38 +3,31 @@
 #include "core/model/project.h"
 #include "core/model/requirement.h"
 
-TreeEl* Project::create_dpr_req_tree() {
-    auto* root = new TreeEl(this);
+namespace {
+
+// A project root with every item that passes the display filter placed once
+// below it and expanded by the item's own tree step.
+template <class T, class Expand>
+TreeEl* filtered_tree(Project* project, const std::vector<T*>& items, Expand expand) {
+    auto* root = new TreeEl(project);
     TreeElList made;
     PlacedUids placed;
-    for (Requirement* r : get_top_lvl_reqs()) {
-        if (!r->take_into_account()) continue;
-        if (TreeEl* el = root->add_child(r, made, placed)) r->dpr_req_tree(el, made, placed);
+    for (T* item : items) {
+        if (!item->take_into_account()) continue;
+        if (TreeEl* el = root->add_child(item, made, placed)) (item->*expand)(el, made, placed);
     }
     return root;
 }
+
+}  // namespace
+
+TreeEl* Project::create_dpr_req_tree() { return filtered_tree(this, get_top_lvl_reqs(), &Requirement::dpr_req_tree); }
 
 TreeEl* Project::create_opt_dpr_tree() {
-    auto* root = new TreeEl(this);
-    TreeElList made;
-    PlacedUids placed;
-    for (DesignProblem* dp : get_top_designproblems()) {
-        if (!dp->take_into_account()) continue;
-        if (TreeEl* el = root->add_child(dp, made, placed)) dp->opt_dpr_tree(el, made, placed);
-    }
-    return root;
+    return filtered_tree(this, get_top_designproblems(), &DesignProblem::opt_dpr_tree);
 }
 
-TreeEl* Project::create_req_arg_tree() {
-    auto* root = new TreeEl(this);
-    TreeElList made;
-    PlacedUids placed;
-    for (Requirement* r : get_top_lvl_reqs()) {
-        if (!r->take_into_account()) continue;
-        if (TreeEl* el = root->add_child(r, made, placed)) r->arg_req_tree(el, made, placed);
-    }
-    return root;
-}
+TreeEl* Project::create_req_arg_tree() { return filtered_tree(this, get_top_lvl_reqs(), &Requirement::arg_req_tree); }
 
 TreeEl* Project::create_opt_tree() {
     auto* root = new TreeEl(this);

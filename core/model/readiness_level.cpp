@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <unordered_set>
+#include <vector>
 
 #include "core/constants/gcc.h"
 #include "core/model/argument.h"
 #include "core/model/design_problem.h"
 #include "core/model/evidence.h"
+#include "core/model/graph_order.h"
 #include "core/model/model_batch.h"
 #include "core/model/option.h"
 #include "core/model/project.h"
@@ -40,21 +42,9 @@ bool is_inert(const Node* owner) { return !owner || owner->get_nd_type() == "NDE
 
 // The owner and all its ancestors, each once, children before parents.
 std::vector<Node*> self_and_ancestors_bottom_up(Node* start) {
-    std::vector<Node*> post_order;
-    std::unordered_set<Node*> seen{start};
-    std::vector<std::pair<Node*, size_t>> stack{{start, 0}};
-    while (!stack.empty()) {
-        auto& [node, next] = stack.back();
-        if (next < node->get_parents().size()) {
-            Node* parent = node->get_parents()[next++];
-            if (seen.insert(parent).second) stack.push_back({parent, 0});
-        } else {
-            post_order.push_back(node);
-            stack.pop_back();
-        }
-    }
-    std::reverse(post_order.begin(), post_order.end());
-    return post_order;
+    std::vector<Node*> order = post_order({start}, &Node::get_parents);
+    std::reverse(order.begin(), order.end());
+    return order;
 }
 
 // A validating argument counts when a child meets its requirement. Children of
