@@ -5,12 +5,12 @@
 #include <unordered_set>
 #include <vector>
 
+#include "core/ai/answer_records.h"
 #include "core/ai/answer_report.h"
 #include "core/constants/gcc.h"
 #include "core/model/design_problem.h"
 #include "core/model/option.h"
 #include "core/model/project.h"
-#include "core/text/sentences.h"
 #include "core/text/tag_parser.h"
 #include "core/text/text_utils.h"
 
@@ -31,11 +31,9 @@ std::vector<Solution> read_solutions(const std::string& answer) {
                                      GCC::prompt_reference_name, GCC::prompt_reference_descr,
                                      GCC::prompt_reference_link});
     for (const std::vector<std::string>& fields : records) {
-        Solution s{MyStrF::_trimString(MyStrF::_decode_xml_entities(fields[0])),
-                   MyStrF::_trimString(MyStrF::_decode_xml_entities(fields[1])),
-                   MyStrF::_trimString(MyStrF::_decode_xml_entities(fields[2])),
-                   MyStrF::_trimString(MyStrF::_decode_xml_entities(fields[3])),
-                   MyStrF::_trimString(MyStrF::_decode_xml_entities(fields[4]))};
+        using MyAI::clean_field;
+        Solution s{clean_field(fields[0]), clean_field(fields[1]), clean_field(fields[2]), clean_field(fields[3]),
+                   clean_field(fields[4])};
         if (!s.subject.empty()) solutions.push_back(std::move(s));
     }
     return solutions;

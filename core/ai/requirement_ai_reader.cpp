@@ -45,8 +45,9 @@ struct QuantityRecord {
 enum Field { Verb, Capability, Value, Unit, TargetType, ReferenceName, ReferenceDescr, ReferenceLink, Description };
 
 std::vector<std::string> quantity_field_tags(bool evidence) {
-    std::vector<std::string> tags = {GCC::prompt_verb,           GCC::prompt_capability,      GCC::prompt_value,
-                                     GCC::prompt_unit,           GCC::prompt_target_type,     GCC::prompt_reference_name,
+    std::vector<std::string> tags = {GCC::prompt_verb,           GCC::prompt_capability,
+                                     GCC::prompt_value,          GCC::prompt_unit,
+                                     GCC::prompt_target_type,    GCC::prompt_reference_name,
                                      GCC::prompt_reference_descr, GCC::prompt_reference_link};
     if (evidence) tags.push_back(GCC::prompt_description);
     return tags;

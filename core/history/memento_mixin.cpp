@@ -151,6 +151,10 @@ void MementoMixin::goto_next_state() {
     _load_memento_state(current_state);
 }
 
+void MementoMixin::restore_current_state() {
+    if (!history.empty()) _load_memento_state(current_state);
+}
+
 void MementoMixin::_load_memento_state(uint16_t index) {
     if (!is_prj() || index >= history.size()) return;
     const MementoState state = history[index];  // kept alive while the graph is rebuilt

@@ -34,6 +34,9 @@ public:
 
     void goto_previous_state();
     void goto_next_state();
+    // Rebuilds every object from the current state (the crash recovery, when
+    // the objects in memory cannot be trusted).
+    void restore_current_state();
 
     std::shared_ptr<const MC_NDE> get_mc_with_uid(uint16_t state_index, const std::string& uid) const;
     uint16_t get_current_state() const { return current_state; }
