@@ -1,0 +1,165 @@
+#include "core/io/xml_values.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+#include "core/text/ascii.h"
+#include "core/text/number_format.h"
+
+namespace project_file {
+namespace {
+
+// A hostile file could hold any number of different problems; the message
+// stays readable.
+constexpr size_t max_listed_problems = 30;
+
+template <typename Number>
+std::optional<Number> read_leading(const std::string& text) {
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    while (first != last && MyStrF::ascii::is_space(*first)) ++first;
+    if (first != last && *first == '+') {
+        ++first;
+        if (first != last && *first == '-') return std::nullopt;
+    }
+    Number value{};
+    if (std::from_chars(first, last, value).ec != std::errc{}) return std::nullopt;
+    return value;
+}
+
+template <typename Number>
+std::string decimal(Number value) {
+    std::array<char, 32> buffer;
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string with_single_line_feeds(std::string text) {
+    if (text.find('\r') == std::string::npos) return text;
+    std::string normalised;
+    normalised.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r') {
+            normalised += text[i];
+            continue;
+        }
+        normalised += '\n';
+        if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    }
+    return normalised;
+}
+
+std::string unreadable(const char* name, const std::string& replacement) {
+    return std::string("A value of \"") + name + "\" could not be read; " + replacement + " was used.";
+}
+
+}  // namespace
+
+void add_text(pugi::xml_node parent, const char* name, const std::string& value) {
+    if (value.empty()) return;
+    parent.append_child(name).text().set(value.c_str());
+}
+
+void add_bool(pugi::xml_node parent, const char* name, bool value) {
+    parent.append_child(name).text().set(MyStrF::_bool_to_string(value).c_str());
+}
+
+void add_integer(pugi::xml_node parent, const char* name, int64_t value) { add_text(parent, name, decimal(value)); }
+
+void add_unsigned(pugi::xml_node parent, const char* name, uint64_t value) { add_text(parent, name, decimal(value)); }
+
+void add_real(pugi::xml_node parent, const char* name, double value) {
+    add_text(parent, name, MyStrF::_double_to_roundtrip_string(value));
+}
+
+std::string text_of(pugi::xml_node element, const char* name) {
+    return with_single_line_feeds(element.child(name).text().get());
+}
+
+std::vector<std::string> texts_of(pugi::xml_node element, const char* name) {
+    std::vector<std::string> texts;
+    for (const pugi::xml_node child : element.children(name)) texts.push_back(with_single_line_feeds(child.text().get()));
+    return texts;
+}
+
+std::optional<int> parse_int(const std::string& text) {
+    std::string errors;
+    const int value = MyStrF::_StringToInt(text, errors, 0);
+    if (!errors.empty()) return std::nullopt;
+    return value;
+}
+
+std::optional<uint64_t> parse_unsigned(const std::string& text) { return read_leading<uint64_t>(text); }
+
+std::optional<double> parse_real(const std::string& text) {
+    const auto value = read_leading<double>(text);
+    if (!value || !std::isfinite(*value)) return std::nullopt;
+    return value;
+}
+
+std::optional<bool> parse_bool(const std::string& text) {
+    if (text == "true" || text == "True" || text == "TRUE") return true;
+    if (text == "false" || text == "False" || text == "FALSE") return false;
+    return std::nullopt;
+}
+
+void ReadReport::note(const std::string& problem) {
+    for (Problem& known : problems)
+        if (known.text == problem) {
+            ++known.count;
+            return;
+        }
+    if (problems.size() < max_listed_problems)
+        problems.push_back({problem, 1});
+    else
+        truncated = true;
+}
+
+void ReadReport::note_lines(const std::string& lines) {
+    size_t start = 0;
+    while (start < lines.size()) {
+        size_t end = lines.find('\n', start);
+        if (end == std::string::npos) end = lines.size();
+        if (end > start) note(lines.substr(start, end - start));
+        start = end + 1;
+    }
+}
+
+std::string ReadReport::text() const {
+    std::string text;
+    for (const Problem& p : problems) {
+        text += p.text;
+        if (p.count > 1) text += " (" + decimal(p.count) + " times)";
+        text += "\n";
+    }
+    if (truncated) text += "Further problems were not listed.\n";
+    return text;
+}
+
+int read_int(pugi::xml_node element, const char* name, int default_value, ReadReport& report) {
+    const pugi::xml_node child = element.child(name);
+    if (!child) return default_value;
+    if (const auto value = parse_int(text_of(element, name))) return *value;
+    report.note(unreadable(name, decimal(default_value)));
+    return default_value;
+}
+
+double read_real(pugi::xml_node element, const char* name, double default_value, ReadReport& report) {
+    const pugi::xml_node child = element.child(name);
+    if (!child) return default_value;
+    if (const auto value = parse_real(text_of(element, name))) return *value;
+    report.note(unreadable(name, MyStrF::_double_to_roundtrip_string(default_value)));
+    return default_value;
+}
+
+bool read_bool(pugi::xml_node element, const char* name, bool default_value, ReadReport& report) {
+    const pugi::xml_node child = element.child(name);
+    if (!child) return default_value;
+    if (const auto value = parse_bool(text_of(element, name))) return *value;
+    report.note(unreadable(name, MyStrF::_bool_to_string(default_value)));
+    return default_value;
+}
+
+}  // namespace project_file

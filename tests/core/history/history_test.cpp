@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/constants/gcc.h"
+#include "core/history/mementos.h"
+#include "core/model/project.h"
+#include "core/model/user_story.h"
+#include "core/quantity/parameter.h"
+#include "core/text/number_format.h"
+#include "tests/support/core/core_test.h"
+
+namespace {
+
+std::string decimal(size_t value) { return MyStrF::_intToStringWithLength(static_cast<int>(value), 1); }
+
+class History : public testing_support::CoreTest {
+protected:
+    History() { project = new Project("P", "d"); }
+    // A snapshot of a comment edit on the project.
+    void snapshot() {
+        project->add_comment("Ann", "edit " + decimal(++edits));
+        project->add_uid_state(project);
+    }
+    Project* project;
+    int edits = 0;
+};
+
+TEST_F(History, KeepsTwentyStates) {
+    EXPECT_EQ(project->get_state_count(), 1u);
+    project->goto_previous_state();
+    EXPECT_EQ(project->get_current_state(), 0);
+    for (int i = 0; i < 25; ++i) snapshot();
+    EXPECT_EQ(project->get_state_count(), 20u);
+    EXPECT_EQ(project->get_current_state(), 19);
+    for (int i = 0; i < 19; ++i) project->goto_previous_state();
+    EXPECT_EQ(project->get_current_state(), 0);
+    // The oldest kept state is the sixth edit.
+    EXPECT_EQ(GCC::RP->get_comments_size(), 6u);
+    project->goto_previous_state();
+    EXPECT_EQ(project->get_current_state(), 0);
+    EXPECT_EQ(GCC::RP->get_comments_size(), 6u);
+    EXPECT_EQ(project->get_mc_with_uid(20, project->get_uid()), nullptr);
+    EXPECT_NE(project->get_mc_with_uid(19, project->get_uid()), nullptr);
+}
+
+TEST_F(History, SnapshotAfterUndoDropsTheRedoBranch) {
+    snapshot();
+    snapshot();
+    project->goto_previous_state();
+    snapshot();
+    EXPECT_EQ(project->get_state_count(), project->get_current_state() + 1u);
+    EXPECT_EQ(project->get_state_count(), 3u);
+    project->goto_next_state();
+    EXPECT_EQ(project->get_current_state(), 2);
+    EXPECT_EQ(GCC::RP->get_comments(), (std::vector<std::string>{"edit 1", "edit 3"}));
+}
+
+TEST_F(History, AnObjectListedTwiceIsRenewedOnce) {
+    UserStory* story = project->add_user_story("open", "remotely", "gate", "", false);
+    const MementoState before = project->get_state(project->get_current_state());
+    story->add_comment("Bob", "new");
+    project->add_uids_state({story, story});
+    const MementoState& after = project->get_state(project->get_current_state());
+    ASSERT_EQ(after.size(), before.size());
+    size_t renewed = 0;
+    for (size_t i = 0; i < after.size(); ++i) renewed += after[i] != before[i];
+    EXPECT_EQ(renewed, 1u);
+    EXPECT_EQ(project->get_mc_with_uid(project->get_current_state(), story->get_uid())->comments,
+              std::vector<std::string>{"new"});
+}
+
+// A new project starts from the standard quantity types, and its history
+// cannot bring back the custom types of the project before it.
+TEST_F(History, NewProjectHasOnlyTheStandardTypes) {
+    Parameter::add_cust_poss_parameter("throughput", {"1/h"}, {1.0}, {0.0}, {true},
+                                       {"a", "b", "c", "d", "e", "f", "g"});
+    Parameter::add_cust_unit(2, "mi", 1609.344, 0.0, true);
+    project->add_poss_par_state();
+    delete project;
+    project = new Project("Q", "d");
+    EXPECT_EQ(Parameter::_possible_par_types.size(), 12u);
+    EXPECT_EQ(Parameter::_possible_par_types[2].unit_count(), 5u);
+    project->goto_previous_state();
+    snapshot();
+    project->goto_previous_state();
+    EXPECT_EQ(Parameter::_possible_par_types.size(), 12u);
+    EXPECT_EQ(Parameter::_possible_par_types[2].unit_count(), 5u);
+}
+
+}  // namespace

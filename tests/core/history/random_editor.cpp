@@ -1,0 +1,209 @@
+#include "tests/core/history/random_editor.h"
+
+#include "core/model/argument.h"
+#include "core/model/design_problem.h"
+#include "core/model/evidence.h"
+#include "core/model/mandate.h"
+#include "core/model/option.h"
+#include "core/model/project.h"
+#include "core/model/requirement.h"
+#include "core/model/user_story.h"
+#include "core/quantity/parameter.h"
+#include "core/text/number_format.h"
+
+namespace history_testing {
+namespace {
+
+std::string decimal(size_t value) { return MyStrF::_intToStringWithLength(static_cast<int>(value), 1); }
+
+const std::vector<std::string> verbs = {"open", "close", "lock"};
+const std::vector<std::string> capabilities = {"remotely", "quietly", "safely"};
+const std::vector<std::string> subjects = {"gate", "motor", "frame", "sensor"};
+const std::vector<double> values = {0.5, 1.0, 2.5, 10.0, 1.0011, 1.0014, 1001.4};
+
+bool is_story(const Node* n) { return n->is_usy(); }
+bool is_requirement(const Node* n) { return n->is_req(); }
+bool is_problem(const Node* n) { return n->is_dpr(); }
+bool is_option(const Node* n) { return n->is_opt(); }
+bool is_argument(const Node* n) { return n->is_arg(); }
+bool is_quantified(const Node* n) { return n->is_req() || n->is_evd(); }
+bool is_phrased(const Node* n) { return n->is_usy() || n->is_evd() || (n->is_req() && !static_cast<const Requirement*>(n)->is_int()); }
+bool has_subject_command(const Node* n) { return is_phrased(n) || n->is_opt(); }
+bool is_object(const Node* n) { return !n->is_prj(); }
+bool is_anything(const Node*) { return true; }
+
+}  // namespace
+
+std::vector<Node*> RandomEditor::objects(Project& project, bool (*kind)(const Node*)) {
+    std::vector<Node*> found;
+    for (const auto& [uid, node] : project.get_nd_map())
+        if (kind(node)) found.push_back(node);
+    return found;
+}
+
+std::string RandomEditor::edit(Project& project) {
+    using Edit = std::string (RandomEditor::*)(Project&);
+    static const Edit edits[] = {
+        &RandomEditor::add_story,        &RandomEditor::add_mandate,     &RandomEditor::add_requirement,
+        &RandomEditor::add_requirement,  &RandomEditor::add_design_problem, &RandomEditor::link_requirement,
+        &RandomEditor::add_option,       &RandomEditor::add_option,      &RandomEditor::add_sub_option,
+        &RandomEditor::add_argument,     &RandomEditor::add_argument,    &RandomEditor::add_evidence,
+        &RandomEditor::add_evidence,     &RandomEditor::toggle_validates, &RandomEditor::change_quantity,
+        &RandomEditor::change_subject,   &RandomEditor::change_verb,     &RandomEditor::add_comment,
+        &RandomEditor::delete_object,    &RandomEditor::add_custom_type,
+    };
+    return (this->*edits[below(std::size(edits))])(project);
+}
+
+std::string RandomEditor::add_story(Project& project) {
+    const std::string subject = coin() ? any_of(subjects) : "";
+    UserStory* story = project.add_user_story(any_of(verbs), any_of(capabilities), subject, "why", false);
+    return "add story " + story->get_uid() + " subject '" + subject + "'";
+}
+
+std::string RandomEditor::add_mandate(Project& project) {
+    auto* story = pick<UserStory>(project, is_story);
+    if (!story) return {};
+    const int level = static_cast<int>(below(5));
+    story->add_mandate("remark", level, false);
+    return "add mandate below " + story->get_uid() + " level " + decimal(level);
+}
+
+std::string RandomEditor::add_requirement(Project& project) {
+    Mandate* mandate = project.get_mandate();
+    auto* story = pick<UserStory>(project, is_story);
+    if (!mandate || !story) return {};
+    const auto type = static_cast<uint32_t>(below(Parameter::_possible_par_types.size()));
+    const auto unit = static_cast<uint16_t>(below(Parameter::_possible_par_types[type].unit_count()));
+    const double value = values[below(values.size())];
+    const auto target = static_cast<uint16_t>(below(7));
+    const auto weight = static_cast<uint16_t>(1 + below(100));
+    Requirement* r = nullptr;
+    switch (below(3)) {
+        case 0: r = mandate->add_f_requirement(story, true); break;
+        case 1: r = mandate->add_q_requirement(story, type, value, unit, target, weight); break;
+        default: r = mandate->add_q_requirement(any_of(verbs), any_of(capabilities), type, value, unit, target, weight);
+    }
+    return "add requirement " + r->get_uid() + " type " + decimal(type) + " target " + decimal(target);
+}
+
+std::string RandomEditor::add_design_problem(Project& project) {
+    auto* r = pick<Requirement>(project, is_requirement);
+    if (!r) return {};
+    return "add design problem " + r->add_designproblem()->get_uid() + " below " + r->get_uid();
+}
+
+std::string RandomEditor::link_requirement(Project& project) {
+    auto* r = pick<Requirement>(project, is_requirement);
+    if (!r) return {};
+    const auto candidates = r->get_potential_child_design_problems();
+    if (candidates.empty()) return {};
+    DesignProblem* dp = candidates[below(candidates.size())];
+    r->add_to_existing_designproblem(dp);
+    return "link " + r->get_uid() + " to " + dp->get_uid();
+}
+
+std::string RandomEditor::add_option(Project& project) {
+    auto* dp = pick<DesignProblem>(project, is_problem);
+    if (!dp) return {};
+    return "add option " + dp->add_child_option(any_of(subjects), true)->get_uid() + " below " + dp->get_uid();
+}
+
+std::string RandomEditor::add_sub_option(Project& project) {
+    auto* option = pick<Option>(project, is_option);
+    if (!option) return {};
+    return "add sub-option " + option->add_sub_option(any_of(subjects))->get_uid() + " below " + option->get_uid();
+}
+
+std::string RandomEditor::add_argument(Project& project) {
+    auto* option = pick<Option>(project, is_option);
+    if (!option) return {};
+    const auto requirements = option->get_potential_parent_reqs(true);
+    if (requirements.empty()) return {};
+    Requirement* r = requirements[below(requirements.size())];
+    const bool validates = coin();
+    Argument* a = option->add_child_argument(r, validates);
+    if (!a) return {};
+    return "add argument " + a->get_uid() + " of " + option->get_uid() + " about " + r->get_uid() +
+           (validates ? " validating" : " invalidating");
+}
+
+std::string RandomEditor::add_evidence(Project& project) {
+    auto* argument = pick<Argument>(project, is_argument);
+    if (!argument) return {};
+    const auto type = static_cast<uint32_t>(below(Parameter::_possible_par_types.size()));
+    const auto unit = static_cast<uint16_t>(below(Parameter::_possible_par_types[type].unit_count()));
+    const int level = static_cast<int>(below(10));
+    Evidence* e = argument->add_child_evidence(level, any_of(verbs), any_of(capabilities), type,
+                                               values[below(values.size())], unit,
+                                               static_cast<uint16_t>(below(7)), "");
+    return "add evidence " + e->get_uid() + " level " + decimal(level) + " type " + decimal(type) +
+           " below " + argument->get_uid();
+}
+
+std::string RandomEditor::toggle_validates(Project& project) {
+    auto* argument = pick<Argument>(project, is_argument);
+    if (!argument) return {};
+    argument->set_validates(!argument->get_validates());
+    project.add_uid_state(argument);
+    return "toggle validates of " + argument->get_uid();
+}
+
+std::string RandomEditor::change_quantity(Project& project) {
+    auto* node = pick<VerbCapParamBase>(project, is_quantified);
+    if (!node) return {};
+    const double value = values[below(values.size())];
+    node->get_par().set_value(value, true);
+    if (coin()) node->get_par().set_target_type(static_cast<uint16_t>(below(7)), true);
+    project.add_uid_state(node);
+    return "change quantity of " + node->get_uid() + " to " + MyStrF::_double_to_roundtrip_string(value);
+}
+
+std::string RandomEditor::change_subject(Project& project) {
+    Node* node = pick<Node>(project, has_subject_command);
+    if (!node) return {};
+    NodeList impacted = node->get_impacted_by_subject_change();
+    impacted.push_back(node);
+    // As the boxes do: evidence takes a subject of its own, every other kind
+    // changes the subject it shares.
+    const bool split = node->is_evd();
+    const std::string& text = any_of(subjects);
+    node->set_subject(text, split);
+    project.add_uids_state(impacted);
+    return "set subject of " + node->get_uid() + " to " + text + (split ? " (own)" : " (shared)");
+}
+
+std::string RandomEditor::change_verb(Project& project) {
+    auto* node = pick<VerbCapBase>(project, is_phrased);
+    if (!node) return {};
+    const std::string& verb = any_of(verbs);
+    node->change_verb(verb);
+    project.add_uids_state(node->get_impacted_by_vc_change());
+    return "change verb of " + node->get_uid() + " to " + verb;
+}
+
+std::string RandomEditor::add_comment(Project& project) {
+    Node* node = pick<Node>(project, is_anything);
+    node->add_comment(coin() ? "Ann" : "", "note");
+    project.add_uid_state(node);
+    return "comment on " + node->get_uid();
+}
+
+std::string RandomEditor::delete_object(Project& project) {
+    Node* node = pick<Node>(project, is_object);
+    if (!node) return {};
+    const std::string uid = node->get_uid();
+    delete node;
+    project.add_node_state();
+    return "delete " + uid;
+}
+
+std::string RandomEditor::add_custom_type(Project& project) {
+    const std::string name = "custom" + decimal(++custom_types);
+    Parameter::add_cust_poss_parameter(name, {"u", "ku"}, {1.0, 1000.0}, {0.0, 0.0}, {true, coin()},
+                                       {"least", "below", "at most", "equal", "at least", "above", "most"});
+    project.add_poss_par_state();
+    return "add quantity type " + name;
+}
+
+}  // namespace history_testing

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+class Node;
+class Project;
+
+namespace history_testing {
+
+// Random edits through the public model API, each followed by the snapshot
+// the user interface records for it. Seeded, so a failing sequence repeats.
+class RandomEditor {
+public:
+    explicit RandomEditor(uint32_t seed) : rng(seed) {}
+
+    // Applies one edit to the current project and describes it; "" when the
+    // chosen edit found nothing to work on.
+    std::string edit(Project& project);
+
+private:
+    size_t below(size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(rng); }
+    bool coin() { return below(2) == 1; }
+    const std::string& any_of(const std::vector<std::string>& words) { return words[below(words.size())]; }
+    // The registered objects that pass the kind test, in registry order.
+    std::vector<Node*> objects(Project& project, bool (*kind)(const Node*));
+    template <typename Kind>
+    Kind* pick(Project& project, bool (*kind)(const Node*)) {
+        const auto found = objects(project, kind);
+        return found.empty() ? nullptr : static_cast<Kind*>(found[below(found.size())]);
+    }
+
+    std::string add_story(Project& project);
+    std::string add_mandate(Project& project);
+    std::string add_requirement(Project& project);
+    std::string add_design_problem(Project& project);
+    std::string link_requirement(Project& project);
+    std::string add_option(Project& project);
+    std::string add_sub_option(Project& project);
+    std::string add_argument(Project& project);
+    std::string add_evidence(Project& project);
+    std::string toggle_validates(Project& project);
+    std::string change_quantity(Project& project);
+    std::string change_subject(Project& project);
+    std::string change_verb(Project& project);
+    std::string add_comment(Project& project);
+    std::string delete_object(Project& project);
+    std::string add_custom_type(Project& project);
+
+    std::mt19937 rng;
+    int custom_types = 0;
+};
+
+}  // namespace history_testing
