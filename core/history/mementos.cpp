@@ -1,5 +1,6 @@
 #include "core/history/mementos.h"
 
+#include "core/constants/gcc.h"
 #include "core/model/argument.h"
 #include "core/model/evidence.h"
 #include "core/model/mandate.h"
@@ -31,6 +32,11 @@ MC_NDE::MC_NDE(const Node* node)
         source->get_subject();
         subject_shared_with_source = source->subject_ptr() == node->subject_ptr();
     }
+    if (!subject_shared_with_source && node->is_usy() && GCC::RP)
+        for (const UserStory* first : GCC::RP->get_child_user_stories()) {
+            if (first != node && first->subject_ptr() == node->subject_ptr()) subject_shared_with = first->get_uid();
+            break;
+        }
 }
 
 MC_VCB::MC_VCB(const Node* node) : MC_NDE(node) {

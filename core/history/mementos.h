@@ -33,6 +33,8 @@ struct MC_NDE : MC {
     std::vector<uint64_t> ref_ids;
     std::string subject;
     bool subject_shared_with_source = false;
+    // A user story may share the first story's text instead of the project's.
+    std::string subject_shared_with;
 };
 
 // Phrased objects: the verb-capability pair and the group it is shared in.

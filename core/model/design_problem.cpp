@@ -18,6 +18,8 @@
 DesignProblem::DesignProblem(Node* parent_requirement) : Node(parent_requirement) {
     rlevel.set_by_minimum(false);
     set_uid("");
+    // The requirement did not count the problem while it was being linked.
+    rlevel.update();
 }
 
 DesignProblem::~DesignProblem() {

@@ -26,7 +26,7 @@ GraphBuilder::GraphBuilder(Project& p) : project(p) {
     Parameter::remove_custom_units();
     Parameter::activate_all_poss_parameters();
     order.push_back(&project);
-    objects.emplace(&project, Stored{&project});
+    objects.emplace(&project, Stored(&project));
 }
 
 GraphBuilder::~GraphBuilder() {
@@ -57,7 +57,7 @@ bool GraphBuilder::adopt(Node* node, const std::string& uid) {
     }
     if (!uid.empty()) node->set_uid(uid);
     order.push_back(node);
-    objects.emplace(node, Stored{node});
+    objects.emplace(node, Stored(node));
     return true;
 }
 
@@ -71,10 +71,12 @@ void GraphBuilder::set_links(Node* node, std::vector<std::string> parent_uids, s
     s.child_uids = std::move(child_uids);
 }
 
-void GraphBuilder::set_subject(Node* node, const std::string& text, SubjectSharing sharing) {
+void GraphBuilder::set_subject(Node* node, const std::string& text, SubjectSharing sharing,
+                               const std::string& shared_with) {
     Stored& s = stored(node);
     s.subject = text;
     s.sharing = sharing;
+    s.shared_with = shared_with;
     s.has_subject = true;
 }
 
@@ -166,7 +168,7 @@ void GraphBuilder::drop_cycles() {
 void GraphBuilder::share_subjects(const std::vector<Node*>& parents_first) {
     for (Node* n : parents_first) {
         const Stored& s = stored(n);
-        if (!s.has_subject) continue;
+        if (!s.has_subject || s.sharing == SubjectSharing::WithObject) continue;
         Node* source = n->get_subject_source();
         bool share = false;
         if (source && s.sharing == SubjectSharing::WithSource) share = true;
@@ -174,6 +176,18 @@ void GraphBuilder::share_subjects(const std::vector<Node*>& parents_first) {
         if (share) {
             source->get_subject();
             n->subject = source->subject;
+        } else {
+            n->subject = std::make_shared<std::string>(s.subject);
+        }
+    }
+    // Sharing with an object that is not the source, once every source has its text.
+    for (Node* n : parents_first) {
+        const Stored& s = stored(n);
+        if (!s.has_subject || s.sharing != SubjectSharing::WithObject) continue;
+        Node* other = project._get_pointer_to_node_with_uid(s.shared_with);
+        if (other && other != n && objects.count(other) && stored(other).sharing != SubjectSharing::WithObject) {
+            other->get_subject();
+            n->subject = other->subject;
         } else {
             n->subject = std::make_shared<std::string>(s.subject);
         }

@@ -20,8 +20,9 @@ class Project;
 // that would close a cycle are left out.
 class GraphBuilder {
 public:
-    // How an object's subject relates to the parent it resolves its subject from.
-    enum class SubjectSharing { Own, WithSource, SameTextAsSource };
+    // How an object's subject relates to the parent it resolves its subject
+    // from, or to another object named by uid (WithObject).
+    enum class SubjectSharing { Own, WithSource, SameTextAsSource, WithObject };
 
     // Empties the project's graph, references and custom quantity types.
     explicit GraphBuilder(Project& project);
@@ -36,7 +37,7 @@ public:
     void adopt_project(const std::string& uid);
 
     void set_links(Node* node, std::vector<std::string> parent_uids, std::vector<std::string> child_uids);
-    void set_subject(Node* node, const std::string& text, SubjectSharing sharing);
+    void set_subject(Node* node, const std::string& text, SubjectSharing sharing, const std::string& shared_with = {});
     // Objects with the same non-zero group share one pair; group 0 shares with
     // an equal pair of the story or requirement the object derives from.
     void set_verb_capability(Node* node, const std::string& verb, const std::string& capability, uint64_t group);
@@ -46,11 +47,13 @@ public:
 
 private:
     struct Stored {
+        explicit Stored(Node* n) : node(n) {}
         Node* node;
         std::vector<std::string> parent_uids;
         std::vector<std::string> child_uids;
         std::string subject;
         SubjectSharing sharing = SubjectSharing::Own;
+        std::string shared_with;
         bool has_subject = false;
         uint64_t vc_group = 0;
         bool has_vc = false;

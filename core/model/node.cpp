@@ -167,6 +167,20 @@ void Node::set_subject(const std::string& text, bool split) {
         get_subject();
         *subject = text;
     }
+    refresh_evidence_of_subject();
+}
+
+void Node::refresh_evidence_of_subject() {
+    // Option totals average evidence per subject: evidence that now reads
+    // another subject brings its options up to date.
+    if (ModelBatch::active()) return;
+    if (subject.use_count() == 1) {
+        if (is_evd()) rlevel.update();
+        return;
+    }
+    if (!GCC::RP) return;
+    for (const auto& [key, n] : GCC::RP->get_nd_map())
+        if (n->is_evd() && n->subject == subject) n->rlevel.update();
 }
 
 void Node::replace_subject_ptr(std::shared_ptr<std::string> p) {

@@ -113,4 +113,5 @@ protected:
 private:
     friend class GraphBuilder;
     void unlink_for_destruction();
+    void refresh_evidence_of_subject();
 };

@@ -60,6 +60,9 @@ UserStory* Project::add_user_story(const std::string& verb, const std::string& c
         }
     }
     changed.push_back(this);
+    // The subject may have renamed the integration requirements of the top options.
+    const NodeList impacted = story->get_impacted_by_subject_change();
+    changed.insert(changed.end(), impacted.begin(), impacted.end());
     add_uids_state(changed);
     return story;
 }

@@ -22,14 +22,27 @@ void VerbCapBase::change_capability(const std::string& capability) { verb_cap->s
 
 NodeList VerbCapBase::get_impacted_by_vc_change(std::unordered_set<std::string>* visited) {
     std::unordered_set<std::string> own_visited;
-    if (!visited) visited = &own_visited;
+    const bool outermost = !visited;
+    if (outermost) visited = &own_visited;
+    NodeList result = sharers_through_links(*visited);
+    // A pair can also be shared without a link (a requirement made from a
+    // story's texts below the mandate): every holder is impacted.
+    if (outermost && GCC::RP)
+        for (const auto& [key, n] : GCC::RP->get_nd_map())
+            if ((n->is_usy() || n->is_req() || n->is_evd()) && static_cast<VerbCapBase*>(n)->verb_cap == verb_cap &&
+                visited->insert(key).second)
+                result.push_back(n);
+    return result;
+}
+
+NodeList VerbCapBase::sharers_through_links(std::unordered_set<std::string>& visited) {
     NodeList result;
-    if (visited->insert(uid).second) result.push_back(this);
+    if (visited.insert(uid).second) result.push_back(this);
     auto visit = [&](Node* n) {
         if (!n->is_usy() && !n->is_req()) return;
         auto* sharer = static_cast<VerbCapBase*>(n);
-        if (sharer->verb_cap != verb_cap || visited->count(sharer->uid)) return;
-        for (Node* found : sharer->get_impacted_by_vc_change(visited)) result.push_back(found);
+        if (sharer->verb_cap != verb_cap || visited.count(sharer->uid)) return;
+        for (Node* found : sharer->sharers_through_links(visited)) result.push_back(found);
     };
     if (!is_usy() && !is_req()) return result;
     for (Node* c : NodeList(children)) {

@@ -26,9 +26,13 @@ public:
     void change_capability(const std::string& capability);
 
     // This object, then depth first every object reachable through requirement,
-    // user story and argument links that shares the same verb and capability.
+    // user story and argument links that shares the same verb and capability,
+    // then any other holder of the pair.
     NodeList get_impacted_by_vc_change(std::unordered_set<std::string>* visited = nullptr);
 
 protected:
     std::shared_ptr<VerbCapability> verb_cap;
+
+private:
+    NodeList sharers_through_links(std::unordered_set<std::string>& visited);
 };

@@ -24,13 +24,10 @@ protected:
         const bool changed = target->paste_uid();
         const size_t after = p.project->get_state_count() + p.project->get_current_state();
         EXPECT_EQ(after - before, changed ? 2u : 0u) << source->get_uid() << " onto " << target->get_uid();
-        if (!changed) EXPECT_EQ(p.project->get_nd_map().size(), registered);
+        if (!changed) {
+            EXPECT_EQ(p.project->get_nd_map().size(), registered);
+        }
         return changed;
-    }
-
-    template <class T>
-    std::vector<T*> newest(const std::vector<T*>& items) {
-        return {items.back()};
     }
 
     SmallProject p;
