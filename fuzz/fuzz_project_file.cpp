@@ -24,9 +24,7 @@
 #include "core/model/project.h"
 #include "core/model/user_story.h"
 #include "core/platform/platform.h"
-// A fuzz target is built from its one source file; the dump helper of the
-// tests comes with it.
-#include "tests/support/core/model_dump.cpp"
+#include "tests/support/core/model_dump.h"
 
 namespace {
 
