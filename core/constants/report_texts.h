@@ -3,7 +3,7 @@
 #include <string>
 
 // Chapter titles and connecting sentences of the two PDF reports; the ReqIF
-// specification reuses the chapter texts of the six views. Pieces that a
+// export reuses the chapter texts of the six views. Pieces that a
 // report joins directly carry their own blanks.
 namespace GCC {
 

@@ -186,10 +186,10 @@ TEST_F(NodeGraph, SearchTextAndReferences) {
     p.r->add_comment("User A", "Looks fine");
     EXPECT_NE(p.r->get_str(true).find(" user a looks fine"), std::string::npos);
 
-    const uint64_t id = p.r->add_reference_to_node("Spec", "d", "https://x.org/a.pdf", "");
+    const uint64_t id = p.r->add_reference_to_node("Manual", "d", "https://x.org/a.pdf", "");
     EXPECT_EQ(p.r->add_reference_to_node("Other name", "", "https://x.org/a.pdf", ""), id);
     EXPECT_EQ(p.r->get_ref_ids(), std::vector<uint64_t>{id});
-    EXPECT_NE(p.r->get_str(false).find(" Spec d https://x.org/a.pdf Report"), std::string::npos);
+    EXPECT_NE(p.r->get_str(false).find(" Manual d https://x.org/a.pdf Report"), std::string::npos);
     p.story->add_reference_to_node("", "", "https://x.org/a.pdf", "");
     p.r->remove_reference_from_node(1);  // index equal to the length: nothing
     p.r->remove_reference_from_node(0);

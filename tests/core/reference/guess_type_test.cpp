@@ -23,7 +23,7 @@ INSTANTIATE_TEST_SUITE_P(
         GuessCase{"http://example.org/index.html", "Web Page"}, GuessCase{"example.org", "File"},
         GuessCase{"C:\\models\\part.STEP", "3D CAD"}, GuessCase{"/home/u/plan.tar.gz", "File"},
         GuessCase{"/home/u/dir.d/", "Unknown"}, GuessCase{"\"/home/u/slides.pptx\"", "Presentatiom"},
-        GuessCase{"/srv/spec.reqifz", "ReqIF"}, GuessCase{"file.x_t", "3D CAD"},
+        GuessCase{"/srv/plan.reqifz", "ReqIF"}, GuessCase{"file.x_t", "3D CAD"},
         GuessCase{"drawing.CATDrawing", "2D CAD"}, GuessCase{"/data/run.csv", "Document"},
         GuessCase{"/img/photo.heic", "Image"}, GuessCase{"/clips/take.3gp", "Video"},
         // Video sites win whatever the extension; the prefix may stand anywhere.
@@ -78,11 +78,11 @@ TEST(ReferenceTypes, SetLinkKeepsTheTypeUntilSetTypeGuessesAgain) {
 }
 
 TEST(ReferenceTypes, SearchTextAndCopies) {
-    Reference reference("Spec", "the main one", "www.example.org");
-    EXPECT_EQ(reference.get_str(), " Spec the main one www.example.org Web Page");
+    Reference reference("Manual", "the main one", "www.example.org");
+    EXPECT_EQ(reference.get_str(), " Manual the main one www.example.org Web Page");
     Reference copy = reference;
     copy.set_name("Other");
-    EXPECT_EQ(reference.name(), "Spec");
+    EXPECT_EQ(reference.name(), "Manual");
     EXPECT_EQ(copy.description(), "the main one");
     EXPECT_EQ(copy.link(), "www.example.org");
 }

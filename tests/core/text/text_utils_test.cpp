@@ -167,7 +167,7 @@ TEST(Links, TrimmedOfQuotesBracketsAndWhiteSpaceThenLowerCased) {
         std::string link, trimmed;
     } cases[] = {
         {"  \"<HTTPS://Example.org/A>\"\n", "https://example.org/a"},
-        {"'`file:///C:/Docs/Spec.PDF`'", "file:///c:/docs/spec.pdf"},
+        {"'`file:///C:/Docs/Plan.PDF`'", "file:///c:/docs/plan.pdf"},
         {"'`'<> \t\r\n", ""},
         {"", ""},
         {"a \"b\" c", "a \"b\" c"},  // inner quotes stay
