@@ -19,21 +19,12 @@
 #include "core/model/requirement.h"
 #include "core/model/user_story.h"
 #include "core/platform/platform.h"
+#include "fuzz/fuzz_support.h"
 #include "core/quantity/parameter.h"
 
 namespace {
 
-void check(bool condition, const char* what) {
-    if (condition) return;
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-}
-
-// Message boxes are part of the readers' work, but not of the fuzzer's output.
-class QuietDesktop : public platform::Services {
-public:
-    void show_message(platform::MessageKind, const std::string&, const std::string&) override {}
-};
+using fuzz_support::check;
 
 struct Footprint {
     std::set<std::string> uids;
@@ -110,11 +101,7 @@ struct SmallProject {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const bool installed = [] {
-        platform::install(std::make_unique<QuietDesktop>());
-        return true;
-    }();
-    (void)installed;
+    fuzz_support::quiet_platform();
     const std::string answer(reinterpret_cast<const char*>(data), size);
     SmallProject small;
     Project& project = *small.project;

@@ -13,37 +13,12 @@
 
 #include "core/platform/platform.h"
 #include "core/settings/project_settings.h"
+#include "fuzz/fuzz_support.h"
 
 namespace {
 
-void check(bool condition, const char* what) {
-    if (condition) return;
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-}
+using fuzz_support::check;
 
-// Headless desktop whose configuration folder is a temporary directory; the
-// reader's message boxes (a file that does not parse) are allowed and dropped.
-class QuietPlatform : public platform::Services {
-public:
-    QuietPlatform() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "morvanta-fuzz-XXXXXX").string();
-        if (char* made = mkdtemp(pattern.data())) root = made;
-    }
-    void show_message(platform::MessageKind, const std::string&, const std::string&) override {}
-    std::string documents_folder() override { return root + "/Documents"; }
-    std::string config_folder() override { return root + "/config"; }
-
-    std::string root;
-};
-
-void install_quiet_platform() {
-    static const bool installed = [] {
-        platform::install(std::make_unique<QuietPlatform>());
-        return true;
-    }();
-    (void)installed;
-}
 
 bool same_appearance(const ProjectSettings& a, const ProjectSettings& b) {
     ProjectSettings left = a;
@@ -56,7 +31,7 @@ bool same_appearance(const ProjectSettings& a, const ProjectSettings& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    install_quiet_platform();
+    fuzz_support::quiet_platform();
     const std::filesystem::path file = ProjectSettings::get_config_file_path();
     check(!file.empty(), "no configuration file path");
     {

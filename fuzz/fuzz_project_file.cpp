@@ -24,46 +24,15 @@
 #include "core/model/project.h"
 #include "core/model/user_story.h"
 #include "core/platform/platform.h"
+#include "fuzz/fuzz_support.h"
 #include "tests/support/core/model_dump.h"
 
 namespace {
 
-void check(bool condition, const char* what, const std::string& detail = {}) {
-    if (condition) return;
-    std::fprintf(stderr, "invariant broken: %s\n%s\n", what, detail.c_str());
-    std::abort();
-}
+using fuzz_support::check;
+using fuzz_support::QuietPlatform;
+using fuzz_support::quiet_platform;
 
-// Headless desktop with its folders in a temporary directory; counts boxes.
-class QuietPlatform : public platform::Services {
-public:
-    QuietPlatform() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "morvanta-fuzz-XXXXXX").string();
-        if (char* made = mkdtemp(pattern.data())) root = made;
-        std::filesystem::create_directories(root + "/Documents");
-    }
-    void show_message(platform::MessageKind, const std::string&, const std::string& text) override {
-        ++boxes;
-        last_box = text;
-    }
-    std::string documents_folder() override { return root + "/Documents"; }
-    std::string config_folder() override { return root + "/config"; }
-    std::string user_name() override { return "Fuzz User"; }
-
-    std::string root;
-    int boxes = 0;
-    std::string last_box;
-};
-
-QuietPlatform& quiet_platform() {
-    static QuietPlatform* installed = [] {
-        auto owned = std::make_unique<QuietPlatform>();
-        QuietPlatform* raw = owned.get();
-        platform::install(std::move(owned));
-        return raw;
-    }();
-    return *installed;
-}
 
 const char* const object_kinds[] = {"PRJ", "FLN", "USY", "MAN", "REQ", "DPR", "OPT", "ARG", "EVD"};
 
