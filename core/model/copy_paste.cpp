@@ -1,4 +1,5 @@
 #include <unordered_set>
+#include <vector>
 
 #include "core/constants/gcc.h"
 #include "core/model/argument.h"
@@ -46,27 +47,63 @@ Node* copy_argument(const Node* source, const CopyMap& copies) {
                         static_cast<const Argument*>(source)->get_validates());
 }
 
-Node* make_copy(Node* target, Node* source, const CopyMap& copies, NodeList& changed) {
-    if (target->is_prj() && source->is_usy()) return new UserStory(target, "", "", "", "", false);
-    if (target->is_usy() && source->is_req()) {
-        auto* r = new Requirement(target, "", "");
-        if (Mandate* mandate = GCC::RP ? GCC::RP->get_mandate() : nullptr) {
-            r->add_parent(mandate, true);
-            changed.push_back(mandate);
-        }
-        return r;
+using KindTest = bool (Node::*)() const;
+
+// What may be pasted below what, and how the copy is made (nothing when the
+// copy needs objects this paste has not copied yet).
+struct PasteRule {
+    std::vector<KindTest> targets;
+    KindTest source;
+    Node* (*make)(Node* target, Node* source, const CopyMap& copies, NodeList& changed);
+};
+
+const std::vector<PasteRule>& paste_rules() {
+    static const std::vector<PasteRule> rules = {
+        {{&Node::is_prj}, &Node::is_usy,
+         [](Node* target, Node*, const CopyMap&, NodeList&) -> Node* {
+             return new UserStory(target, "", "", "", "", false);
+         }},
+        {{&Node::is_usy}, &Node::is_req,
+         [](Node* target, Node*, const CopyMap&, NodeList& changed) -> Node* {
+             auto* r = new Requirement(target, "", "");
+             if (Mandate* mandate = GCC::RP ? GCC::RP->get_mandate() : nullptr) {
+                 r->add_parent(mandate, true);
+                 changed.push_back(mandate);
+             }
+             return r;
+         }},
+        {{&Node::is_man}, &Node::is_req,
+         [](Node* target, Node* source, const CopyMap& copies, NodeList&) -> Node* {
+             const UserStory* story = static_cast<Requirement*>(source)->get_parent_userstory();
+             auto it = story ? copies.find(story->get_uid()) : copies.end();
+             return it == copies.end() ? nullptr : new Requirement(target, static_cast<UserStory*>(it->second));
+         }},
+        {{&Node::is_req}, &Node::is_dpr,
+         [](Node* target, Node*, const CopyMap&, NodeList&) -> Node* { return new DesignProblem(target); }},
+        {{&Node::is_dpr, &Node::is_opt}, &Node::is_opt,
+         [](Node* target, Node*, const CopyMap&, NodeList&) -> Node* { return new Option(target, "new_subject"); }},
+        {{&Node::is_opt, &Node::is_req}, &Node::is_arg,
+         [](Node*, Node* source, const CopyMap& copies, NodeList&) -> Node* { return copy_argument(source, copies); }},
+        {{&Node::is_opt, &Node::is_arg}, &Node::is_req,
+         [](Node* target, Node*, const CopyMap&, NodeList&) -> Node* { return new Requirement(target, "", ""); }},
+        {{&Node::is_arg}, &Node::is_evd,
+         [](Node* target, Node*, const CopyMap&, NodeList&) -> Node* { return new Evidence(target, ""); }},
+    };
+    return rules;
+}
+
+const PasteRule* rule_for(const Node* target, const Node* source) {
+    for (const PasteRule& rule : paste_rules()) {
+        if (!(source->*rule.source)()) continue;
+        for (KindTest t : rule.targets)
+            if ((target->*t)()) return &rule;
     }
-    if (target->is_man() && source->is_req()) {
-        const UserStory* story = static_cast<Requirement*>(source)->get_parent_userstory();
-        auto it = story ? copies.find(story->get_uid()) : copies.end();
-        return it == copies.end() ? nullptr : new Requirement(target, static_cast<UserStory*>(it->second));
-    }
-    if (target->is_req() && source->is_dpr()) return new DesignProblem(target);
-    if ((target->is_dpr() || target->is_opt()) && source->is_opt()) return new Option(target, "new_subject");
-    if ((target->is_opt() || target->is_req()) && source->is_arg()) return copies.empty() ? nullptr : copy_argument(source, copies);
-    if ((target->is_opt() || target->is_arg()) && source->is_req()) return new Requirement(target, "", "");
-    if (target->is_arg() && source->is_evd()) return new Evidence(target, "");
     return nullptr;
+}
+
+Node* make_copy(Node* target, Node* source, const CopyMap& copies, NodeList& changed) {
+    const PasteRule* rule = rule_for(target, source);
+    return rule ? rule->make(target, source, copies, changed) : nullptr;
 }
 
 }  // namespace
@@ -82,6 +119,7 @@ bool Node::paste_uid() {
     if (source->get_nd_type() == get_nd_type() && !(is_sub_option(source) && is_opt() && !is_sub_option(this))) {
         changed = copy_node_values(this, source);
     } else {
+        if (source->is_prj() || source->is_man() || !rule_for(this, source)) return false;
         if (is_in_subtree_of(this, source)) {
             platform::show_error("An object cannot be pasted below itself or below one of its own descendants.");
             return false;
