@@ -138,28 +138,29 @@ std::string ReadReport::text() const {
     return text;
 }
 
-int read_int(pugi::xml_node element, const char* name, int default_value, ReadReport& report) {
-    const pugi::xml_node child = element.child(name);
-    if (!child) return default_value;
-    if (const auto value = parse_int(text_of(element, name))) return *value;
-    report.note(unreadable(name, decimal(default_value)));
+namespace {
+// The child's value when it is there and readable; a child that cannot be read
+// is noted with the default used instead.
+template <typename Value, typename Parse, typename Show>
+Value read_value(pugi::xml_node element, const char* name, Value default_value, ReadReport& report, Parse parse,
+                 Show show) {
+    if (!element.child(name)) return default_value;
+    if (const auto value = parse(text_of(element, name))) return *value;
+    report.note(unreadable(name, show(default_value)));
     return default_value;
+}
+}  // namespace
+
+int read_int(pugi::xml_node element, const char* name, int default_value, ReadReport& report) {
+    return read_value(element, name, default_value, report, parse_int, [](int v) { return decimal(v); });
 }
 
 double read_real(pugi::xml_node element, const char* name, double default_value, ReadReport& report) {
-    const pugi::xml_node child = element.child(name);
-    if (!child) return default_value;
-    if (const auto value = parse_real(text_of(element, name))) return *value;
-    report.note(unreadable(name, MyStrF::_double_to_roundtrip_string(default_value)));
-    return default_value;
+    return read_value(element, name, default_value, report, parse_real, MyStrF::_double_to_roundtrip_string);
 }
 
 bool read_bool(pugi::xml_node element, const char* name, bool default_value, ReadReport& report) {
-    const pugi::xml_node child = element.child(name);
-    if (!child) return default_value;
-    if (const auto value = parse_bool(text_of(element, name))) return *value;
-    report.note(unreadable(name, MyStrF::_bool_to_string(default_value)));
-    return default_value;
+    return read_value(element, name, default_value, report, parse_bool, MyStrF::_bool_to_string);
 }
 
 }  // namespace project_file
