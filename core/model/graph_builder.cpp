@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <unordered_set>
 
 #include "core/model/graph_order.h"
 #include "core/model/project.h"
@@ -226,10 +227,27 @@ void GraphBuilder::share_verb_capabilities(const std::vector<Node*>& parents_fir
     }
 }
 
+void GraphBuilder::drop_unreachable() {
+    const std::vector<Node*> below_project = children_first({&project});
+    const std::unordered_set<Node*> reachable(below_project.begin(), below_project.end());
+    std::vector<std::pair<std::string, Node*>> doomed;
+    for (Node* n : order)
+        if (!reachable.count(n)) doomed.emplace_back(n->get_uid(), n);
+    if (doomed.empty()) return;
+    note("Objects that hang below nothing of the project were left out.");
+    GraphTeardown quietly;
+    // A deletion may take other doomed objects with it: delete only what is still there.
+    for (const auto& [uid, n] : doomed)
+        if (project._get_pointer_to_node_with_uid(uid) == n) delete n;
+    std::erase_if(order, [&](Node* n) { return !reachable.count(n); });
+    std::erase_if(objects, [&](const auto& entry) { return !reachable.count(entry.first); });
+}
+
 std::string GraphBuilder::finish() {
     finished = true;
     link_in_stored_order();
     drop_cycles();
+    drop_unreachable();
     std::vector<Node*> parents_first = children_first(order);
     std::reverse(parents_first.begin(), parents_first.end());
     share_subjects(parents_first);

@@ -16,8 +16,9 @@ class Project;
 // uid; then the links are set in their stored order, shared subjects and verb-
 // capability pairs are re-shared, and readiness, option totals and elections
 // are computed once, bottom-up. Nothing stored is trusted: duplicate uids, a
-// second mandate, links to unknown objects, links into the project and links
-// that would close a cycle are left out.
+// second mandate, links to unknown objects, links into the project, links
+// that would close a cycle and objects not connected to the project are left
+// out.
 class GraphBuilder {
 public:
     // How an object's subject relates to the parent it resolves its subject
@@ -62,6 +63,8 @@ private:
     Stored& stored(Node* node);
     void link_in_stored_order();
     void drop_cycles();
+    // Objects that no chain of parents connects to the project are not kept.
+    void drop_unreachable();
     void share_subjects(const std::vector<Node*>& order);
     void share_verb_capabilities(const std::vector<Node*>& order);
     void note(const std::string& problem);

@@ -10,6 +10,7 @@
 #include "core/text/number_format.h"
 #include "tests/core/history/random_editor.h"
 #include "tests/support/core/core_test.h"
+#include "core/model/graph_invariants.h"
 #include "tests/support/core/model_dump.h"
 
 namespace {
@@ -31,6 +32,12 @@ std::string journal(uint32_t seed, const std::vector<std::string>& steps) {
     return text;
 }
 
+// The first broken graph invariant, or "".
+std::string broken_invariant(const Project& project) {
+    const auto violations = graph_invariant_violations(project);
+    return violations.empty() ? std::string() : "graph invariant broken: " + violations.front() + "\n";
+}
+
 std::string UndoFidelity::run_sequence(uint32_t seed, int edits) {
     reset_process_state();
     fake().messages.clear();
@@ -43,6 +50,7 @@ std::string UndoFidelity::run_sequence(uint32_t seed, int edits) {
         const std::string step = editor.edit(*project);
         if (step.empty()) continue;
         steps.push_back(step);
+        if (std::string broken = broken_invariant(*project); !broken.empty()) return broken + journal(seed, steps);
         const std::string eager = dump_project(*project);
         if (project->get_state_count() == states_before && states_before < 20)
             return "an edit recorded no state\n" + journal(seed, steps);
@@ -55,11 +63,13 @@ std::string UndoFidelity::run_sequence(uint32_t seed, int edits) {
     const size_t kept = std::min<size_t>(dumps.size(), project->get_state_count());
     for (size_t back = 1; back < kept; ++back) {
         project->goto_previous_state();
+        if (std::string broken = broken_invariant(*project); !broken.empty()) return broken + journal(seed, steps);
         if (std::string d = dump_difference(dumps[dumps.size() - 1 - back], dump_project(*GCC::RP)); !d.empty())
             return "undo " + decimal(back) + "\n" + d + "\n" + journal(seed, steps);
     }
     for (size_t forward = kept - 1; forward-- > 0;) {
         project->goto_next_state();
+        if (std::string broken = broken_invariant(*project); !broken.empty()) return broken + journal(seed, steps);
         if (std::string d = dump_difference(dumps[dumps.size() - 1 - forward], dump_project(*GCC::RP)); !d.empty())
             return "redo to " + decimal(forward) + " states before the last\n" + d + "\n" +
                    journal(seed, steps);
@@ -68,8 +78,8 @@ std::string UndoFidelity::run_sequence(uint32_t seed, int edits) {
     return {};
 }
 
-// Random edit sequences: after every edit the eager updates must equal a full
-// recomputation, and stepping back and forth through the history must give
+// Random edit sequences: after every edit the graph invariants hold and the
+// eager updates equal a full recomputation, and stepping back and forth through the history must give
 // back exactly the project that each state recorded.
 TEST_F(UndoFidelity, UndoAndRedoReproduceEveryRecordedState) {
     constexpr uint32_t sequences = 200;
