@@ -100,3 +100,23 @@ TEST_F(Parameters, ShortTexts) {
 }
 
 }  // namespace
+
+namespace {
+
+// base = factor x entered - delta, and back, for every unit of every built-in type.
+TEST_F(Parameters, EveryBuiltInUnitConvertsBothWays) {
+    for (uint32_t type = 0; type < 12; ++type) {
+        const PossPar& row = Parameter::_possible_par_types[type];
+        for (uint16_t unit = 0; unit < row.unit_count(); ++unit) {
+            for (double entered : {-12.5, 0.0, 1.0, 37.25}) {
+                Parameter p(nullptr, type, entered, unit, 3, 100);
+                EXPECT_DOUBLE_EQ(p.get_base_value(), row.factors[unit] * entered - row.deltas[unit])
+                    << row.name << " " << row.unit_symbols[unit];
+                EXPECT_NEAR(p.get_value(), entered, 1e-12 * std::max(1.0, std::abs(entered)))
+                    << row.name << " " << row.unit_symbols[unit];
+            }
+        }
+    }
+}
+
+}  // namespace
