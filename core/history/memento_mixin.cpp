@@ -1,6 +1,7 @@
 #include "core/model/memento_mixin.h"
 
 #include <cassert>
+#include <functional>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -85,18 +86,30 @@ void MementoMixin::add_uids_and_types_state(const NodeList& nodes) { add_renewed
 void MementoMixin::add_renewed_state(const NodeList& nodes, bool renew_types) {
     const NodeList listed = MyFF::remove_duplicate_uids(nodes);
     if (history.empty()) add_full_state();
-    std::unordered_map<std::string, const Node*> pending;
-    for (const Node* n : listed) pending.emplace(n->get_uid(), n);
+    // The listed objects not renewed yet, by the hash of their uid (as the
+    // mementos keep it).
+    std::unordered_multimap<size_t, const Node*> pending;
+    const std::hash<std::string> uid_hash;
+    for (const Node* n : listed) pending.emplace(uid_hash(n->get_uid()), n);
+    auto take_pending = [&](size_t hash, const std::string& uid) -> const Node* {
+        auto [first, last] = pending.equal_range(hash);
+        for (auto it = first; it != last; ++it) {
+            if (it->second->get_uid() != uid) continue;
+            const Node* n = it->second;
+            pending.erase(it);
+            return n;
+        }
+        return nullptr;
+    };
     MementoState state = renew_types ? quantity_type_mementos() : MementoState{};
     state.reserve(history[current_state].size() + listed.size());
     // Listed objects get fresh mementos in place; everything else is shared.
     for (const MementoPtr& m : history[current_state]) {
-        if (m->is_poss_par && renew_types) continue;
-        if (m->is_node) {
-            auto it = pending.find(static_cast<const MC_NDE&>(*m).uid);
-            if (it != pending.end()) {
-                if (auto fresh = create_mc(it->second)) state.push_back(std::move(fresh));
-                pending.erase(it);
+        if (renew_types && m->is_poss_par) continue;
+        if (!pending.empty() && m->is_node) {
+            const auto& memento = static_cast<const MC_NDE&>(*m);
+            if (const Node* n = take_pending(memento.uid_hash, memento.uid)) {
+                if (auto fresh = create_mc(n)) state.push_back(std::move(fresh));
                 continue;
             }
         }
@@ -104,7 +117,7 @@ void MementoMixin::add_renewed_state(const NodeList& nodes, bool renew_types) {
     }
     // New objects come last, in list order.
     for (const Node* n : listed)
-        if (pending.count(n->get_uid()))
+        if (take_pending(uid_hash(n->get_uid()), n->get_uid()))
             if (auto fresh = create_mc(n)) state.push_back(std::move(fresh));
     _add_state_to_history(std::move(state));
 }

@@ -1,5 +1,7 @@
 #include "core/history/mementos.h"
 
+#include <functional>
+
 #include "core/constants/gcc.h"
 #include "core/model/argument.h"
 #include "core/model/evidence.h"
@@ -19,6 +21,7 @@ std::vector<std::string> uids_of(const NodeList& nodes) {
 
 MC_NDE::MC_NDE(const Node* node)
     : MC(false, true),
+      uid_hash(std::hash<std::string>{}(node->get_uid())),
       uid(node->get_uid()),
       tooltip(node->get_tooltip_txt()),
       parent_uids(uids_of(node->get_parents())),

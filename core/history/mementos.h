@@ -24,6 +24,10 @@ struct MC {
 // and its subject (its own text, or shared with the parent it resolves from).
 struct MC_NDE : MC {
     explicit MC_NDE(const Node* node);
+    // std::hash of the uid, kept beside the flags: a snapshot looks for the
+    // mementos of a few uids among all mementos of a state and compares
+    // hashes before it reads any uid.
+    size_t uid_hash;
     std::string uid;
     std::string tooltip;
     std::vector<std::string> parent_uids;

@@ -1,8 +1,11 @@
 #include "core/io/project_reader.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
+#include <string_view>
+#include <unordered_map>
 
 #include "core/constants/gcc.h"
 #include "core/io/project_element.h"
@@ -36,6 +39,57 @@ bool is_quantity_type_element(pugi::xml_node element) {
            named(element, CUSTOM_UNIT_NODE);
 }
 
+// The children of one object element by name, looked at once. An object has
+// a dozen or more children and each is asked for by name: looking each up
+// among all children cost more than the rest of reading the object.
+class ObjectChildren {
+public:
+    enum Field : uint8_t {
+        Uid, Tooltip, Comments, RefId, Parent, Child, Subject, Verb, Capability, Description, Remark, ReqdLevel,
+        ParType, ParUnitSymbol, ParValue, ParTargetInt, ParWeight, Validates, AchievedLevel, FieldCount
+    };
+
+    // Forgets the previous element; the lists keep their storage.
+    void index(pugi::xml_node element) {
+        for (auto& found : children) found.clear();
+        for (const pugi::xml_node child : element.children()) {
+            const auto field = fields_by_name().find(child.name());
+            if (field != fields_by_name().end()) children[field->second].push_back(child);
+        }
+    }
+
+    static const char* name(Field field) { return field_names[field]; }
+    // The first child of that name, as pugi::xml_node::child finds it.
+    pugi::xml_node first(Field field) const { return children[field].empty() ? pugi::xml_node() : children[field].front(); }
+    std::string text(Field field) const { return text_in(first(field)); }
+    std::vector<std::string> texts(Field field) const {
+        std::vector<std::string> texts;
+        texts.reserve(children[field].size());
+        for (const pugi::xml_node child : children[field]) texts.push_back(text_in(child));
+        return texts;
+    }
+
+private:
+    static constexpr std::array<const char*, FieldCount> field_names = {
+        DEFAULT_UID_ATT_NAME,    TOOLTIP_ATT_NAME,        COMMENTS_TAG,         REF_ID_ATT_NAME,
+        PARENT_ATT_NAME,         CHILD_ATT_NAME,          SUBJECT_ATT_NAME,     VERB_ATT_NAME,
+        CAPABILITY_ATT_NAME,     DESCRIPTION_ATT_NAME,    REMARK_ATT_NAME,      REQD_LEVEL_ATT_NAME,
+        PAR_TYPE_ATT_NAME,       PAR_UNIT_SYMBOL_ATT_NAME, PAR_VALUE_ATT_NAME,  PAR_TARGET_INT_ATT_NAME,
+        PAR_WEIGHT_ATT_NAME,     VALIDATES_ATT_NAME,      ACHIEVED_LEVEL_ATT_NAME};
+
+    static const std::unordered_map<std::string_view, Field>& fields_by_name() {
+        static const std::unordered_map<std::string_view, Field> by_name = [] {
+            std::unordered_map<std::string_view, Field> map;
+            for (uint8_t f = 0; f < FieldCount; ++f) map.emplace(field_names[f], static_cast<Field>(f));
+            return map;
+        }();
+        return by_name;
+    }
+
+    // Every child of each name, in document order.
+    std::array<std::vector<pugi::xml_node>, FieldCount> children;
+};
+
 // Turns the elements of one file into objects handed to the graph builder.
 class ObjectReader {
 public:
@@ -47,15 +101,22 @@ public:
     void read_object(pugi::xml_node element);
 
 private:
+    using Field = ObjectChildren::Field;
+
     bool adopt(Node* node, const std::string& uid);
-    void read_common(Node* node, pugi::xml_node element, Sharing sharing);
-    void read_verb_capability(Node* node, pugi::xml_node element);
-    void read_quantity(VerbCapParamBase* node, pugi::xml_node element, bool is_evidence);
-    int read_level(pugi::xml_node element, const char* name, int default_value);
+    // These read the element last indexed in `children`.
+    void read_common(Node* node, Sharing sharing);
+    void read_verb_capability(Node* node);
+    void read_quantity(VerbCapParamBase* node, bool is_evidence);
+    int read_level(Field field, int default_value);
+    int read_int(Field field, int default_value) {
+        return read_int_value(children.first(field), ObjectChildren::name(field), default_value, report);
+    }
 
     Project& project;
     GraphBuilder& builder;
     ReadReport& report;
+    ObjectChildren children;
 };
 
 void ObjectReader::read_project(pugi::xml_node root) {
@@ -75,15 +136,18 @@ void ObjectReader::read_project(pugi::xml_node root) {
     project.set_ref_ids({});
     builder.set_subject(&project, "", Sharing::Own);
     if (common) {
-        builder.adopt_project(text_of(common, DEFAULT_UID_ATT_NAME));
-        read_common(&project, common, Sharing::Own);
+        children.index(common);
+        builder.adopt_project(children.text(Field::Uid));
+        read_common(&project, Sharing::Own);
     }
     if (values) read_project_values(values, project, report);
 }
 
 bool ObjectReader::adopt(Node* node, const std::string& uid) {
     if (uid.empty()) {
-        // The fresh uid the object was made with may be one the file uses.
+        // Objects are made without uid while the graph is rebuilt; one stored
+        // without uid gets a fresh one, which may be one the file uses.
+        node->set_uid(node->_generate_uid());
         for (int attempt = 0; attempt < 100 && project._get_pointer_to_node_with_uid(node->get_uid()) != node;
              ++attempt)
             node->set_uid("");
@@ -96,40 +160,41 @@ bool ObjectReader::adopt(Node* node, const std::string& uid) {
     return builder.adopt(node, uid);
 }
 
-void ObjectReader::read_common(Node* node, pugi::xml_node element, Sharing sharing) {
-    node->set_tooltip_txt(text_of(element, TOOLTIP_ATT_NAME));
+void ObjectReader::read_common(Node* node, Sharing sharing) {
+    node->set_tooltip_txt(children.text(Field::Tooltip));
     node->clear_comments();
-    for (const pugi::xml_node comment : element.child(COMMENTS_TAG).children(COMMENT_TAG))
+    for (const pugi::xml_node comment : children.first(Field::Comments).children(COMMENT_TAG))
         node->add_comment(text_of(comment, COMMENT_AUTHOR_TAG), text_of(comment, COMMENT_CONTENT_TAG));
     std::vector<uint64_t> ref_ids;
-    for (const std::string& text : texts_of(element, REF_ID_ATT_NAME)) {
+    for (const std::string& text : children.texts(Field::RefId)) {
         if (const auto id = parse_unsigned(text))
             ref_ids.push_back(*id);
         else
             report.note(std::string("A value of \"") + REF_ID_ATT_NAME + "\" could not be read; it was left out.");
     }
     node->set_ref_ids(std::move(ref_ids));
-    builder.set_links(node, texts_of(element, PARENT_ATT_NAME), texts_of(element, CHILD_ATT_NAME));
-    builder.set_subject(node, text_of(element, SUBJECT_ATT_NAME), sharing);
+    builder.set_links(node, children.texts(Field::Parent), children.texts(Field::Child));
+    builder.set_subject(node, children.text(Field::Subject), sharing);
 }
 
-void ObjectReader::read_verb_capability(Node* node, pugi::xml_node element) {
+void ObjectReader::read_verb_capability(Node* node) {
     // Group 0: a requirement shares an equal pair of the story or the
     // requirement it derives from, as it did when it was saved.
-    builder.set_verb_capability(node, text_of(element, VERB_ATT_NAME), text_of(element, CAPABILITY_ATT_NAME), 0);
+    builder.set_verb_capability(node, children.text(Field::Verb), children.text(Field::Capability), 0);
 }
 
-int ObjectReader::read_level(pugi::xml_node element, const char* name, int default_value) {
-    const int level = read_int(element, name, default_value, report);
+int ObjectReader::read_level(Field field, int default_value) {
+    const int level = read_int(field, default_value);
     if (level < 0 || level > 9)
-        report.note(std::string("A value of \"") + name + "\" outside 0..9 was moved into that range.");
+        report.note(std::string("A value of \"") + ObjectChildren::name(field) +
+                    "\" outside 0..9 was moved into that range.");
     return std::clamp(level, 0, 9);
 }
 
-void ObjectReader::read_quantity(VerbCapParamBase* node, pugi::xml_node element, bool is_evidence) {
+void ObjectReader::read_quantity(VerbCapParamBase* node, bool is_evidence) {
     const auto& table = Parameter::_possible_par_types;
     uint32_t type = 1;
-    const std::string type_name = text_of(element, PAR_TYPE_ATT_NAME);
+    const std::string type_name = children.text(Field::ParType);
     if (!type_name.empty()) {
         const std::string key = MyStrF::_trimLwr(type_name);
         const auto found = std::find_if(table.begin(), table.end(), [&](const PossPar& p) { return p.name_lc == key; });
@@ -141,7 +206,7 @@ void ObjectReader::read_quantity(VerbCapParamBase* node, pugi::xml_node element,
     const PossPar& row = table[type];
 
     uint16_t unit = 0;
-    const std::string symbol = text_of(element, PAR_UNIT_SYMBOL_ATT_NAME);
+    const std::string symbol = children.text(Field::ParUnitSymbol);
     if (!symbol.empty()) {
         const std::string key = MyStrF::_trimLwr(symbol);
         const auto found = std::find(row.unit_symbols_lc.begin(), row.unit_symbols_lc.end(), key);
@@ -151,13 +216,13 @@ void ObjectReader::read_quantity(VerbCapParamBase* node, pugi::xml_node element,
             report.note("A quantity in an unknown unit was read in the base unit of its type.");
     }
 
-    double value = read_real(element, PAR_VALUE_ATT_NAME, 0.0, report);
+    double value = read_real_value(children.first(Field::ParValue), PAR_VALUE_ATT_NAME, 0.0, report);
     if (!std::isfinite(row.factors[unit] * value - row.deltas[unit])) {
         report.note("A quantity too large for its unit was read as 0.");
         value = 0.0;
     }
 
-    int target = read_int(element, PAR_TARGET_INT_ATT_NAME, 0, report);
+    int target = read_int(Field::ParTargetInt, 0);
     if (target < 0 || target >= static_cast<int>(row.target_texts.size())) {
         report.note("A quantity with an unknown target was read with the target \"equal to\".");
         target = 3;
@@ -165,7 +230,7 @@ void ObjectReader::read_quantity(VerbCapParamBase* node, pugi::xml_node element,
 
     int weight = 100;
     if (!is_evidence) {
-        weight = read_int(element, PAR_WEIGHT_ATT_NAME, 100, report);
+        weight = read_int(Field::ParWeight, 100);
         if (weight < 1 || weight > 100)
             report.note(std::string("A value of \"") + PAR_WEIGHT_ATT_NAME + "\" outside 1..100 was moved into that range.");
     }
@@ -174,42 +239,42 @@ void ObjectReader::read_quantity(VerbCapParamBase* node, pugi::xml_node element,
 }
 
 void ObjectReader::read_object(pugi::xml_node element) {
-    const std::string uid = text_of(element, DEFAULT_UID_ATT_NAME);
+    children.index(element);
+    const std::string uid = children.text(Field::Uid);
     if (named(element, USY)) {
-        auto* story = new UserStory(nullptr, text_of(element, VERB_ATT_NAME), text_of(element, CAPABILITY_ATT_NAME),
-                                    "", text_of(element, DESCRIPTION_ATT_NAME), false);
+        auto* story = new UserStory(nullptr, children.text(Field::Verb), children.text(Field::Capability), "",
+                                    children.text(Field::Description), false);
         if (!adopt(story, uid)) return;
-        read_common(story, element, Sharing::SameTextAsSource);
-        read_verb_capability(story, element);
+        read_common(story, Sharing::SameTextAsSource);
+        read_verb_capability(story);
     } else if (named(element, MAN)) {
-        auto* mandate = new Mandate(nullptr, text_of(element, REMARK_ATT_NAME),
-                                    read_level(element, REQD_LEVEL_ATT_NAME, 1), false);
-        if (adopt(mandate, uid)) read_common(mandate, element, Sharing::SameTextAsSource);
+        auto* mandate = new Mandate(nullptr, children.text(Field::Remark), read_level(Field::ReqdLevel, 1), false);
+        if (adopt(mandate, uid)) read_common(mandate, Sharing::SameTextAsSource);
     } else if (named(element, REQ)) {
         auto* requirement = new Requirement(nullptr, "", "");
         if (!adopt(requirement, uid)) return;
-        read_common(requirement, element, Sharing::SameTextAsSource);
-        read_verb_capability(requirement, element);
-        read_quantity(requirement, element, false);
+        read_common(requirement, Sharing::SameTextAsSource);
+        read_verb_capability(requirement);
+        read_quantity(requirement, false);
     } else if (named(element, DPR)) {
         auto* problem = new DesignProblem(nullptr);
-        if (adopt(problem, uid)) read_common(problem, element, Sharing::SameTextAsSource);
+        if (adopt(problem, uid)) read_common(problem, Sharing::SameTextAsSource);
     } else if (named(element, OPT)) {
         // Every option has a subject text of its own, also an empty one.
-        auto* option = new Option(nullptr, text_of(element, SUBJECT_ATT_NAME));
-        if (adopt(option, uid)) read_common(option, element, Sharing::Own);
+        auto* option = new Option(nullptr, children.text(Field::Subject));
+        if (adopt(option, uid)) read_common(option, Sharing::Own);
     } else if (named(element, ARG)) {
         auto* argument = new Argument(nullptr, nullptr, true);
         if (!adopt(argument, uid)) return;
-        read_common(argument, element, Sharing::SameTextAsSource);
-        argument->set_validates(read_bool(element, VALIDATES_ATT_NAME, true, report));
+        read_common(argument, Sharing::SameTextAsSource);
+        argument->set_validates(read_bool_value(children.first(Field::Validates), VALIDATES_ATT_NAME, true, report));
     } else if (named(element, EVD)) {
         auto* evidence = new Evidence(nullptr, "");
         if (!adopt(evidence, uid)) return;
-        read_common(evidence, element, Sharing::SameTextAsSource);
-        read_verb_capability(evidence, element);
-        read_quantity(evidence, element, true);
-        evidence->get_rlevel().set_levels(read_level(element, ACHIEVED_LEVEL_ATT_NAME, 0));
+        read_common(evidence, Sharing::SameTextAsSource);
+        read_verb_capability(evidence);
+        read_quantity(evidence, true);
+        evidence->get_rlevel().set_levels(read_level(Field::AchievedLevel, 0));
     } else if (named(element, NDE)) {
         report.note("Plain objects (\"NDE\") carry nothing of their own and were left out.");
     } else if (!is_project_element(element) && !is_quantity_type_element(element)) {

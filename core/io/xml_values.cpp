@@ -74,9 +74,9 @@ void add_real(pugi::xml_node parent, const char* name, double value) {
     add_text(parent, name, MyStrF::_double_to_roundtrip_string(value));
 }
 
-std::string text_of(pugi::xml_node element, const char* name) {
-    return with_single_line_feeds(element.child(name).text().get());
-}
+std::string text_of(pugi::xml_node element, const char* name) { return text_in(element.child(name)); }
+
+std::string text_in(pugi::xml_node value_element) { return with_single_line_feeds(value_element.text().get()); }
 
 std::vector<std::string> texts_of(pugi::xml_node element, const char* name) {
     std::vector<std::string> texts;
@@ -139,28 +139,40 @@ std::string ReadReport::text() const {
 }
 
 namespace {
-// The child's value when it is there and readable; a child that cannot be read
-// is noted with the default used instead.
+// The value when its element is there and readable; an element that cannot be
+// read is noted with the default used instead.
 template <typename Value, typename Parse, typename Show>
-Value read_value(pugi::xml_node element, const char* name, Value default_value, ReadReport& report, Parse parse,
+Value read_value(pugi::xml_node value_element, const char* name, Value default_value, ReadReport& report, Parse parse,
                  Show show) {
-    if (!element.child(name)) return default_value;
-    if (const auto value = parse(text_of(element, name))) return *value;
+    if (!value_element) return default_value;
+    if (const auto value = parse(text_in(value_element))) return *value;
     report.note(unreadable(name, show(default_value)));
     return default_value;
 }
 }  // namespace
 
+int read_int_value(pugi::xml_node value_element, const char* name, int default_value, ReadReport& report) {
+    return read_value(value_element, name, default_value, report, parse_int, [](int v) { return decimal(v); });
+}
+
+double read_real_value(pugi::xml_node value_element, const char* name, double default_value, ReadReport& report) {
+    return read_value(value_element, name, default_value, report, parse_real, MyStrF::_double_to_roundtrip_string);
+}
+
+bool read_bool_value(pugi::xml_node value_element, const char* name, bool default_value, ReadReport& report) {
+    return read_value(value_element, name, default_value, report, parse_bool, MyStrF::_bool_to_string);
+}
+
 int read_int(pugi::xml_node element, const char* name, int default_value, ReadReport& report) {
-    return read_value(element, name, default_value, report, parse_int, [](int v) { return decimal(v); });
+    return read_int_value(element.child(name), name, default_value, report);
 }
 
 double read_real(pugi::xml_node element, const char* name, double default_value, ReadReport& report) {
-    return read_value(element, name, default_value, report, parse_real, MyStrF::_double_to_roundtrip_string);
+    return read_real_value(element.child(name), name, default_value, report);
 }
 
 bool read_bool(pugi::xml_node element, const char* name, bool default_value, ReadReport& report) {
-    return read_value(element, name, default_value, report, parse_bool, MyStrF::_bool_to_string);
+    return read_bool_value(element.child(name), name, default_value, report);
 }
 
 }  // namespace project_file

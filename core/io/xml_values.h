@@ -28,6 +28,8 @@ void add_real(pugi::xml_node parent, const char* name, double value);
 // The text of the first child called name, "" when there is none. Line ends
 // become single line feeds, also those written as character references.
 std::string text_of(pugi::xml_node element, const char* name);
+// The same for a value element already found (null: "").
+std::string text_in(pugi::xml_node value_element);
 // The texts of all children called name, in document order.
 std::vector<std::string> texts_of(pugi::xml_node element, const char* name);
 
@@ -64,5 +66,10 @@ private:
 int read_int(pugi::xml_node element, const char* name, int default_value, ReadReport& report);
 double read_real(pugi::xml_node element, const char* name, double default_value, ReadReport& report);
 bool read_bool(pugi::xml_node element, const char* name, bool default_value, ReadReport& report);
+// The same for a value element already found (null when missing); name is
+// the element's name, for the note.
+int read_int_value(pugi::xml_node value_element, const char* name, int default_value, ReadReport& report);
+double read_real_value(pugi::xml_node value_element, const char* name, double default_value, ReadReport& report);
+bool read_bool_value(pugi::xml_node value_element, const char* name, bool default_value, ReadReport& report);
 
 }  // namespace project_file

@@ -9,9 +9,7 @@ namespace {
 // The goals a problem is elected by: its own, else the project's.
 std::vector<Requirement*> election_goals(const DesignProblem& dp) {
     std::vector<Requirement*> goals = dp.get_parent_goals();
-    if (goals.empty() && GCC::RP)
-        for (Requirement* r : GCC::RP->get_top_lvl_reqs())
-            if (r->is_goal()) goals.push_back(r);
+    if (goals.empty() && GCC::RP) goals = GCC::RP->get_top_lvl_goals();
     return goals;
 }
 

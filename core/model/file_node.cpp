@@ -98,14 +98,28 @@ Node* FileNode::_get_pointer_to_node_with_uid(const std::string& uid_key) const 
 }
 
 void FileNode::clear_nd_map() {
-    // Deleting an object unregisters it from the current project, and may take
-    // others with it: walk a snapshot and skip what is already gone.
+    // Deleting an object unregisters it from the current project and may take
+    // others anywhere in the map with it, so the walk resumes at the first
+    // entry; only projects (normally the one) precede it, so clearing stays linear.
     if (!is_prj()) return;
     Project* previous = GCC::RP;
     GCC::RP = static_cast<Project*>(this);
-    const std::vector<std::pair<std::string, Node*>> snapshot(nd_map.begin(), nd_map.end());
-    for (const auto& [key, node] : snapshot)
-        if (_get_pointer_to_node_with_uid(key) == node && !node->is_prj()) delete node;
+    Node* deleted = nullptr;
+    for (auto entry = nd_map.begin(); entry != nd_map.end();) {
+        if (entry->second == deleted) {
+            // Registered under a uid it no longer had, so it could not
+            // unregister itself; the walk must not meet it again.
+            entry = nd_map.erase(entry);
+            continue;
+        }
+        if (entry->second->is_prj()) {
+            ++entry;
+            continue;
+        }
+        deleted = entry->second;
+        delete deleted;
+        entry = nd_map.begin();
+    }
     GCC::RP = previous;
 }
 

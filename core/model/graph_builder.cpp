@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <memory>
-#include <unordered_set>
+#include <stdexcept>
+#include <unordered_map>
 
-#include "core/model/graph_order.h"
 #include "core/model/project.h"
 #include "core/model/verb_cap_base.h"
 #include "core/quantity/parameter.h"
@@ -12,7 +12,12 @@
 
 namespace {
 bool contains(const NodeList& nodes, const Node* n) { return std::find(nodes.begin(), nodes.end(), n) != nodes.end(); }
+
+// Builders constructed and not yet finished.
+int unfinished_builders = 0;
 }  // namespace
+
+bool GraphBuilder::rebuilding() { return unfinished_builders > 0; }
 
 GraphBuilder::GraphBuilder(Project& p) : project(p) {
     {
@@ -26,8 +31,9 @@ GraphBuilder::GraphBuilder(Project& p) : project(p) {
     Parameter::remove_custom_poss_parameters();
     Parameter::remove_custom_units();
     Parameter::activate_all_poss_parameters();
-    order.push_back(&project);
-    objects.emplace(&project, Stored(&project));
+    project.builder_slot = 0;
+    objects.emplace_back(&project);
+    ++unfinished_builders;
 }
 
 GraphBuilder::~GraphBuilder() {
@@ -38,7 +44,10 @@ void GraphBuilder::note(const std::string& problem) {
     if (problems.find(problem) == std::string::npos) problems += problem + "\n";
 }
 
-GraphBuilder::Stored& GraphBuilder::stored(Node* node) { return objects.at(node); }
+GraphBuilder::Stored& GraphBuilder::stored(const Node* node) {
+    if (!is_adopted(node)) throw std::out_of_range("GraphBuilder: the object was not adopted");
+    return objects[slot_of(node)];
+}
 
 bool GraphBuilder::adopt(Node* node, const std::string& uid) {
     auto refuse = [&](const std::string& why) {
@@ -56,9 +65,14 @@ bool GraphBuilder::adopt(Node* node, const std::string& uid) {
         has_mandate = true;
         mandate_level = ReadinessLevel::get_reqd_level();
     }
-    if (!uid.empty()) node->set_uid(uid);
-    order.push_back(node);
-    objects.emplace(node, Stored(node));
+    // Objects made during the rebuild have no uid yet (see Node::set_uid), so
+    // each is registered once, in adoption order.
+    if (!uid.empty())
+        node->set_uid(uid);
+    else if (node->get_uid().empty())
+        node->set_uid(node->_generate_uid());
+    node->builder_slot = objects.size();
+    objects.emplace_back(node);
     return true;
 }
 
@@ -93,16 +107,17 @@ void GraphBuilder::set_verb_capability(Node* node, const std::string& verb, cons
 
 void GraphBuilder::link_in_stored_order() {
     // Each end lists the link; a link listed on one end only is still made, and
-    // goes to the end of the other end's list.
+    // goes to the end of the other end's list. The lists are written straight
+    // into the objects, which have no links of their own yet.
     auto resolve = [&](const std::string& uid) -> Node* {
         Node* n = project._get_pointer_to_node_with_uid(uid);
-        return n && objects.count(n) ? n : nullptr;
+        return n && is_adopted(n) ? n : nullptr;
     };
-    std::unordered_map<Node*, std::pair<NodeList, NodeList>> links;
     bool dropped = false;
-    for (Node* n : order) {
-        auto& [ps, cs] = links[n];
-        for (const std::string& uid : stored(n).parent_uids) {
+    for (const Stored& s : objects) {
+        Node* n = s.node;
+        NodeList ps;
+        for (const std::string& uid : s.parent_uids) {
             Node* p = resolve(uid);
             if (!p || p == n || n == &project) {
                 dropped = dropped || (p == n || n == &project);
@@ -110,7 +125,8 @@ void GraphBuilder::link_in_stored_order() {
             }
             if (!contains(ps, p)) ps.push_back(p);
         }
-        for (const std::string& uid : stored(n).child_uids) {
+        NodeList cs;
+        for (const std::string& uid : s.child_uids) {
             Node* c = resolve(uid);
             if (!c || c == n || c == &project) {
                 dropped = dropped || (c == n || c == &project);
@@ -118,37 +134,41 @@ void GraphBuilder::link_in_stored_order() {
             }
             if (!contains(cs, c)) cs.push_back(c);
         }
+        n->parents = std::move(ps);
+        n->children = std::move(cs);
     }
-    for (Node* n : order) {
-        for (Node* p : NodeList(links[n].first))
-            if (!contains(links[p].second, n)) links[p].second.push_back(n);
-        for (Node* c : NodeList(links[n].second))
-            if (!contains(links[c].first, n)) links[c].first.push_back(n);
-    }
-    for (Node* n : order) {
-        n->parents = std::move(links[n].first);
-        n->children = std::move(links[n].second);
+    // No object is its own parent or child, so the lists walked here are not
+    // the ones that grow.
+    for (const Stored& s : objects) {
+        Node* n = s.node;
+        for (Node* p : n->parents)
+            if (!contains(p->children, n)) p->children.push_back(n);
+        for (Node* c : n->children)
+            if (!contains(c->parents, n)) c->parents.push_back(n);
     }
     if (dropped) note("Links of an object to itself or into the project were left out.");
 }
 
 void GraphBuilder::drop_cycles() {
-    enum class Mark { New, Open, Done };
-    std::unordered_map<Node*, Mark> marks;
+    enum class Mark : uint8_t { New, Open, Done };
+    std::vector<Mark> marks(objects.size(), Mark::New);
     bool dropped = false;
-    for (Node* root : order) {
+    std::vector<std::pair<size_t, size_t>> stack;  // slot, index of the next child
+    for (size_t root = 0; root < objects.size(); ++root) {
         if (marks[root] != Mark::New) continue;
-        std::vector<std::pair<Node*, size_t>> stack{{root, 0}};
+        stack.push_back({root, 0});
         marks[root] = Mark::Open;
         while (!stack.empty()) {
-            auto& [node, next] = stack.back();
+            auto& [slot, next] = stack.back();
+            Node* node = objects[slot].node;
             if (next >= node->children.size()) {
-                marks[node] = Mark::Done;
+                marks[slot] = Mark::Done;
                 stack.pop_back();
                 continue;
             }
             Node* child = node->children[next];
-            Mark& mark = marks[child];
+            const size_t child_slot = slot_of(child);
+            Mark& mark = marks[child_slot];
             if (mark == Mark::Open) {
                 // This link would close a cycle.
                 node->children.erase(node->children.begin() + static_cast<std::ptrdiff_t>(next));
@@ -158,12 +178,41 @@ void GraphBuilder::drop_cycles() {
                 ++next;
                 if (mark == Mark::New) {
                     mark = Mark::Open;
-                    stack.push_back({child, 0});
+                    stack.push_back({child_slot, 0});
                 }
             }
         }
     }
     if (dropped) note("Links that would close a cycle were left out.");
+}
+
+std::vector<Node*> GraphBuilder::children_first_from(const std::vector<Node*>& roots) const {
+    // The walk of post_order, with the visited objects marked by slot.
+    std::vector<Node*> result;
+    result.reserve(objects.size());
+    std::vector<bool> seen(objects.size(), false);
+    std::vector<std::pair<Node*, size_t>> stack;
+    for (Node* root : roots) {
+        const size_t root_slot = slot_of(root);
+        if (seen[root_slot]) continue;
+        seen[root_slot] = true;
+        stack.push_back({root, 0});
+        while (!stack.empty()) {
+            auto& [node, index] = stack.back();
+            if (index < node->children.size()) {
+                Node* child = node->children[index++];
+                const size_t child_slot = slot_of(child);
+                if (!seen[child_slot]) {
+                    seen[child_slot] = true;
+                    stack.push_back({child, 0});
+                }
+            } else {
+                result.push_back(node);
+                stack.pop_back();
+            }
+        }
+    }
+    return result;
 }
 
 void GraphBuilder::share_subjects(const std::vector<Node*>& parents_first) {
@@ -186,7 +235,7 @@ void GraphBuilder::share_subjects(const std::vector<Node*>& parents_first) {
         const Stored& s = stored(n);
         if (!s.has_subject || s.sharing != SubjectSharing::WithObject) continue;
         Node* other = project._get_pointer_to_node_with_uid(s.shared_with);
-        if (other && other != n && objects.count(other) && stored(other).sharing != SubjectSharing::WithObject) {
+        if (other && other != n && is_adopted(other) && stored(other).sharing != SubjectSharing::WithObject) {
             other->get_subject();
             n->subject = other->subject;
         } else {
@@ -212,11 +261,17 @@ void GraphBuilder::share_verb_capabilities(const std::vector<Node*>& parents_fir
         if (!n->is_req()) continue;
         // A requirement shares an equal pair with the story it derives from (as
         // a story, or through the mandate) or with the requirement it refines.
-        NodeList candidates = MyFF::filter_usy_nodes(n->get_parents());
-        for (Node* m : MyFF::filter_man_nodes(n->get_parents()))
-            for (Node* story : MyFF::filter_usy_nodes(m->get_parents())) candidates.push_back(story);
-        for (Node* a : MyFF::filter_arg_nodes(n->get_parents()))
-            for (Node* above : MyFF::filter_req_nodes(a->get_parents())) candidates.push_back(above);
+        NodeList candidates;
+        for (Node* story : n->parents)
+            if (story->is_usy()) candidates.push_back(story);
+        for (Node* m : n->parents)
+            if (m->is_man())
+                for (Node* story : m->parents)
+                    if (story->is_usy()) candidates.push_back(story);
+        for (Node* a : n->parents)
+            if (a->is_arg())
+                for (Node* above : a->parents)
+                    if (above->is_req()) candidates.push_back(above);
         for (Node* c : candidates) {
             const auto& theirs = static_cast<VerbCapBase*>(c)->get_verb_cap();
             if (*theirs == *vc_node->get_verb_cap()) {
@@ -227,33 +282,54 @@ void GraphBuilder::share_verb_capabilities(const std::vector<Node*>& parents_fir
     }
 }
 
-void GraphBuilder::drop_unreachable() {
-    const std::vector<Node*> below_project = children_first({&project});
-    const std::unordered_set<Node*> reachable(below_project.begin(), below_project.end());
+std::vector<Node*> GraphBuilder::drop_unreachable() {
+    std::vector<Node*> below_project = children_first_from({&project});
+    // Every object reached: the walk from the project is also the walk over
+    // all objects in adoption order, since the project comes first.
+    if (below_project.size() == objects.size()) return below_project;
+    std::vector<bool> reachable(objects.size(), false);
+    for (const Node* n : below_project) reachable[slot_of(n)] = true;
     std::vector<std::pair<std::string, Node*>> doomed;
-    for (Node* n : order)
-        if (!reachable.count(n)) doomed.emplace_back(n->get_uid(), n);
-    if (doomed.empty()) return;
+    for (size_t slot = 0; slot < objects.size(); ++slot)
+        if (!reachable[slot]) doomed.emplace_back(objects[slot].node->get_uid(), objects[slot].node);
     note("Objects that hang below nothing of the project were left out.");
-    GraphTeardown quietly;
-    // A deletion may take other doomed objects with it: delete only what is still there.
-    for (const auto& [uid, n] : doomed)
-        if (project._get_pointer_to_node_with_uid(uid) == n) delete n;
-    std::erase_if(order, [&](Node* n) { return !reachable.count(n); });
-    std::erase_if(objects, [&](const auto& entry) { return !reachable.count(entry.first); });
+    {
+        GraphTeardown quietly;
+        // A deletion may take other doomed objects with it: delete only what is still there.
+        for (const auto& [uid, n] : doomed)
+            if (project._get_pointer_to_node_with_uid(uid) == n) delete n;
+    }
+    std::vector<Stored> kept;
+    kept.reserve(below_project.size());
+    for (size_t slot = 0; slot < objects.size(); ++slot)
+        if (reachable[slot]) kept.push_back(std::move(objects[slot]));
+    objects = std::move(kept);
+    std::vector<Node*> in_adoption_order;
+    for (size_t slot = 0; slot < objects.size(); ++slot) {
+        objects[slot].node->builder_slot = slot;
+        in_adoption_order.push_back(objects[slot].node);
+    }
+    return children_first_from(in_adoption_order);
 }
 
 std::string GraphBuilder::finish() {
     finished = true;
+    --unfinished_builders;
     link_in_stored_order();
     drop_cycles();
-    drop_unreachable();
-    std::vector<Node*> parents_first = children_first(order);
-    std::reverse(parents_first.begin(), parents_first.end());
+    const std::vector<Node*> children_first_order = drop_unreachable();
+    const std::vector<Node*> parents_first(children_first_order.rbegin(), children_first_order.rend());
     share_subjects(parents_first);
     share_verb_capabilities(parents_first);
     ReadinessLevel::_reqd_lvl = has_mandate ? mandate_level : 1;
     batch.reset();
-    project.recompute_all();
+    // When the registry holds the project first and then only the kept
+    // objects (registered in adoption order), recompute_all would walk them in
+    // the order at hand.
+    const UidRegistry& registry = project.get_nd_map();
+    if (registry.size() == objects.size() && registry.begin()->second == &project)
+        project.recompute_in_order(children_first_order);
+    else
+        project.recompute_all();
     return problems;
 }

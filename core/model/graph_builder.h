@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "core/model/model_batch.h"
@@ -31,8 +30,9 @@ public:
     GraphBuilder(const GraphBuilder&) = delete;
     GraphBuilder& operator=(const GraphBuilder&) = delete;
 
-    // Registers a new object (made without parent) under its stored uid. A
-    // refused object is deleted and false returned, with the reason noted.
+    // Registers a new object (made without parent) under its stored uid, or
+    // under a fresh uid when none is stored. A refused object is deleted and
+    // false returned, with the reason noted.
     bool adopt(Node* node, const std::string& uid);
     // The project itself takes its stored uid.
     void adopt_project(const std::string& uid);
@@ -45,6 +45,10 @@ public:
 
     // Runs the remaining passes; returns the problems met, one line each.
     std::string finish();
+
+    // True while a builder rebuilds the current project's graph: objects made
+    // meanwhile get no uid of their own until they are adopted (see adopt).
+    static bool rebuilding();
 
 private:
     struct Stored {
@@ -60,19 +64,32 @@ private:
         bool has_vc = false;
     };
 
-    Stored& stored(Node* node);
+    // The record of an adopted object (or the project); throws
+    // std::out_of_range for any other object.
+    Stored& stored(const Node* node);
+    bool is_adopted(const Node* node) const {
+        return node->builder_slot < objects.size() && objects[node->builder_slot].node == node;
+    }
+    // The position of an adopted object (or the project) in `objects`. The
+    // objects keep it themselves: a map from object to position, asked for
+    // every link in every pass, cost more than the rest of the passes.
+    static size_t slot_of(const Node* node) { return node->builder_slot; }
     void link_in_stored_order();
     void drop_cycles();
     // Objects that no chain of parents connects to the project are not kept.
-    void drop_unreachable();
-    void share_subjects(const std::vector<Node*>& order);
-    void share_verb_capabilities(const std::vector<Node*>& order);
+    // Returns every kept object, each after all of its descendants.
+    std::vector<Node*> drop_unreachable();
+    // The objects reachable from the roots along children links, each after
+    // all of its descendants (as children_first of graph_order.h).
+    std::vector<Node*> children_first_from(const std::vector<Node*>& roots) const;
+    void share_subjects(const std::vector<Node*>& parents_first);
+    void share_verb_capabilities(const std::vector<Node*>& parents_first);
     void note(const std::string& problem);
 
     Project& project;
     std::optional<ModelBatch> batch{std::in_place};
-    std::vector<Node*> order;  // adoption order, the project first
-    std::unordered_map<Node*, Stored> objects;
+    // Adoption order, the project first.
+    std::vector<Stored> objects;
     bool has_mandate = false;
     uint16_t mandate_level = 1;
     std::string problems;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <iterator>
 #include <list>
 #include <unordered_map>
@@ -9,6 +10,10 @@
 // A map that walks its entries in insertion order, with hashed lookup and
 // O(1) erase. Values never move while other entries are inserted or erased,
 // so pointers to them stay valid until their own entry goes.
+//
+// Each key is stored once, in its entry: the hash index refers to the keys of
+// the entries (which never move) instead of holding copies. For the uid
+// registry that halves the allocations of every registration.
 template <class Key, class Value>
 class InsertionOrderedMap {
 public:
@@ -31,34 +36,38 @@ public:
     // Appends (key, value) unless the key is present; returns whether it did.
     template <class V>
     bool insert(const Key& key, V&& value) {
-        if (index_.count(key)) return false;
+        // Hashes the key once: the entry is made first and taken back when the
+        // key is already present.
         entries_.emplace_back(key, std::forward<V>(value));
-        index_.emplace(key, std::prev(entries_.end()));
-        return true;
+        const auto entry = std::prev(entries_.end());
+        if (index_.emplace(&entry->first, entry).second) return true;
+        entries_.pop_back();
+        return false;
     }
 
     bool erase(const Key& key) {
-        auto found = index_.find(key);
+        auto found = index_.find(&key);
         if (found == index_.end()) return false;
-        entries_.erase(found->second);
+        const iterator entry = found->second;
         index_.erase(found);
+        entries_.erase(entry);
         return true;
     }
 
     iterator erase(iterator position) {
-        index_.erase(position->first);
+        index_.erase(&position->first);
         return entries_.erase(position);
     }
 
     Value* find(const Key& key) {
-        auto found = index_.find(key);
+        auto found = index_.find(&key);
         return found == index_.end() ? nullptr : &found->second->second;
     }
     const Value* find(const Key& key) const {
-        auto found = index_.find(key);
+        auto found = index_.find(&key);
         return found == index_.end() ? nullptr : &found->second->second;
     }
-    bool contains(const Key& key) const { return index_.count(key) != 0; }
+    bool contains(const Key& key) const { return index_.count(&key) != 0; }
 
     void clear() {
         entries_.clear();
@@ -73,6 +82,15 @@ public:
     const_iterator end() const { return entries_.end(); }
 
 private:
+    // The index is keyed by the address of a key and compares the keys
+    // themselves; lookups pass the address of the caller's key.
+    struct KeyHash {
+        size_t operator()(const Key* key) const { return std::hash<Key>{}(*key); }
+    };
+    struct KeyEqual {
+        bool operator()(const Key* a, const Key* b) const { return *a == *b; }
+    };
+
     Entries entries_;
-    std::unordered_map<Key, iterator> index_;
+    std::unordered_map<const Key*, iterator, KeyHash, KeyEqual> index_;
 };

@@ -4,6 +4,7 @@
 
 #include "core/constants/gcc.h"
 #include "core/model/argument.h"
+#include "core/model/graph_builder.h"
 #include "core/model/model_batch.h"
 #include "core/model/option.h"
 #include "core/model/project.h"
@@ -66,6 +67,10 @@ std::string Node::_generate_uid() const {
 }
 
 void Node::set_uid(const std::string& new_uid) {
+    // While a graph is rebuilt, an object made without uid stays without one
+    // until it is adopted under its stored uid: generating and registering a
+    // fresh uid first would be undone at once.
+    if (new_uid.empty() && uid.empty() && GraphBuilder::rebuilding()) return;
     if (!uid.empty()) {
         if (uid == new_uid) return;
         if (GCC::RP) GCC::RP->remove_uid_from_nd_map(uid, this);

@@ -112,6 +112,9 @@ protected:
 
 private:
     friend class GraphBuilder;
+    // The position of this object among those a GraphBuilder rebuilds; only
+    // meaningful to that builder while it runs.
+    size_t builder_slot = 0;
     void unlink_for_destruction();
     void refresh_evidence_of_subject();
 };

@@ -85,6 +85,14 @@ std::vector<Requirement*> Project::get_top_lvl_reqs() const {
     return MyFF::remove_duplicate_reqs(requirements);
 }
 
+std::vector<Requirement*> Project::get_top_lvl_goals() const {
+    if (top_lvl_goals_while_recomputing) return *top_lvl_goals_while_recomputing;
+    std::vector<Requirement*> goals;
+    for (Requirement* r : get_top_lvl_reqs())
+        if (r->is_goal()) goals.push_back(r);
+    return goals;
+}
+
 std::vector<DesignProblem*> Project::get_top_designproblems() const {
     std::vector<DesignProblem*> problems;
     for (const Requirement* r : get_top_lvl_reqs())
@@ -177,5 +185,12 @@ void Project::recompute_all() {
     std::vector<Node*> roots;
     roots.reserve(nd_map.size());
     for (const auto& [key, n] : nd_map) roots.push_back(n);
-    for (Node* n : children_first(roots)) n->get_rlevel().recompute_local();
+    recompute_in_order(children_first(roots));
+}
+
+void Project::recompute_in_order(const std::vector<Node*>& children_first_order) {
+    if (ModelBatch::active()) return;
+    top_lvl_goals_while_recomputing = get_top_lvl_goals();
+    for (Node* n : children_first_order) n->get_rlevel().recompute_local();
+    top_lvl_goals_while_recomputing.reset();
 }

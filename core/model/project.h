@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -34,6 +35,8 @@ public:
     Mandate* get_mandate() const;
 
     std::vector<Requirement*> get_top_lvl_reqs() const;
+    // The goals among the top-level requirements: elections fall back on them.
+    std::vector<Requirement*> get_top_lvl_goals() const;
     std::vector<DesignProblem*> get_top_designproblems() const;
     std::vector<Option*> get_top_options(bool valid_only) const;
     std::vector<Requirement*> get_project_goals(bool all) const;
@@ -63,10 +66,17 @@ public:
     // Recomputes every readiness level, option total and election of the
     // graph bottom-up, as if every object had just been linked.
     void recompute_all();
+    // The same along an order of every registered object in which each comes
+    // after all of its descendants, as children_first of the registry gives it.
+    void recompute_in_order(const std::vector<Node*>& children_first_order);
 
 private:
     std::string name;
     std::string description;
     std::unordered_set<std::string> shown_uids;
     std::unordered_set<std::string> sel_uids;
+    // Set while every level is recomputed: that changes levels and elections,
+    // never which requirements there are or their quantities, and each of the
+    // many elections would otherwise look the goals up again.
+    std::optional<std::vector<Requirement*>> top_lvl_goals_while_recomputing;
 };

@@ -1,6 +1,7 @@
 #include "core/model/readiness_level.h"
 
 #include <algorithm>
+#include <string_view>
 #include <unordered_set>
 #include <vector>
 
@@ -81,7 +82,7 @@ bool totals_meet_ranges(const Option* top, const DesignProblem* dp) {
 
 // Every requirement of the design problem is argued somewhere in the tree.
 bool tree_argues_every_requirement(const std::vector<Option*>& tree, const DesignProblem* dp) {
-    std::unordered_set<std::string> argued;
+    std::unordered_set<std::string_view> argued;
     for (const Option* o : tree)
         for (const Argument* a : o->get_child_arguments())
             if (const Requirement* r = a->get_parent_requirement()) argued.insert(r->get_uid());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "core/model/design_problem.h"
 #include "core/model/evidence.h"
@@ -12,10 +13,27 @@
 namespace MyFF {
 namespace {
 
+// Lists up to this long are checked against the kept items one by one, which
+// is cheaper than hashing every uid; the lists of the model's queries (the
+// children of one object, the top-level requirements) are mostly this short.
+constexpr size_t short_list = 16;
+
 template <class T>
 std::vector<T*> first_of_each_uid(const std::vector<T*>& items) {
-    std::unordered_set<std::string> seen;
     std::vector<T*> kept;
+    kept.reserve(items.size());
+    if (items.size() <= short_list) {
+        for (T* item : items) {
+            if (!item) continue;
+            const bool seen = std::any_of(kept.begin(), kept.end(), [&](const T* k) {
+                return k == item || k->get_uid() == item->get_uid();
+            });
+            if (!seen) kept.push_back(item);
+        }
+        return kept;
+    }
+    // The uids are looked at, not copied: they outlive the walk.
+    std::unordered_set<std::string_view> seen;
     for (T* item : items)
         if (item && seen.insert(item->get_uid()).second) kept.push_back(item);
     return kept;

@@ -1,0 +1,257 @@
+// The persistence layer on generated projects of about 1k, 10k and 100k
+// objects: opening and saving project files, one undo snapshot, undo and redo,
+// and the memory of a full history; pugixml alone parsing and saving the same
+// files is the yardstick. Every operation should grow linearly.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <unistd.h>
+
+#include <cstddef>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <pugixml.hpp>
+
+#include "bench/bulk_project.h"
+#include "core/io/project_writer.h"
+#include "core/model/process_state.h"
+#include "core/platform/platform.h"
+#include "core/text/number_format.h"
+
+namespace {
+
+std::string decimal(size_t value) { return MyStrF::_intToStringWithLength(static_cast<int>(value), 1); }
+
+// The generated files, the saved files and the user configuration live in one
+// scratch folder of this process, removed when the process ends.
+struct ScratchFolder {
+    ScratchFolder()
+        : path(std::filesystem::temp_directory_path() / ("morvanta-bench-" + decimal(static_cast<size_t>(::getpid())))) {
+        std::filesystem::create_directories(path);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    std::filesystem::path path;
+};
+
+const std::filesystem::path& scratch() {
+    static const ScratchFolder folder;
+    return folder.path;
+}
+
+class ScratchPlatform : public platform::Services {
+public:
+    std::string documents_folder() override { return scratch().string(); }
+    std::string config_folder() override { return scratch().string(); }
+};
+
+struct GeneratedFile {
+    std::string directory;
+    std::string name;
+    std::string path;
+    size_t objects = 0;
+    std::string problems;
+};
+
+// Each size is generated once per process and read back from its file.
+const GeneratedFile& generated_file(size_t objects) {
+    static std::map<size_t, GeneratedFile> cache;
+    auto found = cache.find(objects);
+    if (found != cache.end()) return found->second;
+    platform::install(std::make_unique<ScratchPlatform>());
+    GeneratedFile file;
+    file.directory = scratch().string();
+    file.name = "generated-" + decimal(objects) + ".xml";
+    file.path = file.directory + "/" + file.name;
+    {
+        Project project("Generated", "");
+        file.problems = bench_support::BulkProjectMaker(project, objects).make();
+        file.objects = project.get_nd_map().size();
+        if (std::string failure = project.write(file.directory, file.name); !failure.empty()) file.problems += failure;
+    }
+    reset_process_state();
+    return cache.emplace(objects, std::move(file)).first->second;
+}
+
+// An opened copy of the generated project; the current project while it lives.
+struct OpenedProject {
+    explicit OpenedProject(const GeneratedFile& file) : project(std::make_unique<Project>()) {
+        problems = project->add_from_file(file.directory, file.name);
+    }
+    ~OpenedProject() {
+        project.reset();
+        reset_process_state();
+    }
+    std::unique_ptr<Project> project;
+    std::string problems;
+};
+
+// Sets the growth variable; false (and the benchmark skipped) when the
+// generated project is not sound.
+bool prepare(benchmark::State& state, const GeneratedFile& file, const std::string& problems = "") {
+    state.SetComplexityN(static_cast<int64_t>(file.objects));
+    state.counters["objects"] = static_cast<double>(file.objects);
+    const std::string all = file.problems + problems;
+    if (all.empty()) return true;
+    state.SkipWithError(all.c_str());
+    return false;
+}
+
+// Objects spread over the registry, for edits that touch one object each.
+NodeList spread_objects(const Project& project, size_t count) {
+    NodeList picked;
+    const size_t step = std::max<size_t>(1, project.get_nd_map().size() / (count + 1));
+    size_t index = 0;
+    for (const auto& [uid, node] : project.get_nd_map()) {
+        if (++index % step == 0 && !node->is_prj()) picked.push_back(node);
+        if (picked.size() == count) break;
+    }
+    return picked;
+}
+
+// A one-object edit with its snapshot, as a box does after a text change.
+void edit_tooltip(Project& project, Node* node, size_t edit) {
+    node->set_tooltip_txt("Edited " + decimal(edit));
+    project.add_uid_state(node);
+}
+
+// ---- The project file ----
+
+void BM_Open(benchmark::State& state) {
+    const GeneratedFile& file = generated_file(static_cast<size_t>(state.range(0)));
+    OpenedProject opened(file);
+    if (!prepare(state, file, opened.problems)) return;
+    // Each open empties the project first, as opening into a used project does.
+    for (auto _ : state) benchmark::DoNotOptimize(opened.project->add_from_file(file.directory, file.name));
+}
+
+void BM_Save(benchmark::State& state) {
+    const GeneratedFile& file = generated_file(static_cast<size_t>(state.range(0)));
+    OpenedProject opened(file);
+    if (!prepare(state, file, opened.problems)) return;
+    // Includes replacing the file safely (temporary file, flush to disk,
+    // rename) and rewriting the user configuration.
+    for (auto _ : state) benchmark::DoNotOptimize(opened.project->write(file.directory, "saved.xml"));
+}
+
+// The save without the file system: the document built and serialised in memory.
+void BM_SaveInMemory(benchmark::State& state) {
+    const GeneratedFile& file = generated_file(static_cast<size_t>(state.range(0)));
+    OpenedProject opened(file);
+    if (!prepare(state, file, opened.problems)) return;
+    for (auto _ : state) benchmark::DoNotOptimize(project_file::project_file_text(*opened.project));
+}
+
+// ---- The yardstick: pugixml alone on the same file ----
+
+void BM_PugixmlParse(benchmark::State& state) {
+    const GeneratedFile& file = generated_file(static_cast<size_t>(state.range(0)));
+    if (!prepare(state, file)) return;
+    pugi::xml_document doc;
+    for (auto _ : state) benchmark::DoNotOptimize(doc.load_file(file.path.c_str(), pugi::parse_default, pugi::encoding_auto));
+}
+
+void BM_PugixmlSave(benchmark::State& state) {
+    const GeneratedFile& file = generated_file(static_cast<size_t>(state.range(0)));
+    if (!prepare(state, file)) return;
+    pugi::xml_document doc;
+    doc.load_file(file.path.c_str(), pugi::parse_default, pugi::encoding_auto);
+    const std::string saved = file.directory + "/pugixml-saved.xml";
+    for (auto _ : state) benchmark::DoNotOptimize(doc.save_file(saved.c_str(), "\t", pugi::format_default, pugi::encoding_utf8));
+}
+
+// ---- The undo history ----
+
+// One snapshot of one object on a project whose history holds a full state;
+// once twenty states are held, each snapshot also drops the oldest.
+void BM_UndoSnapshot(benchmark::State& state) {
+    const GeneratedFile& file = generated_file(static_cast<size_t>(state.range(0)));
+    OpenedProject opened(file);
+    if (!prepare(state, file, opened.problems)) return;
+    Project& project = *opened.project;
+    project.add_full_state();
+    Node* node = spread_objects(project, 1).front();
+    for (auto _ : state) project.add_uid_state(node);
+}
+
+// A project opened with a full state and three one-object edits after it.
+void prepare_history(Project& project) {
+    project.add_full_state();
+    size_t edit = 0;
+    for (Node* node : spread_objects(project, 3)) edit_tooltip(project, node, ++edit);
+}
+
+void BM_Undo(benchmark::State& state) {
+    const GeneratedFile& file = generated_file(static_cast<size_t>(state.range(0)));
+    OpenedProject opened(file);
+    if (!prepare(state, file, opened.problems)) return;
+    Project& project = *opened.project;
+    prepare_history(project);
+    for (auto _ : state) {
+        project.goto_previous_state();
+        state.PauseTiming();
+        project.goto_next_state();
+        state.ResumeTiming();
+    }
+}
+
+void BM_Redo(benchmark::State& state) {
+    const GeneratedFile& file = generated_file(static_cast<size_t>(state.range(0)));
+    OpenedProject opened(file);
+    if (!prepare(state, file, opened.problems)) return;
+    Project& project = *opened.project;
+    prepare_history(project);
+    for (auto _ : state) {
+        state.PauseTiming();
+        project.goto_previous_state();
+        state.ResumeTiming();
+        project.goto_next_state();
+    }
+}
+
+// The heap taken by a full history: one full state after opening and nineteen
+// one-object edits, twenty states in all. The time is that of filling it.
+void BM_HistoryMemory(benchmark::State& state) {
+    const GeneratedFile& file = generated_file(static_cast<size_t>(state.range(0)));
+    if (!prepare(state, file)) return;
+    size_t bytes = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto opened = std::make_unique<OpenedProject>(file);
+        Project& project = *opened->project;
+        const NodeList edited = spread_objects(project, 19);
+        const size_t before = mallinfo2().uordblks;
+        state.ResumeTiming();
+        project.add_full_state();
+        size_t edit = 0;
+        for (Node* node : edited) edit_tooltip(project, node, ++edit);
+        state.PauseTiming();
+        bytes = mallinfo2().uordblks - before;
+        state.counters["states"] = static_cast<double>(project.get_state_count());
+        opened.reset();
+        state.ResumeTiming();
+    }
+    state.counters["history_bytes"] = static_cast<double>(bytes);
+    state.counters["bytes_per_object"] = static_cast<double>(bytes) / static_cast<double>(file.objects);
+}
+
+void sizes(benchmark::internal::Benchmark* b) {
+    b->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Complexity();
+}
+
+}  // namespace
+
+BENCHMARK(BM_Open)->Apply(sizes);
+BENCHMARK(BM_PugixmlParse)->Apply(sizes);
+BENCHMARK(BM_Save)->Apply(sizes);
+BENCHMARK(BM_SaveInMemory)->Apply(sizes);
+BENCHMARK(BM_PugixmlSave)->Apply(sizes);
+BENCHMARK(BM_UndoSnapshot)->Apply(sizes);
+BENCHMARK(BM_Undo)->Apply(sizes);
+BENCHMARK(BM_Redo)->Apply(sizes);
+BENCHMARK(BM_HistoryMemory)->Apply(sizes);
