@@ -186,33 +186,32 @@ void prepare_history(Project& project) {
     for (Node* node : spread_objects(project, 3)) edit_tooltip(project, node, ++edit);
 }
 
-void BM_Undo(benchmark::State& state) {
+// One step back (or forward) through the history; the opposite step runs untimed.
+template <bool backwards>
+void history_step(benchmark::State& state) {
     const GeneratedFile& file = generated_file(static_cast<size_t>(state.range(0)));
     OpenedProject opened(file);
     if (!prepare(state, file, opened.problems)) return;
     Project& project = *opened.project;
     prepare_history(project);
     for (auto _ : state) {
-        project.goto_previous_state();
-        state.PauseTiming();
-        project.goto_next_state();
-        state.ResumeTiming();
+        if (!backwards) {
+            state.PauseTiming();
+            project.goto_previous_state();
+            state.ResumeTiming();
+        }
+        backwards ? project.goto_previous_state() : project.goto_next_state();
+        if (backwards) {
+            state.PauseTiming();
+            project.goto_next_state();
+            state.ResumeTiming();
+        }
     }
 }
 
-void BM_Redo(benchmark::State& state) {
-    const GeneratedFile& file = generated_file(static_cast<size_t>(state.range(0)));
-    OpenedProject opened(file);
-    if (!prepare(state, file, opened.problems)) return;
-    Project& project = *opened.project;
-    prepare_history(project);
-    for (auto _ : state) {
-        state.PauseTiming();
-        project.goto_previous_state();
-        state.ResumeTiming();
-        project.goto_next_state();
-    }
-}
+void BM_Undo(benchmark::State& state) { history_step<true>(state); }
+
+void BM_Redo(benchmark::State& state) { history_step<false>(state); }
 
 // The heap taken by a full history: one full state after opening and nineteen
 // one-object edits, twenty states in all. The time is that of filling it.

@@ -131,8 +131,8 @@ private:
         if (counter % 4 == 0) node->set_tooltip_txt("Reviewed in design meeting " + number);
         if (counter % 9 == 0) {
             const std::string page = MyStrF::_intToStringWithLength(static_cast<int>(counter % 40), 1);
-            node->add_reference_to_node("Specification " + page, "Supplier specification",
-                                        "https://example.org/spec/" + page, "Web Page");
+            node->add_reference_to_node("Datasheet " + page, "Supplier datasheet",
+                                        "https://example.org/datasheets/" + page, "Web Page");
         }
         if (counter % 13 == 0) {
             const std::string part = MyStrF::_intToStringWithLength(static_cast<int>(counter % 25), 1);
