@@ -19,6 +19,12 @@ protected:
         q->add_to_existing_designproblem(p.d);
         return q;
     }
+    // A second functional top-level requirement that D must also answer.
+    Requirement* second_requirement_of_d() {
+        Requirement* second = p.mandate->add_f_requirement(p.story, false);
+        second->add_to_existing_designproblem(p.d);
+        return second;
+    }
     Evidence* evidence(Argument* a, uint32_t type, double value, int level = 5, uint16_t target = equal_to) {
         return a->add_child_evidence(level, "weigh", "little", type, value, 0, target, "");
     }
@@ -58,8 +64,7 @@ TEST_F(Readiness, AverageIsTheMeanOfTheChildrensAverages) {
 }
 
 TEST_F(Readiness, EveryRequirementOfTheProblemMustBeArguedInTheOptionTree) {
-    Requirement* second = p.mandate->add_f_requirement(p.story, false);
-    second->add_to_existing_designproblem(p.d);
+    Requirement* second = second_requirement_of_d();
     Option* o = p.d->add_child_option("motor", false);
     Option* left = o->add_sub_option("left");
     Option* right = o->add_sub_option("right");
@@ -248,8 +253,7 @@ TEST_F(Readiness, TotalsSkipGoalsAndFunctionalEvidenceAndAverageEachSubject) {
 }
 
 TEST_F(Readiness, RemovingARequirementFromAProblemDeletesItsArgumentsAtEveryDepth) {
-    Requirement* second = p.mandate->add_f_requirement(p.story, false);
-    second->add_to_existing_designproblem(p.d);
+    Requirement* second = second_requirement_of_d();
     Option* o = p.d->add_child_option("motor", false);
     Option* sub = o->add_sub_option("coil");
     Option* deeper = sub->add_sub_option("wire");
