@@ -1,13 +1,33 @@
 #include "core/layout/tree_el.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/model/node.h"
 
 TreeEl::TreeEl(Node* n) : node(n) {}
 
+namespace {
+// The element and every element below it, each after its parent.
+std::vector<TreeEl*> parents_first(TreeEl* root) {
+    std::vector<TreeEl*> order{root};
+    for (size_t i = 0; i < order.size(); ++i)
+        for (TreeEl* child : order[i]->get_children()) order.push_back(child);
+    return order;
+}
+}  // namespace
+
 TreeEl::~TreeEl() {
-    for (TreeEl* child : children) delete child;
+    // Deep trees are freed level by level, not by nested destructors.
+    std::vector<TreeEl*> below;
+    for (TreeEl* child : children) below.push_back(child);
+    children.clear();
+    for (size_t i = 0; i < below.size(); ++i) {
+        TreeEl* el = below[i];
+        below.insert(below.end(), el->children.begin(), el->children.end());
+        el->children.clear();
+    }
+    for (TreeEl* el : below) delete el;
 }
 
 TreeEl* TreeEl::add_child(Node* n) {
@@ -39,33 +59,44 @@ void TreeEl::add_linked_child_el(Node* n, const TreeElList& all_elements) {
 }
 
 int TreeEl::get_depth() const {
-    int deepest = 0;
-    for (const TreeEl* child : children) deepest = std::max(deepest, child->get_depth());
-    return 1 + deepest;
+    int depth = 0;
+    std::vector<const TreeEl*> level{this};
+    while (!level.empty()) {
+        ++depth;
+        std::vector<const TreeEl*> next;
+        for (const TreeEl* el : level) next.insert(next.end(), el->children.begin(), el->children.end());
+        level = std::move(next);
+    }
+    return depth;
 }
 
 int TreeEl::get_width() {
-    if (width < 0) {
-        if (children.empty()) {
-            width = 1;
-        } else {
-            width = 0;
-            for (TreeEl* child : children) width += child->get_width();
-        }
+    if (width >= 0) return width;
+    // Children before parents; widths already known are kept.
+    const std::vector<TreeEl*> order = parents_first(this);
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        TreeEl* el = *it;
+        if (el->width >= 0) continue;
+        int leaves = el->children.empty() ? 1 : 0;
+        for (const TreeEl* child : el->children) leaves += child->width;
+        el->width = leaves;
     }
     return width;
 }
 
 std::vector<std::vector<Node*>> TreeEl::get_option_tree() const {
+    // Level by level, each level in depth-first order; elements that do not
+    // show an option end their branch.
     std::vector<std::vector<Node*>> levels;
     if (!node || !node->is_opt()) return levels;
-    levels.push_back({node});
-    for (const TreeEl* child : children) {
-        const auto below = child->get_option_tree();
-        for (size_t k = 0; k < below.size(); ++k) {
-            if (levels.size() < k + 2) levels.resize(k + 2);
-            levels[k + 1].insert(levels[k + 1].end(), below[k].begin(), below[k].end());
-        }
+    std::vector<std::pair<const TreeEl*, size_t>> pending{{this, 0}};
+    while (!pending.empty()) {
+        const auto [el, level] = pending.back();
+        pending.pop_back();
+        if (levels.size() <= level) levels.resize(level + 1);
+        levels[level].push_back(el->node);
+        for (auto it = el->children.rbegin(); it != el->children.rend(); ++it)
+            if ((*it)->node && (*it)->node->is_opt()) pending.push_back({*it, level + 1});
     }
     return levels;
 }

@@ -60,6 +60,7 @@ public:
 private:
     // The tidy-tree arrangement behind calculate_pos.
     class TidyLayout;
+    void group_own_children();
 
     int x = 0;
     int y = 0;

@@ -156,17 +156,35 @@ void TreeEl::calculate_init_pos(int gap, int box_width, int box_height) {
 }
 
 void TreeEl::calculate_init_pos(int gap, int box_width, int box_height, int level, int leaf_slot) {
-    o_lvl = level;
-    y = (2 * gap + box_height) * level;
-    const int spread = get_width() - 1;
-    x = (spread * box_width + spread * gap) / 2 + (gap + box_width) * leaf_slot;
-    for (TreeEl* child : children) {
-        child->calculate_init_pos(gap, box_width, box_height, level + 1, leaf_slot);
-        leaf_slot += child->get_width();
+    get_width();
+    struct Placing {
+        TreeEl* el;
+        int level;
+        int slot;
+    };
+    std::vector<Placing> pending{{this, level, leaf_slot}};
+    while (!pending.empty()) {
+        const Placing p = pending.back();
+        pending.pop_back();
+        TreeEl* el = p.el;
+        el->o_lvl = p.level;
+        el->y = (2 * gap + box_height) * p.level;
+        const int spread = el->width - 1;
+        el->x = (spread * box_width + spread * gap) / 2 + (gap + box_width) * p.slot;
+        int slot = p.slot;
+        for (TreeEl* child : el->children) {
+            pending.push_back({child, p.level + 1, slot});
+            slot += child->width;
+        }
     }
 }
 
 void TreeEl::shift_tree(int dx) {
-    x += dx;
-    for (TreeEl* child : children) child->shift_tree(dx);
+    std::vector<TreeEl*> pending{this};
+    while (!pending.empty()) {
+        TreeEl* el = pending.back();
+        pending.pop_back();
+        el->x += dx;
+        pending.insert(pending.end(), el->children.begin(), el->children.end());
+    }
 }

@@ -20,6 +20,17 @@ std::string_view first_grandchild_uid(const TreeEl* el) {
 // group's first member, in their order; children without a grandchild stay
 // where they are. Every child is kept, even two that show the same node.
 void TreeEl::group_children_with_same_grandchild() {
+    // Each element's children are regrouped on their own, so any walk order will do.
+    std::vector<TreeEl*> pending{this};
+    while (!pending.empty()) {
+        TreeEl* el = pending.back();
+        pending.pop_back();
+        el->group_own_children();
+        pending.insert(pending.end(), el->children.begin(), el->children.end());
+    }
+}
+
+void TreeEl::group_own_children() {
     if (children.size() > 1) {
         std::vector<TreeElList> groups;
         std::unordered_map<std::string_view, size_t> group_of_grandchild;
@@ -36,5 +47,4 @@ void TreeEl::group_children_with_same_grandchild() {
         children.clear();
         for (const TreeElList& group : groups) children.insert(children.end(), group.begin(), group.end());
     }
-    for (TreeEl* child : children) child->group_children_with_same_grandchild();
 }

@@ -3,6 +3,7 @@
 #include <unordered_set>
 
 #include "core/constants/gcc.h"
+#include "core/layout/tree_walk.h"
 #include "core/model/evidence.h"
 #include "core/model/option.h"
 #include "core/model/requirement.h"
@@ -112,11 +113,15 @@ Evidence* Argument::add_child_evidence(int32_t level, const std::string& verb, c
 }
 
 void Argument::req_arg_tree(TreeEl* el, TreeElList& made, PlacedUids& placed) {
-    for (Requirement* r : get_child_requirements()) {
-        if (!r->take_into_account()) continue;
-        if (TreeEl* child = el->add_child(r, made, placed)) r->arg_req_tree(child, made, placed);
-    }
-    for (Evidence* e : get_child_evidences()) el->add_child(e, made, placed);
+    TreeWalk::run(made, placed, [&](TreeWalk& walk) { req_arg_tree(el, walk); });
+}
+
+void Argument::req_arg_tree(TreeEl* el, TreeWalk& walk) {
+    std::vector<TreeWalk::Step> steps;
+    for (Requirement* r : get_child_requirements())
+        steps.push_back(TreeWalk::place(el, r, &Requirement::arg_req_tree, true));
+    for (Evidence* e : get_child_evidences()) steps.push_back(TreeWalk::place(el, e));
+    walk.expand(std::move(steps));
 }
 
 std::string Argument::get_txt() const {

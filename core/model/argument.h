@@ -9,6 +9,7 @@
 class Evidence;
 class Option;
 class Requirement;
+class TreeWalk;
 
 // Whether one option meets one requirement: it validates (under the derived
 // requirements and evidence below it) or invalidates (for those reasons).
@@ -48,7 +49,9 @@ public:
                                  uint32_t type, double value, uint16_t unit, uint16_t target,
                                  const std::string& tooltip);
 
+    // Tab-page tree step: the nodes below el, each placed once and expanded.
     void req_arg_tree(TreeEl* el, TreeElList& made, PlacedUids& placed);
+    void req_arg_tree(TreeEl* el, TreeWalk& walk);
 
 private:
     bool validates = true;

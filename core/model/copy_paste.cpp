@@ -23,9 +23,15 @@ void append(NodeList& to, const NodeList& more) { to.insert(to.end(), more.begin
 bool is_sub_option(const Node* n) { return n->is_opt() && static_cast<const Option*>(n)->get_parent_option(); }
 
 bool is_in_subtree_of(const Node* candidate, const Node* root) {
-    if (candidate == root) return true;
-    for (const Node* p : candidate->get_parents())
-        if (is_in_subtree_of(p, root)) return true;
+    std::vector<const Node*> pending{candidate};
+    std::unordered_set<const Node*> seen{candidate};
+    while (!pending.empty()) {
+        const Node* n = pending.back();
+        pending.pop_back();
+        if (n == root) return true;
+        for (const Node* p : n->get_parents())
+            if (seen.insert(p).second) pending.push_back(p);
+    }
     return false;
 }
 
@@ -106,6 +112,24 @@ Node* make_copy(Node* target, Node* source, const CopyMap& copies, NodeList& cha
     return rule ? rule->make(target, source, copies, changed) : nullptr;
 }
 
+// What a copy needs once its children are copied: integration requirements.
+void finish_copy(Node* target, Node* source, Node* copy, NodeList& changed) {
+    if (source->is_dpr()) {
+        const auto siblings = static_cast<DesignProblem*>(source)->get_siblings();
+        if (siblings.size() > 1)
+            for (DesignProblem* dp : siblings)
+                for (Option* o : dp->get_child_options(false)) append(changed, o->add_dpr_integration_req());
+    }
+    if (target->is_dpr() && source->is_opt()) append(changed, static_cast<Option*>(copy)->add_dpr_integration_req());
+    if (target->is_opt() && source->is_opt()) {
+        auto* sub = static_cast<Option*>(copy);
+        if (Requirement* integration = sub->get_integration_requirement())
+            integration->get_verb_cap()->set_capability(MyStrF::_integration_req_cap(target->get_subject()));
+        else
+            changed.push_back(new Requirement(sub, target->get_subject()));
+    }
+}
+
 }  // namespace
 
 void Node::copy_uid() const { MyStrF::_copy_text_to_clipboard(uid); }
@@ -184,33 +208,43 @@ NodeList Node::copy_node_values(Node* target, Node* source) {
 }
 
 NodeList Node::create_child_from_obj(Node* target, Node* source, CopyMap& copies) {
+    // Depth first with an explicit stack: each source is copied below its
+    // target, then its children below the copy, then the copy is finished.
     NodeList changed;
-    if (!target || !source || source->is_prj() || source->is_man() || copies.count(source->uid)) return changed;
-    NodeList created_with;
-    Node* copy = make_copy(target, source, copies, created_with);
-    if (!copy) return changed;
-    append(changed, created_with);
-    changed.push_back(target);
-    append(changed, copy_node_values(copy, source));
-    copies.emplace(source->uid, copy);
-    for (Node* p : source->parents)
-        if (auto it = copies.find(p->uid); it != copies.end()) copy->add_parent(it->second, true);
-    for (Node* c : source->children)
-        if (auto it = copies.find(c->uid); it != copies.end()) copy->add_child(it->second, true);
-    for (Node* child : NodeList(source->children)) append(changed, create_child_from_obj(copy, child, copies));
-    if (source->is_dpr()) {
-        const auto siblings = static_cast<DesignProblem*>(source)->get_siblings();
-        if (siblings.size() > 1)
-            for (DesignProblem* dp : siblings)
-                for (Option* o : dp->get_child_options(false)) append(changed, o->add_dpr_integration_req());
-    }
-    if (target->is_dpr() && source->is_opt()) append(changed, static_cast<Option*>(copy)->add_dpr_integration_req());
-    if (target->is_opt() && source->is_opt()) {
-        auto* sub = static_cast<Option*>(copy);
-        if (Requirement* integration = sub->get_integration_requirement())
-            integration->get_verb_cap()->set_capability(MyStrF::_integration_req_cap(target->get_subject()));
-        else
-            changed.push_back(new Requirement(sub, target->get_subject()));
+    struct Frame {
+        Node* target;
+        Node* source;
+        Node* copy;
+        NodeList children;
+        size_t next;
+    };
+    std::vector<Frame> frames;
+    auto start = [&](Node* t, Node* s) {
+        if (!t || !s || s->is_prj() || s->is_man() || copies.count(s->uid)) return;
+        NodeList created_with;
+        Node* copy = make_copy(t, s, copies, created_with);
+        if (!copy) return;
+        append(changed, created_with);
+        changed.push_back(t);
+        append(changed, copy_node_values(copy, s));
+        copies.emplace(s->uid, copy);
+        for (Node* p : s->parents)
+            if (auto it = copies.find(p->uid); it != copies.end()) copy->add_parent(it->second, true);
+        for (Node* c : s->children)
+            if (auto it = copies.find(c->uid); it != copies.end()) copy->add_child(it->second, true);
+        frames.push_back({t, s, copy, s->children, 0});
+    };
+    start(target, source);
+    while (!frames.empty()) {
+        Frame& top = frames.back();
+        if (top.next < top.children.size()) {
+            Node* child = top.children[top.next++];
+            start(top.copy, child);
+            continue;
+        }
+        const Frame done = std::move(top);
+        frames.pop_back();
+        finish_copy(done.target, done.source, done.copy, changed);
     }
     return changed;
 }

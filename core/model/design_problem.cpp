@@ -3,6 +3,7 @@
 #include <unordered_set>
 
 #include "core/constants/gcc.h"
+#include "core/layout/tree_walk.h"
 #include "core/model/argument.h"
 #include "core/model/evidence.h"
 #include "core/model/model_batch.h"
@@ -37,11 +38,12 @@ DesignProblem::~DesignProblem() {
         siblings = get_siblings();
     }
     if (siblings.size() != 2) return;
+    DeletionScope scope;
     for (DesignProblem* dp : siblings) {
         if (!GCC::RP || GCC::RP->_get_pointer_to_node_with_uid(dp->get_uid()) != dp) continue;
         for (Option* o : dp->get_child_options(false)) {
             Requirement* r = o->get_integration_requirement();
-            if (r && o->has_child(r)) delete r;
+            if (r && o->has_child(r)) dispose(r);
         }
     }
 }
@@ -52,7 +54,7 @@ void DesignProblem::remove_parent(Node* p, bool both) {
     if (!p) return;
     if (p->is_req()) {
         if (parents.size() == 1 && parents.front() == p) remember_siblings();
-        for (Argument* a : static_cast<Requirement*>(p)->get_child_arguments(this)) delete a;
+        for (Argument* a : static_cast<Requirement*>(p)->get_child_arguments(this)) dispose(a);
         for (Option* o : get_child_options(false)) o->get_rlevel().update();
     }
     Node::remove_parent(p, both);
@@ -206,6 +208,14 @@ std::string DesignProblem::get_str(bool lower) const {
 }
 
 void DesignProblem::req_dpr_tree(TreeEl* el, TreeElList& made, PlacedUids& placed) {
+    TreeWalk::run(made, placed, [&](TreeWalk& walk) { req_dpr_tree(el, walk); });
+}
+
+void DesignProblem::opt_dpr_tree(TreeEl* el, TreeElList& made, PlacedUids& placed) {
+    TreeWalk::run(made, placed, [&](TreeWalk& walk) { opt_dpr_tree(el, walk); });
+}
+
+void DesignProblem::req_dpr_tree(TreeEl* el, TreeWalk& walk) {
     const bool with_integration = !GCC::RP || GCC::RP->get_settings().get_incl_int_req();
     std::vector<Requirement*> requirements;
     std::vector<Evidence*> evidence;
@@ -217,16 +227,15 @@ void DesignProblem::req_dpr_tree(TreeEl* el, TreeElList& made, PlacedUids& place
             for (Evidence* e : leaf->get_related_evd()) evidence.push_back(e);
         }
     }
-    for (Evidence* e : evidence) el->add_child(e, made, placed);
-    for (Requirement* r : MyFF::remove_duplicate_reqs(requirements)) {
-        if (!r->take_into_account()) continue;
-        if (TreeEl* child = el->add_child(r, made, placed)) r->dpr_req_tree(child, made, placed);
-    }
+    std::vector<TreeWalk::Step> steps;
+    for (Evidence* e : evidence) steps.push_back(TreeWalk::place(el, e));
+    for (Requirement* r : MyFF::remove_duplicate_reqs(requirements))
+        steps.push_back(TreeWalk::place(el, r, &Requirement::dpr_req_tree, true));
+    walk.expand(std::move(steps));
 }
 
-void DesignProblem::opt_dpr_tree(TreeEl* el, TreeElList& made, PlacedUids& placed) {
-    for (Option* o : get_child_options(false)) {
-        if (!o->take_into_account()) continue;
-        if (TreeEl* child = el->add_child(o, made, placed)) o->dpr_opt_tree(child, made, placed);
-    }
+void DesignProblem::opt_dpr_tree(TreeEl* el, TreeWalk& walk) {
+    std::vector<TreeWalk::Step> steps;
+    for (Option* o : get_child_options(false)) steps.push_back(TreeWalk::place(el, o, &Option::dpr_opt_tree, true));
+    walk.expand(std::move(steps));
 }

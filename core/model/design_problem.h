@@ -8,6 +8,7 @@
 
 class Option;
 class Requirement;
+class TreeWalk;
 
 // How can one or more requirements be met? Collects the alternative options
 // and elects at most one optimal option among the valid ones.
@@ -45,8 +46,11 @@ public:
 
     std::string get_requirement_problem_txt(const Requirement* requirement, bool with_subject) const;
 
+    // Tab-page tree steps: the nodes below el, each placed once and expanded.
     void req_dpr_tree(TreeEl* el, TreeElList& made, PlacedUids& placed);
     void opt_dpr_tree(TreeEl* el, TreeElList& made, PlacedUids& placed);
+    void req_dpr_tree(TreeEl* el, TreeWalk& walk);
+    void opt_dpr_tree(TreeEl* el, TreeWalk& walk);
 
 private:
     // Siblings seen while this problem was still linked, for the destructor

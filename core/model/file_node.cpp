@@ -3,8 +3,10 @@
 #include <filesystem>
 #include <limits>
 #include <system_error>
+#include <unordered_set>
 
 #include "core/constants/gcc.h"
+#include "core/model/graph_order.h"
 #include "core/model/project.h"
 #include "core/platform/platform.h"
 
@@ -98,28 +100,21 @@ Node* FileNode::_get_pointer_to_node_with_uid(const std::string& uid_key) const 
 }
 
 void FileNode::clear_nd_map() {
-    // Deleting an object unregisters it from the current project and may take
-    // others anywhere in the map with it, so the walk resumes at the first
-    // entry; only projects (normally the one) precede it, so clearing stays linear.
+    // The whole graph goes at once: every registered object and everything
+    // below the project, without cascades (which would nest as deep as the
+    // graph) and without recomputing what goes anyway.
     if (!is_prj()) return;
+    std::vector<Node*> objects;
+    std::unordered_set<const Node*> seen;
+    for (const auto& [key, n] : nd_map)
+        if (!n->is_prj() && seen.insert(n).second) objects.push_back(n);
+    for (Node* n : children_first({this}))
+        if (!n->is_prj() && seen.insert(n).second) objects.push_back(n);
+    for (auto entry = nd_map.begin(); entry != nd_map.end();)
+        entry = seen.count(entry->second) ? nd_map.erase(entry) : std::next(entry);
     Project* previous = GCC::RP;
     GCC::RP = static_cast<Project*>(this);
-    Node* deleted = nullptr;
-    for (auto entry = nd_map.begin(); entry != nd_map.end();) {
-        if (entry->second == deleted) {
-            // Registered under a uid it no longer had, so it could not
-            // unregister itself; the walk must not meet it again.
-            entry = nd_map.erase(entry);
-            continue;
-        }
-        if (entry->second->is_prj()) {
-            ++entry;
-            continue;
-        }
-        deleted = entry->second;
-        delete deleted;
-        entry = nd_map.begin();
-    }
+    delete_wholesale(objects);
     GCC::RP = previous;
 }
 

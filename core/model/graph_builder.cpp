@@ -20,12 +20,7 @@ int unfinished_builders = 0;
 bool GraphBuilder::rebuilding() { return unfinished_builders > 0; }
 
 GraphBuilder::GraphBuilder(Project& p) : project(p) {
-    {
-        GraphTeardown teardown;
-        project.clear_nd_map();
-        for (Node* c : NodeList(project.children))
-            if (project.has_child(c)) delete c;
-    }
+    project.clear_nd_map();
     project.children.clear();
     project.clear_references();
     Parameter::remove_custom_poss_parameters();
@@ -289,16 +284,13 @@ std::vector<Node*> GraphBuilder::drop_unreachable() {
     if (below_project.size() == objects.size()) return below_project;
     std::vector<bool> reachable(objects.size(), false);
     for (const Node* n : below_project) reachable[slot_of(n)] = true;
-    std::vector<std::pair<std::string, Node*>> doomed;
+    std::vector<Node*> unreachable;
     for (size_t slot = 0; slot < objects.size(); ++slot)
-        if (!reachable[slot]) doomed.emplace_back(objects[slot].node->get_uid(), objects[slot].node);
+        if (!reachable[slot]) unreachable.push_back(objects[slot].node);
     note("Objects that hang below nothing of the project were left out.");
-    {
-        GraphTeardown quietly;
-        // A deletion may take other doomed objects with it: delete only what is still there.
-        for (const auto& [uid, n] : doomed)
-            if (project._get_pointer_to_node_with_uid(uid) == n) delete n;
-    }
+    // Outright: their kinds' clean-ups would reach objects that are kept (a
+    // story deletes its requirements, also one that hangs below the mandate).
+    Node::delete_wholesale(unreachable);
     std::vector<Stored> kept;
     kept.reserve(below_project.size());
     for (size_t slot = 0; slot < objects.size(); ++slot)

@@ -1,6 +1,7 @@
 #include "core/model/node.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "core/constants/gcc.h"
 #include "core/model/argument.h"
@@ -18,22 +19,67 @@
 int32_t Node::_instancecounter = 0;
 
 namespace {
+// Deletions in progress, and the objects waiting for the outermost to end.
 int deletion_depth = 0;
+std::vector<Node*> pending_deletions;
 bool recompute_pending = false;
 }  // namespace
+
+Node::DeletionScope::DeletionScope() { ++deletion_depth; }
+
+Node::DeletionScope::~DeletionScope() {
+    if (deletion_depth > 1) {
+        --deletion_depth;
+        return;
+    }
+    // The outermost scope: every queued object goes, and whatever its
+    // deletion disposes of joins the queue (the depth stays above 0 meanwhile).
+    while (!pending_deletions.empty()) {
+        Node* next = pending_deletions.back();
+        pending_deletions.pop_back();
+        delete next;
+    }
+    --deletion_depth;
+    if (recompute_pending) {
+        recompute_pending = false;
+        if (GCC::RP && !GraphTeardown::active()) GCC::RP->recompute_all();
+    }
+}
+
+void Node::dispose(Node* node) {
+    if (!node || node->doomed) return;
+    node->doomed = true;
+    if (deletion_depth > 0)
+        pending_deletions.push_back(node);
+    else
+        delete node;
+}
+
+void Node::delete_wholesale(const std::vector<Node*>& nodes) {
+    const std::unordered_set<const Node*> going(nodes.begin(), nodes.end());
+    for (Node* n : nodes) {
+        for (Node* p : n->parents)
+            if (!going.count(p)) std::erase(p->children, n);
+        for (Node* c : n->children)
+            if (!going.count(c)) std::erase(c->parents, n);
+    }
+    for (Node* n : nodes) {
+        n->parents.clear();
+        n->children.clear();
+        n->doomed = true;
+    }
+    GraphTeardown quietly;
+    for (Node* n : nodes) delete n;
+}
 
 Node::Node() = default;
 
 Node::Node(Node* parent) { add_parent(parent, true); }
 
 Node::~Node() {
-    ++deletion_depth;
+    doomed = true;
+    DeletionScope scope;
     unlink_for_destruction();
-    --deletion_depth;
-    if (deletion_depth == 0 && recompute_pending) {
-        recompute_pending = false;
-        if (GCC::RP && !GraphTeardown::active()) GCC::RP->recompute_all();
-    }
 }
 
 void Node::recompute_when_deletion_ends() { recompute_pending = true; }
@@ -116,7 +162,7 @@ void Node::remove_parent(Node* p, bool both) {
     const bool removed = parents.size() != old_size;
     if (both) p->remove_child(this, false);
     // A node that loses its last parent deletes itself (the project never does).
-    if (removed && parents.empty() && !is_prj()) delete this;
+    if (removed && parents.empty() && !is_prj()) dispose(this);
 }
 
 void Node::make_uids_state(const NodeList& nodes) {
@@ -134,15 +180,17 @@ Node* Node::get_subject_source() const {
 }
 
 std::string Node::get_subject() const {
-    if (!subject) {
-        Node* source = get_subject_source();
-        if (!source) {
-            subject = std::make_shared<std::string>();
-        } else {
-            source->get_subject();
-            subject = source->subject;
-        }
+    if (subject) return *subject;
+    // Up the sources to the first object that holds a text: every object on
+    // the way shares it; when the chain ends without one, an empty text starts.
+    std::vector<const Node*> unresolved;
+    const Node* n = this;
+    while (n && !n->subject) {
+        unresolved.push_back(n);
+        n = n->get_subject_source();
     }
+    const std::shared_ptr<std::string> text = n ? n->subject : std::make_shared<std::string>();
+    for (const Node* u : unresolved) u->subject = text;
     return *subject;
 }
 
@@ -189,10 +237,15 @@ void Node::refresh_evidence_of_subject() {
 }
 
 void Node::replace_subject_ptr(std::shared_ptr<std::string> p) {
-    const NodeList children_copy = children;
-    for (Node* c : children_copy)
-        if (c->subject == subject) c->replace_subject_ptr(p);
-    subject = std::move(p);
+    // This object and every descendant that reaches it through children
+    // sharing its text move to the new text.
+    const std::shared_ptr<std::string> old = subject;
+    std::vector<Node*> moving{this};
+    std::unordered_set<const Node*> seen{this};
+    for (size_t i = 0; i < moving.size(); ++i)
+        for (Node* c : moving[i]->children)
+            if (c->subject == old && seen.insert(c).second) moving.push_back(c);
+    for (Node* n : moving) n->subject = p;
 }
 
 NodeList Node::get_impacted_by_subject_change() const {

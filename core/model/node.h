@@ -61,6 +61,27 @@ public:
     // One undo snapshot of these nodes on the current project.
     static void make_uids_state(const NodeList& nodes);
 
+    // Deletes the object; while another deletion runs, the object is queued
+    // and deleted when the outermost one ends, so that a cascade through a
+    // deep graph runs as a loop, not as nested destructors. An object already
+    // on its way out is left alone. `delete` works as well; this is for
+    // deletions made while others may run (cascades, destructors).
+    static void dispose(Node* node);
+    // Deletes these objects outright: links among them are dropped without
+    // any clean-up of their kinds and without recomputation, links from other
+    // objects to them are removed. For a whole graph, or a part that nothing
+    // kept hangs below.
+    static void delete_wholesale(const std::vector<Node*>& nodes);
+    // While a scope lives, disposed objects wait; the outermost scope deletes
+    // them when it ends. Destructors that dispose of other objects open one.
+    class DeletionScope {
+    public:
+        DeletionScope();
+        ~DeletionScope();
+        DeletionScope(const DeletionScope&) = delete;
+        DeletionScope& operator=(const DeletionScope&) = delete;
+    };
+
     // For destructors whose object influences nodes that are not its
     // ancestors (the mandate, a top-level goal): the current project is
     // recomputed once the outermost deletion has finished unlinking.
@@ -115,6 +136,8 @@ private:
     // The position of this object among those a GraphBuilder rebuilds; only
     // meaningful to that builder while it runs.
     size_t builder_slot = 0;
+    // Set once the object is queued for deletion or being deleted.
+    bool doomed = false;
     void unlink_for_destruction();
     void refresh_evidence_of_subject();
 };

@@ -30,6 +30,7 @@ Option::~Option() {
     if (GraphTeardown::active()) return;
     Option* parent_option = parents.size() == 1 ? get_parent_option() : nullptr;
     const bool only_sub_option = parent_option && parent_option->get_sub_options(false).size() == 1;
+    DeletionScope scope;
     for (Argument* a : get_child_arguments()) {
         if (!has_child(a)) continue;
         if (only_sub_option) {
@@ -39,7 +40,7 @@ Option::~Option() {
             parent_option->get_subject();
             a->replace_subject_ptr(parent_option->subject_ptr());
         } else {
-            delete a;
+            dispose(a);
         }
     }
 }
@@ -108,22 +109,30 @@ DesignProblem* Option::get_parent_designproblem() {
 }
 
 std::vector<Option*> Option::get_leaf_options() {
-    const auto subs = get_sub_options(false);
-    if (subs.empty()) return {this};
     std::vector<Option*> leaves;
-    for (Option* sub : subs)
-        for (Option* leaf : sub->get_leaf_options()) leaves.push_back(leaf);
+    for (Option* o : get_option_tree_depth_first())
+        if (o->get_sub_options(false).empty()) leaves.push_back(o);
     return leaves;
 }
 
 std::vector<Option*> Option::get_sub_options(bool recursive) const {
-    std::vector<Option*> subs;
-    for (Option* sub : MyFF::filter_options(children)) {
-        subs.push_back(sub);
-        if (recursive)
-            for (Option* deeper : sub->get_sub_options(true)) subs.push_back(deeper);
-    }
+    if (!recursive) return MyFF::filter_options(children);
+    std::vector<Option*> subs = const_cast<Option*>(this)->get_option_tree_depth_first();
+    subs.erase(subs.begin());
     return subs;
+}
+
+std::vector<Option*> Option::get_option_tree_depth_first() {
+    std::vector<Option*> tree;
+    std::vector<Option*> pending{this};
+    while (!pending.empty()) {
+        Option* o = pending.back();
+        pending.pop_back();
+        tree.push_back(o);
+        const auto subs = o->get_sub_options(false);
+        pending.insert(pending.end(), subs.rbegin(), subs.rend());
+    }
+    return tree;
 }
 
 Requirement* Option::get_integration_requirement() const { return MyFF::filter_requirement(children); }
@@ -154,8 +163,7 @@ std::vector<Requirement*> Option::get_potential_parent_reqs(bool exclude_linked)
 }
 
 void Option::set_optimal_flag(bool value) {
-    optimal = value;
-    for (Option* sub : get_sub_options(false)) sub->set_optimal_flag(value);
+    for (Option* o : get_option_tree_depth_first()) o->optimal = value;
 }
 
 void Option::set_optimal() { set_optimal_flag(true); }

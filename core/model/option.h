@@ -9,6 +9,7 @@
 class Argument;
 class DesignProblem;
 class Requirement;
+class TreeWalk;
 class VerbCapParamBase;
 
 // One alternative answer to a design problem, or a part of one (sub-options
@@ -38,6 +39,8 @@ public:
     DesignProblem* get_parent_designproblem();
     std::vector<Option*> get_leaf_options();
     std::vector<Option*> get_sub_options(bool recursive) const;
+    // This option, then its sub-options at every depth, depth first.
+    std::vector<Option*> get_option_tree_depth_first();
     Requirement* get_integration_requirement() const;
     std::vector<Argument*> get_child_arguments() const;
     Argument* add_child_argument(Requirement* requirement, bool validates);
@@ -64,6 +67,7 @@ public:
     TreeEl* create_option_tree(TreeEl* el);
     void create_maintree_opt_tree(TreeEl* el);
     void dpr_opt_tree(TreeEl* el, TreeElList& made, PlacedUids& placed);
+    void dpr_opt_tree(TreeEl* el, TreeWalk& walk);
 
     // Allocation of a requirement over the leaf options of this option's tree.
     std::vector<std::vector<VerbCapParamBase*>> get_allocated_requirement_lsts(Requirement* requirement);

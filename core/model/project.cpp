@@ -36,13 +36,7 @@ Project::~Project() {
     // different current project stays current.
     Project* other = GCC::RP == this ? nullptr : GCC::RP;
     GCC::RP = this;
-    {
-        GraphTeardown teardown;
-        clear_nd_map();
-        const NodeList stories = children;
-        for (Node* c : stories)
-            if (has_child(c)) delete c;
-    }
+    clear_nd_map();
     GCC::RP = other;
 }
 

@@ -1,3 +1,4 @@
+#include "core/layout/tree_walk.h"
 #include "core/model/design_problem.h"
 #include "core/model/option.h"
 #include "core/model/project.h"
@@ -7,27 +8,32 @@ namespace {
 
 // A project root with every item that passes the display filter placed once
 // below it and expanded by the item's own tree step.
-template <class T, class Expand>
-TreeEl* filtered_tree(Project* project, const std::vector<T*>& items, Expand expand) {
+template <class T>
+TreeEl* filtered_tree(Project* project, const std::vector<T*>& items, void (T::*expand)(TreeEl*, TreeWalk&)) {
     auto* root = new TreeEl(project);
     TreeElList made;
     PlacedUids placed;
-    for (T* item : items) {
-        if (!item->take_into_account()) continue;
-        if (TreeEl* el = root->add_child(item, made, placed)) (item->*expand)(el, made, placed);
-    }
+    TreeWalk::run(made, placed, [&](TreeWalk& walk) {
+        std::vector<TreeWalk::Step> steps;
+        for (T* item : items) steps.push_back(TreeWalk::place(root, item, expand, true));
+        walk.expand(std::move(steps));
+    });
     return root;
 }
 
 }  // namespace
 
-TreeEl* Project::create_dpr_req_tree() { return filtered_tree(this, get_top_lvl_reqs(), &Requirement::dpr_req_tree); }
-
-TreeEl* Project::create_opt_dpr_tree() {
-    return filtered_tree(this, get_top_designproblems(), &DesignProblem::opt_dpr_tree);
+TreeEl* Project::create_dpr_req_tree() {
+    return filtered_tree<Requirement>(this, get_top_lvl_reqs(), &Requirement::dpr_req_tree);
 }
 
-TreeEl* Project::create_req_arg_tree() { return filtered_tree(this, get_top_lvl_reqs(), &Requirement::arg_req_tree); }
+TreeEl* Project::create_opt_dpr_tree() {
+    return filtered_tree<DesignProblem>(this, get_top_designproblems(), &DesignProblem::opt_dpr_tree);
+}
+
+TreeEl* Project::create_req_arg_tree() {
+    return filtered_tree<Requirement>(this, get_top_lvl_reqs(), &Requirement::arg_req_tree);
+}
 
 TreeEl* Project::create_opt_tree() {
     auto* root = new TreeEl(this);

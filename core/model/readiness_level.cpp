@@ -91,19 +91,15 @@ bool tree_argues_every_requirement(const std::vector<Option*>& tree, const Desig
                        [&](const Requirement* r) { return argued.count(r->get_uid()) != 0; });
 }
 
-void collect_option_tree_post_order(Option* option, std::vector<Option*>& out) {
-    for (Option* sub : option->get_sub_options(false)) collect_option_tree_post_order(sub, out);
-    out.push_back(option);
-}
-
 }  // namespace
 
 // An option tree is judged as a whole: totals bottom-up first, then the checks
 // that read the top option's totals and the arguments of the whole tree, then
 // the levels bottom-up.
 void recompute_option_tree(Option* top) {
-    std::vector<Option*> tree;
-    collect_option_tree_post_order(top, tree);
+    // Each option after its sub-options.
+    std::vector<Option*> tree = top->get_option_tree_depth_first();
+    std::reverse(tree.begin(), tree.end());
     for (Option* o : tree) o->update_par_base_value_sum();
     DesignProblem* dp = top->get_parent_designproblem();
     const bool acceptable = !dp || (totals_meet_ranges(top, dp) && tree_argues_every_requirement(tree, dp));
@@ -114,7 +110,7 @@ void recompute_option_tree(Option* top) {
         else
             level.reset();
         // Without a design problem nothing elects: every option of the tree counts as optimal.
-        if (!dp) o->set_optimal_flag(true);
+        if (!dp) o->optimal = true;
     }
 }
 
@@ -185,7 +181,7 @@ void ReadinessLevel::recompute_local() {
         _update_argument();
     } else if (owner->is_opt()) {
         auto* option = static_cast<Option*>(owner);
-        if (option->get_top_option() == option) recompute_option_tree(option);
+        if (!option->get_parent_option()) recompute_option_tree(option);
     } else if (owner->is_req()) {
         const auto problems = MyFF::filter_design_problems(owner->get_children());
         aggregate(MyFF::as_nodes(problems));

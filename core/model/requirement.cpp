@@ -87,8 +87,8 @@ Requirement::~Requirement() {
     if (!GraphTeardown::active() && is_tlr() && is_goal()) recompute_when_deletion_ends();
     for (DesignProblem* dp : get_child_designproblems())
         if (dp->get_parents().size() == 1) dp->remember_siblings();
-    for (Argument* a : get_child_arguments())
-        if (has_child(a)) delete a;
+    DeletionScope scope;
+    for (Argument* a : get_child_arguments()) dispose(a);
 }
 
 std::string Requirement::get_nd_name() const { return GCC::req_nd_name; }

@@ -10,6 +10,7 @@ class Argument;
 class DesignProblem;
 class Mandate;
 class Option;
+class TreeWalk;
 class UserStory;
 
 // What the subject must do, optionally with a quantity: The gate must open
@@ -63,13 +64,16 @@ public:
 
     // "Show Why": this requirement with the requirements it comes from below it.
     TreeEl* get_why();
+    // Tab-page tree steps: the nodes below el, each placed once and expanded.
     void dpr_req_tree(TreeEl* el, TreeElList& made, PlacedUids& placed);
     void arg_req_tree(TreeEl* el, TreeElList& made, PlacedUids& placed);
+    void dpr_req_tree(TreeEl* el, TreeWalk& walk);
+    void arg_req_tree(TreeEl* el, TreeWalk& walk);
 
     // Objects of an AI answer about how option meets this requirement.
     NodeList add_ai_objects(const std::string& answer, Option* option);
 
 private:
     void finish_construction(Node* parent);
-    TreeEl* get_why(TreeElList& made, PlacedUids& placed);
+    void why_tree(TreeEl* el, TreeWalk& walk);
 };

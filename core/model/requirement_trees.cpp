@@ -1,4 +1,5 @@
 #include "core/constants/gcc.h"
+#include "core/layout/tree_walk.h"
 #include "core/model/argument.h"
 #include "core/model/design_problem.h"
 #include "core/model/option.h"
@@ -10,59 +11,74 @@
 TreeEl* Requirement::get_why() {
     TreeElList made;
     PlacedUids placed;
-    return get_why(made, placed);
+    auto* root = new TreeEl(this);
+    made.push_back(root);
+    TreeWalk::run(made, placed, [&](TreeWalk& walk) { why_tree(root, walk); });
+    return root;
 }
 
-TreeEl* Requirement::get_why(TreeElList& made, PlacedUids& placed) {
-    auto* el = new TreeEl(this);
-    made.push_back(el);
+void Requirement::why_tree(TreeEl* el, TreeWalk& walk) {
+    std::vector<TreeWalk::Step> steps;
     std::vector<Requirement*> origins;
     if (Option* o = get_parent_option(false)) {
         if (DesignProblem* dp = o->get_top_option()->get_parent_designproblem()) origins = dp->get_parent_requirements();
     } else if (UserStory* story = get_parent_userstory()) {
-        el->add_child(story, made, placed);
+        steps.push_back(TreeWalk::place(el, story));
     } else {
         for (const Argument* a : get_parent_arguments())
             if (Requirement* r = a->get_parent_requirement()) origins.push_back(r);
         origins = MyFF::remove_duplicate_reqs(origins);
     }
-    for (Requirement* r : origins) {
-        if (placed.insert(r->get_uid()).second) {
-            TreeEl* child = r->get_why(made, placed);
+    for (Requirement* r : origins)
+        steps.push_back([el, r](TreeWalk& w) {
+            if (!w.placed.insert(r->get_uid()).second) {
+                el->add_linked_child_el(r, w.made);
+                return;
+            }
+            auto* child = new TreeEl(r);
+            w.made.push_back(child);
             el->adopt_child(child);
-        } else {
-            el->add_linked_child_el(r, made);
-        }
-    }
-    return el;
+            r->why_tree(child, w);
+        });
+    walk.expand(std::move(steps));
 }
 
 void Requirement::dpr_req_tree(TreeEl* el, TreeElList& made, PlacedUids& placed) {
-    for (DesignProblem* dp : get_child_designproblems()) {
-        if (!dp->take_into_account()) continue;
-        if (TreeEl* child = el->add_child(dp, made, placed)) dp->req_dpr_tree(child, made, placed);
-    }
+    TreeWalk::run(made, placed, [&](TreeWalk& walk) { dpr_req_tree(el, walk); });
 }
 
 void Requirement::arg_req_tree(TreeEl* el, TreeElList& made, PlacedUids& placed) {
-    for (Argument* a : get_child_arguments()) {
-        if (!a->take_into_account()) continue;
-        if (TreeEl* child = el->add_child(a, made, placed)) a->req_arg_tree(child, made, placed);
-    }
-    if (GCC::RP && !GCC::RP->get_settings().get_incl_int_req()) return;
-    for (Requirement* r : get_related_integration_requirements()) {
-        if (!r->take_into_account()) continue;
-        Option* o = r->get_parent_option(false);
-        if (!o) continue;
-        TreeEl* option_el = el->add_child(o, made, placed);
-        if (!option_el) {
-            for (auto it = made.rbegin(); it != made.rend(); ++it)
-                if ((*it)->get_node() == o) {
-                    option_el = *it;
-                    break;
+    TreeWalk::run(made, placed, [&](TreeWalk& walk) { arg_req_tree(el, walk); });
+}
+
+void Requirement::dpr_req_tree(TreeEl* el, TreeWalk& walk) {
+    std::vector<TreeWalk::Step> steps;
+    for (DesignProblem* dp : get_child_designproblems())
+        steps.push_back(TreeWalk::place(el, dp, &DesignProblem::req_dpr_tree, true));
+    walk.expand(std::move(steps));
+}
+
+void Requirement::arg_req_tree(TreeEl* el, TreeWalk& walk) {
+    std::vector<TreeWalk::Step> steps;
+    for (Argument* a : get_child_arguments()) steps.push_back(TreeWalk::place(el, a, &Argument::req_arg_tree, true));
+    if (!GCC::RP || GCC::RP->get_settings().get_incl_int_req()) {
+        for (Requirement* r : get_related_integration_requirements()) {
+            // The integration requirement goes below an element of its option.
+            steps.push_back([el, r](TreeWalk& w) {
+                if (!r->take_into_account()) return;
+                Option* o = r->get_parent_option(false);
+                if (!o) return;
+                TreeEl* option_el = el->add_child(o, w.made, w.placed);
+                if (!option_el) {
+                    for (auto it = w.made.rbegin(); it != w.made.rend(); ++it)
+                        if ((*it)->get_node() == o) {
+                            option_el = *it;
+                            break;
+                        }
                 }
+                if (option_el) TreeWalk::place(option_el, r, &Requirement::arg_req_tree, false)(w);
+            });
         }
-        if (!option_el) continue;
-        if (TreeEl* req_el = option_el->add_child(r, made, placed)) r->arg_req_tree(req_el, made, placed);
     }
+    walk.expand(std::move(steps));
 }

@@ -29,8 +29,8 @@ UserStory::UserStory(Node* parent, const std::string& verb, const std::string& c
 
 UserStory::~UserStory() {
     // A story takes its requirements with it, also those that hang below the mandate too.
-    for (Requirement* r : get_child_requirements())
-        if (has_child(r)) delete r;
+    DeletionScope scope;
+    for (Requirement* r : get_child_requirements()) dispose(r);
 }
 
 std::string UserStory::get_nd_name() const { return GCC::usy_nd_name; }

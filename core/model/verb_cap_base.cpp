@@ -1,5 +1,7 @@
 #include "core/model/verb_cap_base.h"
 
+#include <vector>
+
 #include "core/constants/gcc.h"
 #include "core/model/project.h"
 #include "core/text/sentences.h"
@@ -35,27 +37,51 @@ NodeList VerbCapBase::get_impacted_by_vc_change(std::unordered_set<std::string>*
     return result;
 }
 
-NodeList VerbCapBase::sharers_through_links(std::unordered_set<std::string>& visited) {
-    NodeList result;
-    if (visited.insert(uid).second) result.push_back(this);
-    auto visit = [&](Node* n) {
-        if (!n->is_usy() && !n->is_req()) return;
-        auto* sharer = static_cast<VerbCapBase*>(n);
-        if (sharer->verb_cap != verb_cap || visited.count(sharer->uid)) return;
-        for (Node* found : sharer->sharers_through_links(visited)) result.push_back(found);
+namespace {
+// The stories and requirements linked to n directly or through one argument,
+// in the order they are looked at: children, then parents.
+NodeList linked_phrases(const Node* n) {
+    NodeList found;
+    auto add = [&](Node* m) {
+        if (m->is_usy() || m->is_req()) found.push_back(m);
     };
-    if (!is_usy() && !is_req()) return result;
-    for (Node* c : NodeList(children)) {
-        if (c->is_req()) visit(c);
+    for (Node* c : n->get_children()) {
+        add(c);
         if (c->is_arg())
-            for (Node* derived : NodeList(c->get_children()))
-                if (derived->is_req()) visit(derived);
+            for (Node* derived : c->get_children()) add(derived);
     }
-    for (Node* p : NodeList(parents)) {
-        if (p->is_usy() || p->is_req()) visit(p);
+    for (Node* p : n->get_parents()) {
+        add(p);
         if (p->is_arg())
-            for (Node* above : NodeList(p->get_parents()))
-                if (above->is_usy() || above->is_req()) visit(above);
+            for (Node* above : p->get_parents()) add(above);
+    }
+    return found;
+}
+}  // namespace
+
+NodeList VerbCapBase::sharers_through_links(std::unordered_set<std::string>& visited) {
+    // Depth first, each sharer before the sharers found from it, with an
+    // explicit stack: a chain of derived requirements may share one pair.
+    NodeList result;
+    struct Frame {
+        VerbCapBase* node;
+        NodeList linked;
+        size_t next;
+    };
+    std::vector<Frame> frames;
+    auto enter = [&](VerbCapBase* n) {
+        if (visited.insert(n->uid).second) result.push_back(n);
+        if (n->is_usy() || n->is_req()) frames.push_back({n, linked_phrases(n), 0});
+    };
+    enter(this);
+    while (!frames.empty()) {
+        Frame& top = frames.back();
+        if (top.next == top.linked.size()) {
+            frames.pop_back();
+            continue;
+        }
+        auto* sharer = static_cast<VerbCapBase*>(top.linked[top.next++]);
+        if (sharer->verb_cap == top.node->verb_cap && !visited.count(sharer->uid)) enter(sharer);
     }
     return result;
 }

@@ -80,6 +80,15 @@ const Hostile hostile_files[] = {
          EXPECT_TRUE(GCC::RP->get_parents().empty());
          EXPECT_TRUE(t.object("U")->get_children().empty());
      }},
+    {"StoryBelowNothingAboveARequirementOfTheMandate",
+     project_head + story + "<USY><uid>U2</uid></USY><MAN><uid>M</uid><parent>U</parent></MAN>"
+         "<REQ><uid>R</uid><parent>M</parent><parent>U2</parent></REQ>",
+     "hang below nothing",
+     [](IoTest& t) {
+         EXPECT_EQ(t.object("U2"), nullptr);
+         ASSERT_NE(t.object("R"), nullptr);
+         EXPECT_EQ(t.object("R")->get_parents(), NodeList{t.object("M")});
+     }},
     {"SecondMandate",
      project_head + story +
          "<MAN><uid>M1</uid><parent>U</parent><reqd_readiness_lvl>4</reqd_readiness_lvl></MAN>"
