@@ -2,6 +2,7 @@
 
 #include <cassert>
 #include <functional>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -26,16 +27,63 @@ MementoState quantity_type_mementos() {
     return state;
 }
 
-std::shared_ptr<MC_NDE> create_mc(const Node* n) {
-    if (n->is_prj()) return std::make_shared<MC_PRJ>(n);
-    if (n->is_usy()) return std::make_shared<MC_USY>(n);
-    if (n->is_man()) return std::make_shared<MC_MAN>(n);
-    if (n->is_req()) return std::make_shared<MC_REQ>(n);
-    if (n->is_arg()) return std::make_shared<MC_ARG>(n);
-    if (n->is_dpr()) return std::make_shared<MC_NDE>(n);
-    if (n->is_opt()) return std::make_shared<MC_OPT>(n);
-    if (n->is_evd()) return std::make_shared<MC_EVD>(n);
-    return nullptr;
+// For an object that does not take its subject text from its source: the
+// object its memento names as the one it shares the text with. That is the
+// first object in registry order that holds the text without taking it from
+// its source; "" when this is the object itself.
+class SubjectAnchors {
+public:
+    explicit SubjectAnchors(const UidRegistry& r) : registry(r) {}
+
+    std::string of(const Node* node) {
+        const std::string* text = node->subject_ptr().get();
+        if (holds_all_sharers(node)) return {};
+        if (!first_holder) {
+            first_holder.emplace();
+            for (const auto& [uid, n] : registry)
+                if (!shares_subject_with_source(n)) first_holder->try_emplace(n->subject_ptr().get(), uid);
+        }
+        const auto found = first_holder->find(text);
+        return found == first_holder->end() || found->second == node->get_uid() ? std::string() : found->second;
+    }
+
+private:
+    // Whether every other holder of the node's text takes it, through its
+    // sources, from this node: then the node is the one that holds it (the
+    // common case, which needs no walk over the registry).
+    static bool holds_all_sharers(const Node* node) {
+        const auto& text = node->subject_ptr();
+        std::vector<const Node*> group{node};
+        for (size_t i = 0; i < group.size(); ++i)
+            for (const Node* c : group[i]->get_children())
+                if (c->subject_ptr() == text && c->get_subject_source() == group[i]) group.push_back(c);
+        return static_cast<long>(group.size()) == text.use_count();
+    }
+
+    const UidRegistry& registry;
+    std::optional<std::unordered_map<const std::string*, std::string>> first_holder;
+};
+
+std::shared_ptr<MC_NDE> create_mc(const Node* n, SubjectAnchors& anchors) {
+    std::shared_ptr<MC_NDE> m;
+    if (n->is_prj())
+        m = std::make_shared<MC_PRJ>(n);
+    else if (n->is_usy())
+        m = std::make_shared<MC_USY>(n);
+    else if (n->is_man())
+        m = std::make_shared<MC_MAN>(n);
+    else if (n->is_req())
+        m = std::make_shared<MC_REQ>(n);
+    else if (n->is_arg())
+        m = std::make_shared<MC_ARG>(n);
+    else if (n->is_dpr())
+        m = std::make_shared<MC_NDE>(n);
+    else if (n->is_opt())
+        m = std::make_shared<MC_OPT>(n);
+    else if (n->is_evd())
+        m = std::make_shared<MC_EVD>(n);
+    if (m && !m->subject_shared_with_source) m->subject_shared_with = anchors.of(n);
+    return m;
 }
 
 void append_shared(MementoState& state, const MementoState& from, bool node_mementos) {
@@ -52,10 +100,11 @@ MementoMixin::~MementoMixin() = default;
 std::string MementoMixin::get_nd_name() const { return GCC::mmx_nd_name; }
 
 void MementoMixin::add_node_info_to_state(MementoState& state) const {
-    state.push_back(create_mc(this));
+    SubjectAnchors anchors(nd_map);
+    state.push_back(create_mc(this, anchors));
     for (const auto& [uid_key, n] : nd_map)
         if (!n->is_prj())
-            if (auto m = create_mc(n)) state.push_back(std::move(m));
+            if (auto m = create_mc(n, anchors)) state.push_back(std::move(m));
 }
 
 void MementoMixin::add_full_state() {
@@ -101,6 +150,7 @@ void MementoMixin::add_renewed_state(const NodeList& nodes, bool renew_types) {
         }
         return nullptr;
     };
+    SubjectAnchors anchors(nd_map);
     MementoState state = renew_types ? quantity_type_mementos() : MementoState{};
     state.reserve(history[current_state].size() + listed.size());
     // Listed objects get fresh mementos in place; everything else is shared.
@@ -109,7 +159,7 @@ void MementoMixin::add_renewed_state(const NodeList& nodes, bool renew_types) {
         if (!pending.empty() && m->is_node) {
             const auto& memento = static_cast<const MC_NDE&>(*m);
             if (const Node* n = take_pending(memento.uid_hash, memento.uid)) {
-                if (auto fresh = create_mc(n)) state.push_back(std::move(fresh));
+                if (auto fresh = create_mc(n, anchors)) state.push_back(std::move(fresh));
                 continue;
             }
         }
@@ -118,7 +168,7 @@ void MementoMixin::add_renewed_state(const NodeList& nodes, bool renew_types) {
     // New objects come last, in list order.
     for (const Node* n : listed)
         if (take_pending(uid_hash(n->get_uid()), n->get_uid()))
-            if (auto fresh = create_mc(n)) state.push_back(std::move(fresh));
+            if (auto fresh = create_mc(n, anchors)) state.push_back(std::move(fresh));
     _add_state_to_history(std::move(state));
 }
 

@@ -31,15 +31,12 @@ MC_NDE::MC_NDE(const Node* node)
       ref_ids(node->get_ref_ids()),
       subject(node->get_subject()) {
     acronym = node->get_nd_type();
-    if (const Node* source = node->get_subject_source()) {
-        source->get_subject();
-        subject_shared_with_source = source->subject_ptr() == node->subject_ptr();
-    }
-    if (!subject_shared_with_source && node->is_usy() && GCC::RP)
-        for (const UserStory* first : GCC::RP->get_child_user_stories()) {
-            if (first != node && first->subject_ptr() == node->subject_ptr()) subject_shared_with = first->get_uid();
-            break;
-        }
+    subject_shared_with_source = shares_subject_with_source(node);
+}
+
+bool shares_subject_with_source(const Node* node) {
+    const Node* source = node->get_subject_source();
+    return source && source->subject_ptr() == node->subject_ptr();
 }
 
 MC_VCB::MC_VCB(const Node* node) : MC_NDE(node) {

@@ -36,10 +36,16 @@ struct MC_NDE : MC {
     std::vector<std::string> comments;
     std::vector<uint64_t> ref_ids;
     std::string subject;
+    // The object the subject is shared with: the parent it resolves from,
+    // else (a text kept after that parent went) the first object in registry
+    // order that holds the text without taking it from its own source; none
+    // when this object is that first one.
     bool subject_shared_with_source = false;
-    // A user story may share the first story's text instead of the project's.
     std::string subject_shared_with;
 };
+
+// Whether the object takes its subject text from the parent it resolves it from.
+bool shares_subject_with_source(const Node* node);
 
 // Phrased objects: the verb-capability pair and the group it is shared in.
 struct MC_VCB : MC_NDE {

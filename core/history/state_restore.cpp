@@ -23,10 +23,12 @@ void restore_common(GraphBuilder& builder, Node* node, const MC_NDE& m) {
     for (size_t i = 0; i < m.comments.size() && i < m.authors.size(); ++i) node->add_comment(m.authors[i], m.comments[i]);
     node->set_ref_ids(m.ref_ids);
     builder.set_links(node, m.parent_uids, m.child_uids);
-    if (!m.subject_shared_with.empty())
+    if (m.subject_shared_with_source)
+        builder.set_subject(node, m.subject, Sharing::WithSource);
+    else if (!m.subject_shared_with.empty())
         builder.set_subject(node, m.subject, Sharing::WithObject, m.subject_shared_with);
     else
-        builder.set_subject(node, m.subject, m.subject_shared_with_source ? Sharing::WithSource : Sharing::Own);
+        builder.set_subject(node, m.subject, Sharing::Own);
 }
 
 void restore_quantity(VerbCapParamBase* node, const MC_REQ& m, uint16_t weight) {

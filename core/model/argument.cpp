@@ -17,6 +17,8 @@ Argument::Argument(Option* option, Node* requirement, bool value) : Node(option)
     set_uid("");
     add_parent(requirement, true);
     validates = value;
+    // Its option counted it before it had its requirement and its value.
+    rlevel.update();
 }
 
 Argument::~Argument() = default;

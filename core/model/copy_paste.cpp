@@ -190,14 +190,15 @@ NodeList Node::copy_node_values(Node* target, Node* source) {
         mine.set_unit(theirs.get_unit_int());
         mine.set_base_value(theirs.get_base_value());
     }
-    if (target->is_usy()) {
+    if (target->is_usy() || target->is_opt()) {
+        // What the new subject reaches is known only before it is set.
+        append(changed, target->get_impacted_by_subject_change());
         target->set_subject(source->get_subject(), false);
+    }
+    if (target->is_usy()) {
         static_cast<UserStory*>(target)->set_description(static_cast<UserStory*>(source)->get_description());
     } else if (target->is_man()) {
         static_cast<Mandate*>(target)->set_remark(static_cast<Mandate*>(source)->get_remark());
-    } else if (target->is_opt()) {
-        target->set_subject(source->get_subject(), false);
-        append(changed, target->get_impacted_by_subject_change());
     } else if (target->is_arg()) {
         static_cast<Argument*>(target)->set_validates(static_cast<Argument*>(source)->get_validates());
     } else if (target->is_evd()) {

@@ -38,7 +38,6 @@ DesignProblem::~DesignProblem() {
         siblings = get_siblings();
     }
     if (siblings.size() != 2) return;
-    DeletionScope scope;
     for (DesignProblem* dp : siblings) {
         if (!GCC::RP || GCC::RP->_get_pointer_to_node_with_uid(dp->get_uid()) != dp) continue;
         for (Option* o : dp->get_child_options(false)) {
@@ -52,12 +51,17 @@ std::string DesignProblem::get_nd_name() const { return GCC::dpr_nd_name; }
 
 void DesignProblem::remove_parent(Node* p, bool both) {
     if (!p) return;
+    // A requirement being destroyed no longer answers as one; it has seen to
+    // its arguments and to this problem's siblings itself.
     if (p->is_req()) {
         if (parents.size() == 1 && parents.front() == p) remember_siblings();
         for (Argument* a : static_cast<Requirement*>(p)->get_child_arguments(this)) dispose(a);
-        for (Option* o : get_child_options(false)) o->get_rlevel().update();
     }
+    const std::vector<Option*> options = get_child_options(false);
+    // Keeps this problem until its options are judged without the requirement.
+    DeletionScope scope;
     Node::remove_parent(p, both);
+    for (Option* o : options) o->get_rlevel().update();
 }
 
 void DesignProblem::remember_siblings() {

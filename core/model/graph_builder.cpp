@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <unordered_map>
 
+#include "core/model/link_rules.h"
 #include "core/model/project.h"
 #include "core/model/verb_cap_base.h"
 #include "core/quantity/parameter.h"
@@ -144,6 +145,24 @@ void GraphBuilder::link_in_stored_order() {
     if (dropped) note("Links of an object to itself or into the project were left out.");
 }
 
+void GraphBuilder::drop_disallowed_links() {
+    bool dropped = false;
+    for (const Stored& s : objects) {
+        Node* n = s.node;
+        const DisallowedLinks disallowed = disallowed_links(n);
+        for (Node* p : disallowed.parents) {
+            std::erase(p->children, n);
+            std::erase(n->parents, p);
+        }
+        for (Node* c : disallowed.children) {
+            std::erase(n->children, c);
+            std::erase(c->parents, n);
+        }
+        dropped = dropped || !disallowed.empty();
+    }
+    if (dropped) note("Links that the kinds of their objects do not allow were left out.");
+}
+
 void GraphBuilder::drop_cycles() {
     enum class Mark : uint8_t { New, Open, Done };
     std::vector<Mark> marks(objects.size(), Mark::New);
@@ -210,31 +229,48 @@ std::vector<Node*> GraphBuilder::children_first_from(const std::vector<Node*>& r
     return result;
 }
 
-void GraphBuilder::share_subjects(const std::vector<Node*>& parents_first) {
-    for (Node* n : parents_first) {
-        const Stored& s = stored(n);
-        if (!s.has_subject || s.sharing == SubjectSharing::WithObject) continue;
-        Node* source = n->get_subject_source();
-        bool share = false;
-        if (source && s.sharing == SubjectSharing::WithSource) share = true;
-        if (source && s.sharing == SubjectSharing::SameTextAsSource) share = source->get_subject() == s.subject;
-        if (share) {
-            source->get_subject();
-            n->subject = source->subject;
-        } else {
-            n->subject = std::make_shared<std::string>(s.subject);
-        }
+Node* GraphBuilder::subject_holder(Node* node) {
+    const Stored& s = stored(node);
+    switch (s.sharing) {
+        case SubjectSharing::Own: return nullptr;
+        case SubjectSharing::WithSource:
+        case SubjectSharing::SameTextAsSource: return node->get_subject_source();
+        case SubjectSharing::WithObject: break;
     }
-    // Sharing with an object that is not the source, once every source has its text.
-    for (Node* n : parents_first) {
-        const Stored& s = stored(n);
-        if (!s.has_subject || s.sharing != SubjectSharing::WithObject) continue;
-        Node* other = project._get_pointer_to_node_with_uid(s.shared_with);
-        if (other && other != n && is_adopted(other) && stored(other).sharing != SubjectSharing::WithObject) {
-            other->get_subject();
-            n->subject = other->subject;
-        } else {
-            n->subject = std::make_shared<std::string>(s.subject);
+    Node* other = project._get_pointer_to_node_with_uid(s.shared_with);
+    return other != node && other && is_adopted(other) ? other : nullptr;
+}
+
+void GraphBuilder::share_subjects(const std::vector<Node*>& parents_first) {
+    // Each object takes the text of the object it shares it with, once that
+    // one has its own; chains are followed with an explicit stack, and an
+    // object whose chain comes back to it keeps a text of its own.
+    enum class State : uint8_t { Open, Waiting, Done };
+    std::vector<State> states(objects.size(), State::Open);
+    std::vector<Node*> waiting;
+    for (Node* start : parents_first) {
+        if (states[slot_of(start)] != State::Open) continue;
+        states[slot_of(start)] = State::Waiting;
+        waiting.push_back(start);
+        while (!waiting.empty()) {
+            Node* n = waiting.back();
+            const Stored& s = stored(n);
+            Node* holder = s.has_subject ? subject_holder(n) : nullptr;
+            if (holder && is_adopted(holder) && states[slot_of(holder)] != State::Done) {
+                if (states[slot_of(holder)] == State::Open) {
+                    states[slot_of(holder)] = State::Waiting;
+                    waiting.push_back(holder);
+                    continue;
+                }
+                holder = nullptr;  // a chain that closes on itself
+            }
+            if (s.has_subject) {
+                const bool share = holder && (s.sharing != SubjectSharing::SameTextAsSource ||
+                                              holder->get_subject() == s.subject);
+                n->subject = share ? holder->subject_ptr() : std::make_shared<std::string>(s.subject);
+            }
+            states[slot_of(n)] = State::Done;
+            waiting.pop_back();
         }
     }
 }
@@ -267,9 +303,11 @@ void GraphBuilder::share_verb_capabilities(const std::vector<Node*>& parents_fir
             if (a->is_arg())
                 for (Node* above : a->parents)
                     if (above->is_req()) candidates.push_back(above);
+        // Only the same texts, byte for byte: sharing must not change what was stored.
+        const VerbCapability& mine = *vc_node->get_verb_cap();
         for (Node* c : candidates) {
             const auto& theirs = static_cast<VerbCapBase*>(c)->get_verb_cap();
-            if (*theirs == *vc_node->get_verb_cap()) {
+            if (theirs->get_verb() == mine.get_verb() && theirs->get_capability() == mine.get_capability()) {
                 vc_node->set_verb_cap(theirs);
                 break;
             }
@@ -308,6 +346,7 @@ std::string GraphBuilder::finish() {
     finished = true;
     --unfinished_builders;
     link_in_stored_order();
+    drop_disallowed_links();
     drop_cycles();
     const std::vector<Node*> children_first_order = drop_unreachable();
     const std::vector<Node*> parents_first(children_first_order.rbegin(), children_first_order.rend());

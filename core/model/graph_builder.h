@@ -16,8 +16,8 @@ class Project;
 // capability pairs are re-shared, and readiness, option totals and elections
 // are computed once, bottom-up. Nothing stored is trusted: duplicate uids, a
 // second mandate, links to unknown objects, links into the project, links
-// that would close a cycle and objects not connected to the project are left
-// out.
+// the kinds do not allow (see link_rules.h), links that would close a cycle
+// and objects not connected to the project are left out.
 class GraphBuilder {
 public:
     // How an object's subject relates to the parent it resolves its subject
@@ -75,6 +75,7 @@ private:
     // every link in every pass, cost more than the rest of the passes.
     static size_t slot_of(const Node* node) { return node->builder_slot; }
     void link_in_stored_order();
+    void drop_disallowed_links();
     void drop_cycles();
     // Objects that no chain of parents connects to the project are not kept.
     // Returns every kept object, each after all of its descendants.
@@ -83,6 +84,8 @@ private:
     // all of its descendants (as children_first of graph_order.h).
     std::vector<Node*> children_first_from(const std::vector<Node*>& roots) const;
     void share_subjects(const std::vector<Node*>& parents_first);
+    // The object whose subject text this one takes, as stored; null for an own text.
+    Node* subject_holder(Node* node);
     void share_verb_capabilities(const std::vector<Node*>& parents_first);
     void note(const std::string& problem);
 

@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "core/model/graph_order.h"
+#include "core/model/link_rules.h"
 #include "core/model/project.h"
 
 namespace {
@@ -29,6 +30,7 @@ std::vector<std::string> graph_invariant_violations(const Project& project) {
             if (count_of(n->get_parents(), p) != 1) violations.push_back("parent listed twice: " + uid);
             if (count_of(p->get_children(), n) != 1) violations.push_back("parent does not list its child: " + uid);
         }
+        if (n != root && !disallowed_links(n).empty()) violations.push_back("a link its kind does not allow: " + uid);
         for (const Node* c : n->get_children()) {
             if (count_of(c->get_parents(), n) != 1) violations.push_back("child does not list its parent: " + uid);
             if (c == root) violations.push_back("the project below an object: " + uid);

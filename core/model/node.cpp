@@ -144,8 +144,9 @@ void Node::add_parent(Node* p, bool both) {
 void Node::add_child(Node* c, bool both) {
     if (!c || holds_uid(children, c->get_uid())) return;
     children.push_back(c);
-    rlevel.update();
     if (both) c->add_parent(this, false);
+    // Recomputed once both ends know the link.
+    rlevel.update();
 }
 
 void Node::remove_child(Node* c, bool both) {
@@ -179,8 +180,10 @@ Node* Node::get_subject_source() const {
     return parents.empty() ? nullptr : parents.front();
 }
 
-std::string Node::get_subject() const {
-    if (subject) return *subject;
+std::string Node::get_subject() const { return *subject_ptr(); }
+
+const std::shared_ptr<std::string>& Node::subject_ptr() const {
+    if (subject) return subject;
     // Up the sources to the first object that holds a text: every object on
     // the way shares it; when the chain ends without one, an empty text starts.
     std::vector<const Node*> unresolved;
@@ -191,36 +194,43 @@ std::string Node::get_subject() const {
     }
     const std::shared_ptr<std::string> text = n ? n->subject : std::make_shared<std::string>();
     for (const Node* u : unresolved) u->subject = text;
-    return *subject;
+    return subject;
 }
 
-void Node::set_subject(const std::string& text, bool split) {
-    const std::string integration_cap = MyStrF::_integration_req_cap(text);
-    auto set_integration_cap = [&](const Option* option) {
-        if (Requirement* r = option->get_integration_requirement()) r->get_verb_cap()->set_capability(integration_cap);
+std::vector<Requirement*> Node::integration_requirements_named_after_subject() const {
+    std::vector<Requirement*> named;
+    auto add = [&](const Option* option) {
+        if (Requirement* r = option->get_integration_requirement()) named.push_back(r);
     };
     if (is_opt()) {
         const auto* self = static_cast<const Option*>(this);
         const auto sub_options = self->get_sub_options(false);
         if (!sub_options.empty()) {
-            for (const Option* sub : sub_options) set_integration_cap(sub);
+            for (const Option* sub : sub_options) add(sub);
         } else {
-            for (const Option* next : self->get_next_option_layer()) set_integration_cap(next);
+            for (const Option* next : self->get_next_option_layer()) add(next);
         }
     }
     if ((is_usy() || is_man() || is_tlr()) && GCC::RP && GCC::RP->get_top_designproblems().size() > 1) {
-        for (const Option* top : GCC::RP->get_top_options(false)) set_integration_cap(top);
+        for (const Option* top : GCC::RP->get_top_options(false)) add(top);
     }
-    if (split) {
-        if (!subject)
-            subject = std::make_shared<std::string>(text);
-        else
-            replace_subject_ptr(std::make_shared<std::string>(text));
+    return named;
+}
+
+void Node::set_subject(const std::string& text, bool split) {
+    const std::string integration_cap = MyStrF::_integration_req_cap(text);
+    for (Requirement* r : integration_requirements_named_after_subject())
+        r->get_verb_cap()->set_capability(integration_cap);
+    if (split && subject) {
+        replace_subject_ptr(std::make_shared<std::string>(text));
+    } else if (split) {
+        subject = std::make_shared<std::string>(text);
+        if (is_evd() && !ModelBatch::active()) rlevel.update();
     } else {
         get_subject();
         *subject = text;
+        refresh_evidence_of_subject();
     }
-    refresh_evidence_of_subject();
 }
 
 void Node::refresh_evidence_of_subject() {
@@ -246,6 +256,10 @@ void Node::replace_subject_ptr(std::shared_ptr<std::string> p) {
         for (Node* c : moving[i]->children)
             if (c->subject == old && seen.insert(c).second) moving.push_back(c);
     for (Node* n : moving) n->subject = p;
+    // Option totals average evidence per subject text.
+    if (!ModelBatch::active())
+        for (Node* n : moving)
+            if (n->is_evd()) n->rlevel.update();
 }
 
 NodeList Node::get_impacted_by_subject_change() const {
@@ -262,6 +276,9 @@ NodeList Node::get_impacted_by_subject_change() const {
             for (Node* shared : r->get_impacted_by_vc_change()) impacted.push_back(shared);
         }
     }
+    // set_subject renames these whatever their capability says now.
+    for (Requirement* r : integration_requirements_named_after_subject())
+        for (Node* shared : r->get_impacted_by_vc_change()) impacted.push_back(shared);
     return impacted;
 }
 

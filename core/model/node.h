@@ -73,7 +73,11 @@ public:
     // kept hangs below.
     static void delete_wholesale(const std::vector<Node*>& nodes);
     // While a scope lives, disposed objects wait; the outermost scope deletes
-    // them when it ends. Destructors that dispose of other objects open one.
+    // them when it ends, and then recomputes the project when a deletion asked
+    // for it. Every destructor opens one while the object unlinks itself; the
+    // clean-ups of the kinds run before it, with the object still linked, and
+    // delete at once what they dispose of when no deletion is running (a
+    // nesting as deep as the kinds, not as the graph).
     class DeletionScope {
     public:
         DeletionScope();
@@ -91,7 +95,8 @@ public:
     std::string get_subject() const;
     void set_subject(const std::string& text, bool split);
     void replace_subject_ptr(std::shared_ptr<std::string> p);
-    const std::shared_ptr<std::string>& subject_ptr() const { return subject; }
+    // The shared subject text itself, resolved as get_subject does.
+    const std::shared_ptr<std::string>& subject_ptr() const;
     NodeList get_impacted_by_subject_change() const;
     // The parent a subject is taken from: the first option parent, else the
     // first mandate parent, else the first parent.
@@ -139,5 +144,8 @@ private:
     // Set once the object is queued for deletion or being deleted.
     bool doomed = false;
     void unlink_for_destruction();
+    // The integration requirements whose capability names this object's
+    // subject, which set_subject renames.
+    std::vector<class Requirement*> integration_requirements_named_after_subject() const;
     void refresh_evidence_of_subject();
 };

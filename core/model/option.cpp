@@ -24,13 +24,14 @@ Option::Option(Node* parent, const std::string& subject_text) : Node(parent) {
     else if (!dp)
         optimal = true;
     set_uid("");
+    // Its problem counted it while it was not yet an option.
+    rlevel.update();
 }
 
 Option::~Option() {
     if (GraphTeardown::active()) return;
     Option* parent_option = parents.size() == 1 ? get_parent_option() : nullptr;
     const bool only_sub_option = parent_option && parent_option->get_sub_options(false).size() == 1;
-    DeletionScope scope;
     for (Argument* a : get_child_arguments()) {
         if (!has_child(a)) continue;
         if (only_sub_option) {

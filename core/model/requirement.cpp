@@ -87,7 +87,6 @@ Requirement::~Requirement() {
     if (!GraphTeardown::active() && is_tlr() && is_goal()) recompute_when_deletion_ends();
     for (DesignProblem* dp : get_child_designproblems())
         if (dp->get_parents().size() == 1) dp->remember_siblings();
-    DeletionScope scope;
     for (Argument* a : get_child_arguments()) dispose(a);
 }
 

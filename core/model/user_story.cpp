@@ -29,7 +29,6 @@ UserStory::UserStory(Node* parent, const std::string& verb, const std::string& c
 
 UserStory::~UserStory() {
     // A story takes its requirements with it, also those that hang below the mandate too.
-    DeletionScope scope;
     for (Requirement* r : get_child_requirements()) dispose(r);
 }
 

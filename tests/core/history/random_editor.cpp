@@ -31,6 +31,20 @@ bool is_phrased(const Node* n) { return n->is_usy() || n->is_evd() || (n->is_req
 bool has_subject_command(const Node* n) { return is_phrased(n) || n->is_opt(); }
 bool is_object(const Node* n) { return !n->is_prj(); }
 bool is_anything(const Node*) { return true; }
+bool is_evidence(const Node* n) { return n->is_evd(); }
+bool is_requirement_or_evidence_holder(const Node* n) { return n->is_arg() && !n->get_children().empty(); }
+
+// Whether node is root or lies below it (a paste there is refused with a message).
+bool is_below(const Node* node, const Node* root) {
+    std::vector<const Node*> pending{node};
+    while (!pending.empty()) {
+        const Node* n = pending.back();
+        pending.pop_back();
+        if (n == root) return true;
+        pending.insert(pending.end(), n->get_parents().begin(), n->get_parents().end());
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -50,8 +64,14 @@ std::string RandomEditor::edit(Project& project) {
         &RandomEditor::add_argument,     &RandomEditor::add_argument,    &RandomEditor::add_evidence,
         &RandomEditor::add_evidence,     &RandomEditor::toggle_validates, &RandomEditor::change_quantity,
         &RandomEditor::change_subject,   &RandomEditor::change_verb,     &RandomEditor::add_comment,
-        &RandomEditor::delete_object,    &RandomEditor::add_custom_type,
+        &RandomEditor::delete_object,    &RandomEditor::add_custom_type, &RandomEditor::add_derived_requirement,
+        &RandomEditor::add_derived_requirement, &RandomEditor::link_existing_child, &RandomEditor::unlink_child,
+        &RandomEditor::change_evidence_level, &RandomEditor::change_capability, &RandomEditor::change_to_functional,
+        &RandomEditor::paste,            &RandomEditor::add_custom_unit,
     };
+    // A long session stays at a size where every step is quick: past it,
+    // every other edit is a deletion.
+    if (project.get_nd_map().size() > size_limit && coin()) return delete_object(project);
     return (this->*edits[below(std::size(edits))])(project);
 }
 
@@ -199,11 +219,103 @@ std::string RandomEditor::delete_object(Project& project) {
 }
 
 std::string RandomEditor::add_custom_type(Project& project) {
+    // A few are enough; each one more is one more total of every option.
+    if (custom_types == 6) return {};
     const std::string name = "custom" + decimal(++custom_types);
     Parameter::add_cust_poss_parameter(name, {"u", "ku"}, {1.0, 1000.0}, {0.0, 0.0}, {true, coin()},
                                        {"least", "below", "at most", "equal", "at least", "above", "most"});
     project.add_poss_par_state();
     return "add quantity type " + name;
+}
+
+std::string RandomEditor::add_derived_requirement(Project& project) {
+    auto* argument = pick<Argument>(project, is_argument);
+    if (!argument) return {};
+    const auto type = static_cast<uint32_t>(below(Parameter::_possible_par_types.size()));
+    const auto unit = static_cast<uint16_t>(below(Parameter::_possible_par_types[type].unit_count()));
+    const auto target = static_cast<uint16_t>(below(7));
+    // Often the verb and capability of the argument's requirement: the new one then shares them.
+    const Requirement* above = argument->get_parent_requirement();
+    const bool same_phrase = above && coin();
+    const std::string verb = same_phrase ? above->get_verb_cap()->get_verb() : any_of(verbs);
+    const std::string capability = same_phrase ? above->get_verb_cap()->get_capability() : any_of(capabilities);
+    Requirement* r = argument->add_q_requirement(verb, capability, type, values[below(values.size())], unit, target,
+                                                 static_cast<uint16_t>(1 + below(100)));
+    return "add derived requirement " + r->get_uid() + " below " + argument->get_uid() + " type " + decimal(type);
+}
+
+std::string RandomEditor::link_existing_child(Project& project) {
+    auto* argument = pick<Argument>(project, is_argument);
+    if (!argument) return {};
+    NodeList candidates;
+    for (Requirement* r : argument->get_potential_child_requirements()) candidates.push_back(r);
+    for (Evidence* e : argument->get_potential_child_evidences()) candidates.push_back(e);
+    if (candidates.empty()) return {};
+    Node* child = candidates[below(candidates.size())];
+    if (child->is_req())
+        argument->link_existing_requirement(static_cast<Requirement*>(child));
+    else
+        argument->link_existing_evidence(static_cast<Evidence*>(child));
+    project.add_uids_state({child, argument});
+    return "link " + child->get_uid() + " below " + argument->get_uid();
+}
+
+std::string RandomEditor::unlink_child(Project& project) {
+    auto* argument = pick<Argument>(project, is_requirement_or_evidence_holder);
+    if (!argument) return {};
+    const NodeList& children = argument->get_children();
+    Node* child = children[below(children.size())];
+    const std::string uid = child->get_uid();
+    argument->remove_child(child, true);
+    project.add_node_state();
+    return "unlink " + uid + " from " + argument->get_uid();
+}
+
+std::string RandomEditor::change_evidence_level(Project& project) {
+    auto* evidence = pick<Evidence>(project, is_evidence);
+    if (!evidence) return {};
+    const int level = static_cast<int>(below(10));
+    evidence->get_rlevel().set_levels(level);
+    project.add_uid_state(evidence);
+    return "set level of " + evidence->get_uid() + " to " + decimal(level);
+}
+
+std::string RandomEditor::change_capability(Project& project) {
+    auto* node = pick<VerbCapBase>(project, is_phrased);
+    if (!node) return {};
+    const std::string& capability = any_of(capabilities);
+    node->change_capability(capability);
+    project.add_uids_state(node->get_impacted_by_vc_change());
+    return "change capability of " + node->get_uid() + " to " + capability;
+}
+
+std::string RandomEditor::change_to_functional(Project& project) {
+    auto* node = pick<VerbCapParamBase>(project, is_quantified);
+    if (!node) return {};
+    node->get_par().set_type(0u, true);
+    project.add_uids_state(node->get_impacted_by_vc_change());
+    return "make " + node->get_uid() + " functional";
+}
+
+std::string RandomEditor::paste(Project& project) {
+    Node* source = pick<Node>(project, is_anything);
+    Node* target = pick<Node>(project, is_anything);
+    // The refusals the paste answers with a message box are left out.
+    if (!source || !target || is_below(target, source)) return {};
+    if (target->is_opt() && source->is_req() && static_cast<Option*>(target)->get_integration_requirement())
+        return {};
+    source->copy_uid();
+    if (!target->paste_uid()) return {};
+    return "paste " + source->get_uid() + " onto " + target->get_uid();
+}
+
+std::string RandomEditor::add_custom_unit(Project& project) {
+    if (custom_units == 12) return {};
+    const auto type = static_cast<uint32_t>(2 + below(Parameter::_possible_par_types.size() - 2));
+    const std::string symbol = "cu" + decimal(++custom_units);
+    if (!Parameter::add_cust_unit(type, symbol, values[below(values.size())], 0.0, coin()).empty()) return {};
+    project.add_poss_par_state();
+    return "add unit " + symbol + " to type " + decimal(type);
 }
 
 }  // namespace history_testing

@@ -14,7 +14,8 @@ namespace history_testing {
 // the user interface records for it. Seeded, so a failing sequence repeats.
 class RandomEditor {
 public:
-    explicit RandomEditor(uint32_t seed) : rng(seed) {}
+    // Objects beyond size_limit make deletions more likely.
+    explicit RandomEditor(uint32_t seed, size_t size_limit = 150) : rng(seed), size_limit(size_limit) {}
 
     // Applies one edit to the current project and describes it; "" when the
     // chosen edit found nothing to work on.
@@ -48,9 +49,19 @@ private:
     std::string add_comment(Project& project);
     std::string delete_object(Project& project);
     std::string add_custom_type(Project& project);
+    std::string add_derived_requirement(Project& project);
+    std::string link_existing_child(Project& project);
+    std::string unlink_child(Project& project);
+    std::string change_evidence_level(Project& project);
+    std::string change_capability(Project& project);
+    std::string change_to_functional(Project& project);
+    std::string paste(Project& project);
+    std::string add_custom_unit(Project& project);
 
     std::mt19937 rng;
+    size_t size_limit;
     int custom_types = 0;
+    int custom_units = 0;
 };
 
 }  // namespace history_testing

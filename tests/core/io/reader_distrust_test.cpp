@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 
+#include "core/layout/panel_trees.h"
 #include "core/model/argument.h"
 #include "core/model/mandate.h"
 #include "core/model/option.h"
@@ -88,6 +89,30 @@ const Hostile hostile_files[] = {
          EXPECT_EQ(t.object("U2"), nullptr);
          ASSERT_NE(t.object("R"), nullptr);
          EXPECT_EQ(t.object("R")->get_parents(), NodeList{t.object("M")});
+     }},
+    {"ArgumentWithASecondRequirement",
+     project_head + story +
+         "<MAN><uid>M</uid><parent>U</parent><child>R1</child><child>R2</child></MAN>"
+         "<REQ><uid>R1</uid><child>D</child></REQ><REQ><uid>R2</uid><child>D</child><child>A</child></REQ>"
+         "<DPR><uid>D</uid><child>O</child></DPR><OPT><uid>O</uid><child>A</child></OPT>"
+         "<ARG><uid>A</uid><parent>R1</parent></ARG>",
+     "do not allow",
+     [](IoTest& t) {
+         EXPECT_EQ(t.object("A")->get_parents(), (NodeList{t.object("R1"), t.object("O")}));
+         for (auto* tree : {&MyFF::get_problems_panel_tree, &MyFF::get_options_panel_tree,
+                            &MyFF::get_requirements_panel_tree})
+             delete tree(GCC::RP, 10, 100, 40);
+     }},
+    {"LinksOfKindsThatDoNotLink",
+     project_head + story +
+         "<REQ><uid>R</uid><parent>U</parent><child>E</child><child>D</child></REQ><DPR><uid>D</uid></DPR>"
+         "<OPT><uid>O</uid><parent>D</parent><child>I1</child><child>I2</child></OPT>"
+         "<REQ><uid>I1</uid></REQ><REQ><uid>I2</uid></REQ><EVD><uid>E</uid></EVD>",
+     "do not allow",
+     [](IoTest& t) {
+         EXPECT_EQ(t.object("E"), nullptr);
+         EXPECT_EQ(t.object("I2"), nullptr);
+         EXPECT_EQ(t.object("O")->get_children(), NodeList{t.object("I1")});
      }},
     {"SecondMandate",
      project_head + story +

@@ -92,16 +92,21 @@ TEST_F(Reader, ValuesComeBackAsStored) {
         project_file("<PRJ><uid>P</uid><child>U</child><REF><ref_id>" + max_id +
                      "</ref_id><ref_link>https://example.com/a.pdf</ref_link><ref_type>Sketch</ref_type></REF></PRJ>"
                      "<USY><uid>U</uid><parent>P</parent><verb>Open</verb><capability>remotely</capability>"
-                     "<child>R</child><child>D</child></USY>"
+                     "<child>R</child><child>R2</child></USY>"
                      "<REQ><uid>R</uid><parent>U</parent><verb>open </verb><capability>Remotely</capability>"
-                     "<ref_id>" + max_id + "</ref_id><ref_id>" + max_id + "</ref_id></REQ>"
-                     "<DPR><uid>D</uid><parent>U</parent><child>O</child></DPR>"
+                     "<ref_id>" + max_id + "</ref_id><ref_id>" + max_id + "</ref_id><child>D</child></REQ>"
+                     "<REQ><uid>R2</uid><parent>U</parent><verb>Open</verb><capability>remotely</capability></REQ>"
+                     "<DPR><uid>D</uid><parent>R</parent><child>O</child></DPR>"
                      "<OPT><uid>O</uid><parent>D</parent></OPT>"));
     EXPECT_EQ(text, colours_missing);
     EXPECT_EQ(object("R")->get_ref_ids(), (std::vector<uint64_t>{std::numeric_limits<uint64_t>::max()}));
     ASSERT_NE(GCC::RP->get_reference(std::numeric_limits<uint64_t>::max()), nullptr);
     EXPECT_EQ(GCC::RP->get_reference(std::numeric_limits<uint64_t>::max())->type(), "Report");
-    EXPECT_EQ(object<Requirement>("R")->get_verb_cap(), object<UserStory>("U")->get_verb_cap());
+    // A pair is shared only with the same texts: reading never changes one.
+    EXPECT_EQ(object<Requirement>("R2")->get_verb_cap(), object<UserStory>("U")->get_verb_cap());
+    EXPECT_NE(object<Requirement>("R")->get_verb_cap(), object<UserStory>("U")->get_verb_cap());
+    EXPECT_EQ(object<Requirement>("R")->get_verb_cap()->get_verb(), "open ");
+    EXPECT_EQ(object<Requirement>("R")->get_verb_cap()->get_capability(), "Remotely");
     EXPECT_EQ(object("O")->get_subject(), "");
     // Defaults of a project element that lacks them.
     EXPECT_EQ(GCC::RP->get_settings().font_size, 9);
