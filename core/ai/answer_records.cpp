@@ -2,11 +2,13 @@
 
 #include "core/text/sentences.h"
 #include "core/text/tag_parser.h"
+#include "core/text/xml_text.h"
 
 namespace MyAI {
 
 std::string clean_field(const std::string& raw) {
-    return MyStrF::_trimString(MyStrF::_decode_xml_entities(raw));
+    // Model texts hold only what every file can hold.
+    return MyStrF::_trimString(MyStrF::xml_clean(MyStrF::_decode_xml_entities(raw)));
 }
 
 std::vector<AnswerRecord> read_answer_records(const std::string& text, const std::string& record_tag,

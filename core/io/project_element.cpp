@@ -26,7 +26,7 @@ void read_references(pugi::xml_node element, Project& project, ReadReport& repor
     for (const pugi::xml_node ref : element.children(DEFAULT_REF_NODE)) {
         uint64_t id = 0;
         if (ref.child(REF_ID_ATT_NAME)) {
-            const auto read = parse_unsigned(text_of(ref, REF_ID_ATT_NAME));
+            const auto read = parse_unsigned(text_of(ref, REF_ID_ATT_NAME, report));
             if (!read) report.note(std::string("A value of \"") + REF_ID_ATT_NAME + "\" could not be read; 0 was used.");
             id = read.value_or(0);
         }
@@ -34,8 +34,8 @@ void read_references(pugi::xml_node element, Project& project, ReadReport& repor
             report.note("A reference whose id was used before was left out.");
             continue;
         }
-        project.add_reference(id, text_of(ref, REF_NAME_ATT_NAME), text_of(ref, REF_DESCRIPTION_ATT_NAME),
-                              text_of(ref, REF_LINK_ATT_NAME), text_of(ref, REF_TYPE_ATT_NAME));
+        project.add_reference(id, text_of(ref, REF_NAME_ATT_NAME, report), text_of(ref, REF_DESCRIPTION_ATT_NAME, report),
+                              text_of(ref, REF_LINK_ATT_NAME, report), text_of(ref, REF_TYPE_ATT_NAME, report));
     }
 }
 
@@ -55,10 +55,10 @@ void read_settings(pugi::xml_node element, ProjectSettings& settings, ReadReport
                                       settings.max_font_size, report);
     for (const ZoomElement& zoom : ZOOM_ELEMENTS)
         settings.*zoom.field = read_clamped(element, zoom.name, 100, settings.min_zoom, settings.max_zoom, report);
-    settings.set_show_str(text_of(element, SETT_SHOW_ATT_NAME));
+    settings.set_show_str(text_of(element, SETT_SHOW_ATT_NAME, report));
     std::string color_errors;
     for (const ColorElement& color : COLOR_ELEMENTS)
-        (settings.*color.field).set_color(text_of(element, color.name), color_errors);
+        (settings.*color.field).set_color(text_of(element, color.name, report), color_errors);
     for (const TreeFlagElement& flag : TREE_FLAG_ELEMENTS)
         settings.*flag.field = read_bool(element, flag.name, flag.default_value, report);
     if (!color_errors.empty()) {
@@ -85,8 +85,8 @@ void write_project_values(pugi::xml_node element, Project& project) {
 }
 
 void read_project_values(pugi::xml_node element, Project& project, ReadReport& report) {
-    if (const std::string name = text_of(element, NAME_ATT_NAME); !name.empty()) project.set_name(name);
-    if (const std::string text = text_of(element, DESCRIPTION_ATT_NAME); !text.empty()) project.set_description(text);
+    if (const std::string name = text_of(element, NAME_ATT_NAME, report); !name.empty()) project.set_name(name);
+    if (const std::string text = text_of(element, DESCRIPTION_ATT_NAME, report); !text.empty()) project.set_description(text);
     read_references(element, project, report);
     read_settings(element, project.get_settings(), report);
 }

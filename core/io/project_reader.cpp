@@ -22,6 +22,8 @@
 #include "core/model/requirement.h"
 #include "core/model/user_story.h"
 #include "core/quantity/parameter.h"
+#include "core/settings/read_file.h"
+#include "core/settings/xml_element_text.h"
 #include "core/text/number_format.h"
 #include "core/text/sentences.h"
 
@@ -61,11 +63,11 @@ public:
     static const char* name(Field field) { return field_names[field]; }
     // The first child of that name, as pugi::xml_node::child finds it.
     pugi::xml_node first(Field field) const { return children[field].empty() ? pugi::xml_node() : children[field].front(); }
-    std::string text(Field field) const { return text_in(first(field)); }
-    std::vector<std::string> texts(Field field) const {
+    std::string text(Field field, ReadReport& report) const { return text_in(first(field), report); }
+    std::vector<std::string> texts(Field field, ReadReport& report) const {
         std::vector<std::string> texts;
         texts.reserve(children[field].size());
-        for (const pugi::xml_node child : children[field]) texts.push_back(text_in(child));
+        for (const pugi::xml_node child : children[field]) texts.push_back(text_in(child, report));
         return texts;
     }
 
@@ -137,7 +139,7 @@ void ObjectReader::read_project(pugi::xml_node root) {
     builder.set_subject(&project, "", Sharing::Own);
     if (common) {
         children.index(common);
-        builder.adopt_project(children.text(Field::Uid));
+        builder.adopt_project(children.text(Field::Uid, report));
         read_common(&project, Sharing::Own);
     }
     if (values) read_project_values(values, project, report);
@@ -161,26 +163,26 @@ bool ObjectReader::adopt(Node* node, const std::string& uid) {
 }
 
 void ObjectReader::read_common(Node* node, Sharing sharing) {
-    node->set_tooltip_txt(children.text(Field::Tooltip));
+    node->set_tooltip_txt(children.text(Field::Tooltip, report));
     node->clear_comments();
     for (const pugi::xml_node comment : children.first(Field::Comments).children(COMMENT_TAG))
-        node->add_comment(text_of(comment, COMMENT_AUTHOR_TAG), text_of(comment, COMMENT_CONTENT_TAG));
+        node->add_comment(text_of(comment, COMMENT_AUTHOR_TAG, report), text_of(comment, COMMENT_CONTENT_TAG, report));
     std::vector<uint64_t> ref_ids;
-    for (const std::string& text : children.texts(Field::RefId)) {
+    for (const std::string& text : children.texts(Field::RefId, report)) {
         if (const auto id = parse_unsigned(text))
             ref_ids.push_back(*id);
         else
             report.note(std::string("A value of \"") + REF_ID_ATT_NAME + "\" could not be read; it was left out.");
     }
     node->set_ref_ids(std::move(ref_ids));
-    builder.set_links(node, children.texts(Field::Parent), children.texts(Field::Child));
-    builder.set_subject(node, children.text(Field::Subject), sharing);
+    builder.set_links(node, children.texts(Field::Parent, report), children.texts(Field::Child, report));
+    builder.set_subject(node, children.text(Field::Subject, report), sharing);
 }
 
 void ObjectReader::read_verb_capability(Node* node) {
     // Group 0: a requirement shares an equal pair of the story or the
     // requirement it derives from, as it did when it was saved.
-    builder.set_verb_capability(node, children.text(Field::Verb), children.text(Field::Capability), 0);
+    builder.set_verb_capability(node, children.text(Field::Verb, report), children.text(Field::Capability, report), 0);
 }
 
 int ObjectReader::read_level(Field field, int default_value) {
@@ -194,7 +196,7 @@ int ObjectReader::read_level(Field field, int default_value) {
 void ObjectReader::read_quantity(VerbCapParamBase* node, bool is_evidence) {
     const auto& table = Parameter::_possible_par_types;
     uint32_t type = 1;
-    const std::string type_name = children.text(Field::ParType);
+    const std::string type_name = children.text(Field::ParType, report);
     if (!type_name.empty()) {
         const std::string key = MyStrF::_trimLwr(type_name);
         const auto found = std::find_if(table.begin(), table.end(), [&](const PossPar& p) { return p.name_lc == key; });
@@ -206,7 +208,7 @@ void ObjectReader::read_quantity(VerbCapParamBase* node, bool is_evidence) {
     const PossPar& row = table[type];
 
     uint16_t unit = 0;
-    const std::string symbol = children.text(Field::ParUnitSymbol);
+    const std::string symbol = children.text(Field::ParUnitSymbol, report);
     if (!symbol.empty()) {
         const std::string key = MyStrF::_trimLwr(symbol);
         const auto found = std::find(row.unit_symbols_lc.begin(), row.unit_symbols_lc.end(), key);
@@ -240,15 +242,15 @@ void ObjectReader::read_quantity(VerbCapParamBase* node, bool is_evidence) {
 
 void ObjectReader::read_object(pugi::xml_node element) {
     children.index(element);
-    const std::string uid = children.text(Field::Uid);
+    const std::string uid = children.text(Field::Uid, report);
     if (named(element, USY)) {
-        auto* story = new UserStory(nullptr, children.text(Field::Verb), children.text(Field::Capability), "",
-                                    children.text(Field::Description), false);
+        auto* story = new UserStory(nullptr, children.text(Field::Verb, report), children.text(Field::Capability, report), "",
+                                    children.text(Field::Description, report), false);
         if (!adopt(story, uid)) return;
         read_common(story, Sharing::SameTextAsSource);
         read_verb_capability(story);
     } else if (named(element, MAN)) {
-        auto* mandate = new Mandate(nullptr, children.text(Field::Remark), read_level(Field::ReqdLevel, 1), false);
+        auto* mandate = new Mandate(nullptr, children.text(Field::Remark, report), read_level(Field::ReqdLevel, 1), false);
         if (adopt(mandate, uid)) read_common(mandate, Sharing::SameTextAsSource);
     } else if (named(element, REQ)) {
         auto* requirement = new Requirement(nullptr, "", "");
@@ -261,7 +263,7 @@ void ObjectReader::read_object(pugi::xml_node element) {
         if (adopt(problem, uid)) read_common(problem, Sharing::SameTextAsSource);
     } else if (named(element, OPT)) {
         // Every option has a subject text of its own, also an empty one.
-        auto* option = new Option(nullptr, children.text(Field::Subject));
+        auto* option = new Option(nullptr, children.text(Field::Subject, report));
         if (adopt(option, uid)) read_common(option, Sharing::Own);
     } else if (named(element, ARG)) {
         auto* argument = new Argument(nullptr, nullptr, true);
@@ -315,14 +317,14 @@ std::string read_project_root(Project& project, pugi::xml_node root) {
 }
 
 ReadOutcome read_project_file(Project& project, const std::string& path) {
-    pugi::xml_document doc;
-    const pugi::xml_parse_result parsed = doc.load_file(path.c_str(), pugi::parse_default, pugi::encoding_auto);
-    return read_parsed(project, doc, parsed, path);
+    const settings_io::FileContent file = settings_io::read_regular_file(path);
+    if (!file.error.empty()) return {false, file.error};
+    return read_project_buffer(project, file.content.data(), file.content.size(), path);
 }
 
 ReadOutcome read_project_buffer(Project& project, const void* data, size_t size, const std::string& source) {
     pugi::xml_document doc;
-    const pugi::xml_parse_result parsed = doc.load_buffer(data, size, pugi::parse_default, pugi::encoding_auto);
+    const pugi::xml_parse_result parsed = doc.load_buffer(data, size, xml_reading::parse_options, pugi::encoding_auto);
     return read_parsed(project, doc, parsed, source);
 }
 

@@ -10,6 +10,9 @@
 namespace project_file {
 namespace {
 
+// One phrase per target: min, <, <=, =, >=, >, max.
+constexpr size_t target_phrases = 7;
+
 bool named(pugi::xml_node element, const char* name) { return std::strcmp(element.name(), name) == 0; }
 
 void write_unit(pugi::xml_node element, const PossPar& type, size_t unit) {
@@ -25,32 +28,35 @@ void read_custom_type(pugi::xml_node element, ReadReport& report) {
     std::vector<double> deltas;
     std::vector<bool> active;
     for (const pugi::xml_node unit : element.children(CUSTOM_UNIT_NODE)) {
-        symbols.push_back(text_of(unit, PAR_UNIT_SYMBOL_ATT_NAME));
+        symbols.push_back(text_of(unit, PAR_UNIT_SYMBOL_ATT_NAME, report));
         factors.push_back(read_real(unit, PAR_FACTOR_ATT_NAME, 0.0, report));
         deltas.push_back(read_real(unit, PAR_DELTA_ATT_NAME, 0.0, report));
         active.push_back(read_bool(unit, UNIT_IS_ACTIVE_ATT_NAME, true, report));
     }
-    const std::string name = text_of(element, PAR_TYPE_ATT_NAME);
-    const std::string refused = Parameter::add_cust_poss_parameter(name, symbols, factors, deltas, active,
-                                                                   texts_of(element, PAR_TARGET_TEXT_ATT_NAME));
+    const std::string name = text_of(element, PAR_TYPE_ATT_NAME, report);
+    // Files leave empty phrases out: the missing ones are empty.
+    std::vector<std::string> targets = texts_of(element, PAR_TARGET_TEXT_ATT_NAME, report);
+    if (targets.size() > target_phrases) report.note("A custom quantity type had more than seven target phrases; the first seven were kept.");
+    targets.resize(target_phrases);
+    const std::string refused = Parameter::add_cust_poss_parameter(name, symbols, factors, deltas, active, targets);
     if (!refused.empty()) report.note("A custom quantity type was left out: " + refused);
 }
 
 void read_custom_unit(pugi::xml_node element, ReadReport& report) {
-    const auto index = parse_int(text_of(element, PAR_TYPE_ATT_NAME));
+    const auto index = parse_int(text_of(element, PAR_TYPE_ATT_NAME, report));
     if (!index || *index < 0) {
         report.note("A custom unit without a readable quantity type was left out.");
         return;
     }
     const std::string refused = Parameter::add_cust_unit(
-        static_cast<uint32_t>(*index), text_of(element, PAR_UNIT_SYMBOL_ATT_NAME),
+        static_cast<uint32_t>(*index), text_of(element, PAR_UNIT_SYMBOL_ATT_NAME, report),
         read_real(element, PAR_FACTOR_ATT_NAME, 0.0, report), read_real(element, PAR_DELTA_ATT_NAME, 0.0, report),
         read_bool(element, UNIT_IS_ACTIVE_ATT_NAME, true, report));
     if (!refused.empty()) report.note("A custom unit was left out: " + refused);
 }
 
 void apply_active_flags(pugi::xml_node element, ReadReport& report) {
-    const std::string key = MyStrF::_trimLwr(text_of(element, PAR_TYPE_ATT_NAME));
+    const std::string key = MyStrF::_trimLwr(text_of(element, PAR_TYPE_ATT_NAME, report));
     PossPar* type = nullptr;
     for (PossPar& candidate : Parameter::_possible_par_types)
         if (candidate.name_lc == key) {
@@ -58,7 +64,7 @@ void apply_active_flags(pugi::xml_node element, ReadReport& report) {
             break;
         }
     std::vector<bool> flags;
-    for (const std::string& text : texts_of(element, UNIT_IS_ACTIVE_ATT_NAME)) {
+    for (const std::string& text : texts_of(element, UNIT_IS_ACTIVE_ATT_NAME, report)) {
         const auto flag = parse_bool(text);
         if (!flag) report.note(std::string("A value of \"") + UNIT_IS_ACTIVE_ATT_NAME + "\" could not be read; true was used.");
         flags.push_back(flag.value_or(true));
@@ -84,7 +90,7 @@ void write_quantity_types(pugi::xml_node root) {
         // Written also when empty: the reader needs all seven, in their order.
         for (const std::string& target : type->target_texts) {
             pugi::xml_node text = element.append_child(PAR_TARGET_TEXT_ATT_NAME);
-            if (!target.empty()) text.text().set(target.c_str());
+            if (!target.empty()) text.text().set(file_text(target).c_str());
         }
         for (size_t unit = 0; unit < type->unit_count(); ++unit)
             write_unit(element.append_child(CUSTOM_UNIT_NODE), *type, unit);

@@ -6,7 +6,9 @@
 #include <system_error>
 
 #include "core/text/ascii.h"
+#include "core/settings/xml_element_text.h"
 #include "core/text/number_format.h"
+#include "core/text/xml_text.h"
 
 namespace project_file {
 namespace {
@@ -57,9 +59,11 @@ std::string unreadable(const char* name, const std::string& replacement) {
 
 }  // namespace
 
+std::string file_text(const std::string& value) { return with_single_line_feeds(MyStrF::xml_clean(value)); }
+
 void add_text(pugi::xml_node parent, const char* name, const std::string& value) {
     if (value.empty()) return;
-    parent.append_child(name).text().set(value.c_str());
+    parent.append_child(name).text().set(file_text(value).c_str());
 }
 
 void add_bool(pugi::xml_node parent, const char* name, bool value) {
@@ -74,13 +78,20 @@ void add_real(pugi::xml_node parent, const char* name, double value) {
     add_text(parent, name, MyStrF::_double_to_roundtrip_string(value));
 }
 
-std::string text_of(pugi::xml_node element, const char* name) { return text_in(element.child(name)); }
+std::string text_of(pugi::xml_node element, const char* name, ReadReport& report) {
+    return text_in(element.child(name), report);
+}
 
-std::string text_in(pugi::xml_node value_element) { return with_single_line_feeds(value_element.text().get()); }
+std::string text_in(pugi::xml_node value_element, ReadReport& report) {
+    bool cleaned = false;
+    std::string text = with_single_line_feeds(xml_reading::element_text(value_element, &cleaned));
+    if (cleaned) report.note("Characters that XML 1.0 does not allow were removed from texts (invalid UTF-8 became U+FFFD).");
+    return text;
+}
 
-std::vector<std::string> texts_of(pugi::xml_node element, const char* name) {
+std::vector<std::string> texts_of(pugi::xml_node element, const char* name, ReadReport& report) {
     std::vector<std::string> texts;
-    for (const pugi::xml_node child : element.children(name)) texts.push_back(with_single_line_feeds(child.text().get()));
+    for (const pugi::xml_node child : element.children(name)) texts.push_back(text_in(child, report));
     return texts;
 }
 
@@ -96,7 +107,8 @@ std::optional<uint64_t> parse_unsigned(const std::string& text) { return read_le
 std::optional<double> parse_real(const std::string& text) {
     const auto value = read_leading<double>(text);
     if (!value || !std::isfinite(*value)) return std::nullopt;
-    return value;
+    // -0 reads as 0: the model holds no negative zero.
+    return *value == 0.0 ? 0.0 : *value;
 }
 
 std::optional<bool> parse_bool(const std::string& text) {
@@ -145,7 +157,7 @@ template <typename Value, typename Parse, typename Show>
 Value read_value(pugi::xml_node value_element, const char* name, Value default_value, ReadReport& report, Parse parse,
                  Show show) {
     if (!value_element) return default_value;
-    if (const auto value = parse(text_in(value_element))) return *value;
+    if (const auto value = parse(text_in(value_element, report))) return *value;
     report.note(unreadable(name, show(default_value)));
     return default_value;
 }

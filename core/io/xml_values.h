@@ -14,8 +14,12 @@ namespace project_file {
 
 // ---- Writing ----
 
-// Appends <name>value</name>; nothing for an empty value.
+// Appends <name>value</name>; nothing for an empty value. Every text is
+// written as the reader gives it back: cleaned (MyStrF::xml_clean), with
+// single line feeds.
 void add_text(pugi::xml_node parent, const char* name, const std::string& value);
+// The text as add_text writes it.
+std::string file_text(const std::string& value);
 // Booleans are always written, as "true" or "false".
 void add_bool(pugi::xml_node parent, const char* name, bool value);
 void add_integer(pugi::xml_node parent, const char* name, int64_t value);
@@ -25,13 +29,17 @@ void add_real(pugi::xml_node parent, const char* name, double value);
 
 // ---- Reading ----
 
-// The text of the first child called name, "" when there is none. Line ends
-// become single line feeds, also those written as character references.
-std::string text_of(pugi::xml_node element, const char* name);
+class ReadReport;
+
+// The text of the first child called name, "" when there is none; entities
+// decoded and cleaned as the writers clean (xml_reading::element_text), with a
+// note when characters XML 1.0 does not allow had to go. Line ends become
+// single line feeds, also those written as character references.
+std::string text_of(pugi::xml_node element, const char* name, ReadReport& report);
 // The same for a value element already found (null: "").
-std::string text_in(pugi::xml_node value_element);
+std::string text_in(pugi::xml_node value_element, ReadReport& report);
 // The texts of all children called name, in document order.
-std::vector<std::string> texts_of(pugi::xml_node element, const char* name);
+std::vector<std::string> texts_of(pugi::xml_node element, const char* name, ReadReport& report);
 
 // Lenient readers (leading blanks skipped, trailing characters ignored);
 // nothing when the text holds no number or no boolean word.

@@ -95,7 +95,8 @@ double Parameter::get_value() const {
 
 bool Parameter::store_value(double value) {
     if (std::isfinite(value)) {
-        base_value = value;
+        // No -0: it would print as 0 and read back as another value.
+        base_value = value == 0.0 ? 0.0 : value;
         return true;
     }
     platform::show_error("The value of a quantity must be a finite number; the value was not changed.");

@@ -6,8 +6,11 @@
 namespace settings_io {
 
 // Writes content to a new file beside target and renames it over target, so
-// that a failed write never destroys the previous file. Returns "" on success,
-// otherwise the reason.
+// that a failed write never destroys the previous file and leaves no
+// temporary file behind (a file-size limit included). A symbolic link is
+// followed and kept; a replaced file keeps its permissions and, where the
+// process may, its owner; a file without write permission (read-only) is not
+// replaced. Returns "" on success, otherwise the reason.
 std::string replace_file(const std::filesystem::path& target, const std::string& content);
 
 }  // namespace settings_io

@@ -5,8 +5,11 @@
 #include "core/constants/gcc.h"
 #include "core/platform/platform.h"
 #include "core/settings/project_settings.h"
+#include "core/settings/read_file.h"
 #include "core/settings/replace_file.h"
+#include "core/settings/xml_element_text.h"
 #include "core/text/number_format.h"
+#include "core/text/xml_text.h"
 
 namespace {
 
@@ -92,9 +95,15 @@ std::filesystem::path ProjectSettings::get_config_file_path() {
 pugi::xml_document ProjectSettings::get_config_doc() {
     pugi::xml_document doc;
     const std::filesystem::path path = get_config_file_path();
-    std::error_code ignored;
-    if (path.empty() || !std::filesystem::exists(path, ignored)) return doc;
-    const pugi::xml_parse_result parsed = doc.load_file(path.c_str());
+    if (path.empty()) return doc;
+    const settings_io::FileContent file = settings_io::read_regular_file(path);
+    if (file.missing) return doc;
+    if (!file.error.empty()) {
+        show_error_box("Error", "Failed to read the file:\n" + path.string() + "\n\nError: " + file.error);
+        return doc;
+    }
+    const pugi::xml_parse_result parsed =
+        doc.load_buffer(file.content.data(), file.content.size(), xml_reading::parse_options, pugi::encoding_auto);
     if (!parsed) {
         show_error_box("XML Parse Error",
                        "Failed to parse XML file:\n" + path.string() + "\n\nError: " + parsed.description());
@@ -153,7 +162,7 @@ bool ProjectSettings::import_settings_from_config() {
 
 void ProjectSettings::add_xml_node(pugi::xml_node parent, const std::string& value, const std::string& name) {
     if (value.empty()) return;
-    parent.append_child(name.c_str()).text().set(value.c_str());
+    parent.append_child(name.c_str()).text().set(MyStrF::xml_clean(value).c_str());
 }
 
 std::string ProjectSettings::get_xml_node_val(pugi::xml_node element, const std::string& name, std::string& errors) {
@@ -162,12 +171,12 @@ std::string ProjectSettings::get_xml_node_val(pugi::xml_node element, const std:
         errors += "Error: No xml-node found for: " + name;
         return {};
     }
-    return child.text().get();
+    return xml_reading::element_text(child);
 }
 
 std::vector<std::string> ProjectSettings::get_xml_node_vals_v(pugi::xml_node element, const std::string& name) {
     std::vector<std::string> values;
-    for (const pugi::xml_node child : element.children(name.c_str())) values.emplace_back(child.text().get());
+    for (const pugi::xml_node child : element.children(name.c_str())) values.push_back(xml_reading::element_text(child));
     return values;
 }
 
@@ -175,5 +184,5 @@ int ProjectSettings::get_xml_node_int(pugi::xml_node element, const std::string&
     const pugi::xml_node child = element.child(name.c_str());
     if (!child) return default_value;
     std::string ignored_errors;
-    return MyStrF::_StringToInt(child.text().get(), ignored_errors, default_value);
+    return MyStrF::_StringToInt(xml_reading::element_text(child), ignored_errors, default_value);
 }

@@ -41,8 +41,13 @@ std::string _double_to_string(double value, unsigned type_index, std::string uni
 std::string _double_to_roundtrip_string(double value) {
     // Files never hold nan or inf: they could not be read back.
     if (!std::isfinite(value)) return "0";
+    // Plain decimals, as the file format has them; an exponent only for
+    // magnitudes no quantity takes, where plain digits would run long.
+    const double magnitude = std::fabs(value);
+    const bool plain = magnitude == 0.0 || (magnitude >= 1e-9 && magnitude <= 1e15);
     std::array<char, 64> buffer;
-    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    const auto result = plain ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed)
+                              : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     return std::string(buffer.data(), result.ptr);
 }
 

@@ -16,7 +16,9 @@ std::string _double_to_string(double value);
 // the price type (6); the bare number for types 0 and 1 and the unit "-".
 std::string _double_to_string(double value, unsigned type_index, std::string unit);
 
-// Shortest text that reads back to exactly the same double (used for storage).
+// Shortest text that reads back to exactly the same double (used for
+// storage), in plain decimals from 1e-9 to 1e15 in magnitude, outside them
+// with an exponent.
 std::string _double_to_roundtrip_string(double value);
 
 // European money text with "k" and "M" abbreviations of whole amounts.

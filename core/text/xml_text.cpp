@@ -1,6 +1,7 @@
 #include "core/text/xml_text.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace MyStrF {
 namespace {
@@ -52,6 +53,109 @@ bool is_xml_clean(std::string_view text) {
         i += d.length;
     }
     return true;
+}
+
+namespace {
+
+void append_utf8(std::string& out, uint32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// The code point of "&#123;" or "&#x7B;" at the start of text (its length
+// set), or nothing when text does not start with a character reference.
+// Values too large for any character count as beyond U+10FFFF.
+std::optional<uint32_t> character_reference(std::string_view text, size_t& length) {
+    if (!text.starts_with("&#")) return std::nullopt;
+    const bool hex = text.size() > 2 && text[2] == 'x';
+    size_t i = hex ? 3 : 2;
+    const size_t first_digit = i;
+    uint32_t cp = 0;
+    for (; i < text.size() && text[i] != ';'; ++i) {
+        const char c = text[i];
+        uint32_t digit = 0;
+        if (c >= '0' && c <= '9')
+            digit = static_cast<uint32_t>(c - '0');
+        else if (hex && c >= 'a' && c <= 'f')
+            digit = static_cast<uint32_t>(c - 'a' + 10);
+        else if (hex && c >= 'A' && c <= 'F')
+            digit = static_cast<uint32_t>(c - 'A' + 10);
+        else
+            return std::nullopt;
+        cp = cp > 0x10FFFF ? cp : cp * (hex ? 16 : 10) + digit;
+    }
+    if (i == first_digit || i == text.size()) return std::nullopt;
+    length = i + 1;
+    return cp;
+}
+
+}  // namespace
+
+std::string xml_unescape(std::string_view escaped, bool* cleaned) {
+    struct Entity {
+        std::string_view name;
+        char character;
+    };
+    static constexpr Entity entities[] = {{"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&apos;", '\''}};
+    std::string decoded;
+    decoded.reserve(escaped.size());
+    bool changed = false;
+    size_t plain_start = 0;
+    // Plain runs are cleaned as they stand; references are decoded one by one.
+    auto flush_plain = [&](size_t end) {
+        const std::string_view plain = escaped.substr(plain_start, end - plain_start);
+        if (is_xml_clean(plain)) {
+            decoded.append(plain);
+        } else {
+            decoded += xml_clean(plain);
+            changed = true;
+        }
+    };
+    for (size_t i = escaped.find('&'); i != std::string_view::npos; i = escaped.find('&', i)) {
+        const std::string_view rest = escaped.substr(i);
+        size_t length = 0;
+        if (const auto cp = character_reference(rest, length)) {
+            flush_plain(i);
+            if (*cp > 0x10FFFF || (*cp >= 0xD800 && *cp <= 0xDFFF)) {
+                decoded += replacement;
+                changed = true;
+            } else if (!allowed_in_xml(*cp)) {
+                changed = true;
+            } else {
+                append_utf8(decoded, *cp);
+            }
+            i += length;
+            plain_start = i;
+            continue;
+        }
+        const Entity* entity = nullptr;
+        for (const Entity& e : entities)
+            if (rest.starts_with(e.name)) entity = &e;
+        if (!entity) {
+            ++i;
+            continue;
+        }
+        flush_plain(i);
+        decoded += entity->character;
+        i += entity->name.size();
+        plain_start = i;
+    }
+    flush_plain(escaped.size());
+    if (cleaned) *cleaned = changed;
+    return decoded;
 }
 
 std::string xml_clean(std::string_view text) {

@@ -16,4 +16,12 @@ std::string xml_clean(std::string_view text);
 // True when xml_clean would return the text unchanged.
 bool is_xml_clean(std::string_view text);
 
+// The text that escaped XML character data stands for, as xml_clean leaves
+// it: the five predefined entities and character references are decoded
+// (other '&' sequences stay as they are); a reference to a character XML 1.0
+// forbids is removed (NUL included, so it never cuts the text), one to a
+// surrogate or beyond U+10FFFF becomes U+FFFD. cleaned, when given, is set
+// when something was removed or replaced.
+std::string xml_unescape(std::string_view escaped, bool* cleaned = nullptr);
+
 }  // namespace MyStrF

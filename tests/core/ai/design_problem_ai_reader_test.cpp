@@ -82,6 +82,14 @@ TEST_F(DesignProblemAiReader, DescriptionBecomesWrappedTooltipAndReferencesAreAt
     EXPECT_EQ(named->description(), "\"Resistance\" classes");
 }
 
+// An answer's texts enter the model as every file can hold them.
+TEST_F(DesignProblemAiReader, ControlCharactersOfAnAnswerAreDropped) {
+    const auto options = small.d->add_child_options(answer_of(solution("Lo\x01" "ck\x1B", "a\x02" "b")));
+    ASSERT_EQ(options.size(), 1u);
+    EXPECT_EQ(options[0]->get_subject(), "Lock");
+    EXPECT_EQ(options[0]->get_tooltip_txt(), "ab");
+}
+
 TEST_F(DesignProblemAiReader, SameLinkIsOneReferenceAndUndoRemovesIt) {
     const Footprint before = Footprint::of(*small.project);
     const auto options = small.d->add_child_options(answer_of(solution("Lock", "", "A", "", "https://x.invalid") +

@@ -131,13 +131,16 @@ const Hostile hostile_files[] = {
          project_head,
      "needs at least one unit",
      [](IoTest&) { EXPECT_EQ(Parameter::_possible_par_types.size(), 12u); }},
-    {"CustomTypeWithSixTargets",
-     "<PPN><par_type>six</par_type><par_target_text>a</par_target_text><par_target_text>b</par_target_text>"
+    {"CustomTypeWithEightTargets",
+     "<PPN><par_type>eight</par_type><par_target_text>a</par_target_text><par_target_text>b</par_target_text>"
      "<par_target_text>c</par_target_text><par_target_text>d</par_target_text><par_target_text>e</par_target_text>"
-     "<par_target_text>f</par_target_text><PPU><par_unit_symbol>x</par_unit_symbol><par_factor>1</par_factor>"
-     "</PPU></PPN>",
-     "exactly seven target texts",
-     [](IoTest&) { EXPECT_EQ(Parameter::_possible_par_types.size(), 12u); }},
+     "<par_target_text>f</par_target_text><par_target_text>g</par_target_text><par_target_text>h</par_target_text>"
+     "<PPU><par_unit_symbol>x</par_unit_symbol><par_factor>1</par_factor></PPU></PPN>",
+     "the first seven were kept",
+     [](IoTest&) {
+         ASSERT_EQ(Parameter::_possible_par_types.size(), 13u);
+         EXPECT_EQ(Parameter::_possible_par_types.back().target_texts.back(), "g");
+     }},
     {"CustomUnitWithZeroFactor",
      "<PPU><par_type>2</par_type><par_unit_symbol>nil</par_unit_symbol><par_factor>0</par_factor></PPU>",
      "other than 0",

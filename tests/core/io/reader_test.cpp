@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdint>
+#include <filesystem>
 #include <limits>
 #include <regex>
 #include <string>
@@ -9,6 +12,7 @@
 #include "core/model/option.h"
 #include "core/model/requirement.h"
 #include "core/model/user_story.h"
+#include "core/quantity/parameter.h"
 #include "tests/core/io/io_test.h"
 #include "tests/support/core/model_dump.h"
 
@@ -65,6 +69,25 @@ TEST_F(Reader, FileThatIsNoProjectLeavesTheProjectUntouched) {
     EXPECT_TRUE(fake().messages.empty());
 }
 
+// Only regular files are read: a pipe would block, a folder is no file.
+TEST_F(Reader, OnlyRegularFilesAreRead) {
+    std::filesystem::create_directory(path_of("folder.xml"));
+    ASSERT_EQ(mkfifo(path_of("pipe.xml").c_str(), 0600), 0);
+    const struct {
+        const char* name;
+        const char* reported;
+    } refused[] = {
+        {"folder.xml", "it is a folder"},
+        {"pipe.xml", "it is a pipe"},
+        {"missing.xml", "File was not found: "},
+    };
+    for (const auto& file : refused) {
+        const std::string text = GCC::RP->add_from_file(documents(), file.name);
+        EXPECT_NE(text.find(file.reported), std::string::npos) << text;
+        EXPECT_NE(text.find(path_of(file.name)), std::string::npos) << text;
+    }
+}
+
 // Children keep the stored order, not the order of the elements, and the
 // objects keep the order of the file (evidence is not moved to the end).
 TEST_F(Reader, StoredOrdersAreKept) {
@@ -113,6 +136,23 @@ TEST_F(Reader, ValuesComeBackAsStored) {
     EXPECT_FALSE(GCC::RP->get_settings().req_node_expanded);
     EXPECT_TRUE(GCC::RP->get_settings().opt_node_expanded);
     EXPECT_EQ(GCC::RP->get_name(), "MyProject");
+}
+
+// The format leaves empty values out, target phrases of custom types too.
+TEST_F(Reader, CustomTypeWithFewerTargetPhrasesKeepsItsQuantities) {
+    open_file("six.xml",
+              project_file("<PPN><par_type>flow</par_type><par_target_text>least</par_target_text>"
+                           "<par_target_text>below</par_target_text><par_target_text>at most</par_target_text>"
+                           "<par_target_text>equal</par_target_text><par_target_text>at least</par_target_text>"
+                           "<par_target_text>above</par_target_text><PPU><par_unit_symbol>l/s</par_unit_symbol>"
+                           "<par_factor>1</par_factor></PPU></PPN>"
+                           "<PRJ><uid>P</uid><child>U</child></PRJ><USY><uid>U</uid><child>R</child></USY>"
+                           "<REQ><uid>R</uid><par_type>flow</par_type><par_value>2</par_value>"
+                           "<par_target_int>2</par_target_int></REQ>"));
+    ASSERT_EQ(Parameter::_possible_par_types.size(), 13u);
+    EXPECT_EQ(Parameter::_possible_par_types.back().target_texts,
+              (std::vector<std::string>{"least", "below", "at most", "equal", "at least", "above", ""}));
+    EXPECT_EQ(object<Requirement>("R")->get_par().get_type(), "flow");
 }
 
 TEST_F(Reader, FileNodeElementGivesTheProjectItsCommonPart) {

@@ -2,12 +2,15 @@
 
 #include <string>
 
+#include <pugixml.hpp>
+
 #include "core/constants/gcc.h"
 #include "core/model/argument.h"
 #include "core/model/option.h"
 #include "core/model/project.h"
 #include "core/model/requirement.h"
 #include "core/model/user_story.h"
+#include "core/text/xml_text.h"
 #include "tests/core/io/io_test.h"
 #include "tests/core/io/rich_project.h"
 #include "tests/support/core/model_dump.h"
@@ -71,5 +74,65 @@ TEST_F(RoundTrip, SharedSubjectsAndVerbCapabilitiesStayShared) {
     story->change_verb("shut");
     EXPECT_EQ(object<Requirement>(rich.derived_requirement)->get_verb_cap()->get_verb(), "shut");
 }
+
+// Files whose texts or values once changed on the way through the model: each
+// opens with its texts cleaned as every writer cleans them, saves as
+// well-formed XML 1.0 in UTF-8, and then reads back, saves and undoes without
+// any further change.
+struct StoredFile {
+    const char* file;
+    const char* reported;  // "" when reading needs no note
+    std::string name;      // the project's name as read
+};
+
+class StoredFiles : public io_testing::IoTest, public ::testing::WithParamInterface<StoredFile> {};
+
+TEST_P(StoredFiles, OpenSaveReopenUndoAndRedoKeepEverything) {
+    auto* project = new Project("MyProject", "ProjectDescription");
+    const std::string text = project->add_from_file(std::string(MORVANTA_TEST_DATA_DIR) + "/io", GetParam().file);
+    EXPECT_NE(text.find(GetParam().reported), std::string::npos) << text;
+    EXPECT_EQ(project->get_name(), GetParam().name);
+    const std::string opened = dump_project(*project);
+
+    ASSERT_EQ(project->write(documents(), "saved.xml"), "");
+    const std::string saved = read_file(path_of("saved.xml"));
+    bool unclean = true;
+    MyStrF::xml_unescape(saved, &unclean);
+    EXPECT_FALSE(unclean) << "the saved file holds characters XML 1.0 forbids";
+    pugi::xml_document strict;
+    EXPECT_TRUE(strict.load_string(saved.c_str(), pugi::parse_default | pugi::parse_wnorm_attribute));
+
+    delete project;
+    project = new Project("MyProject", "ProjectDescription");
+    EXPECT_EQ(project->add_from_file(documents(), "saved.xml"), "");
+    EXPECT_EQ(dump_difference(opened, dump_project(*project)), "");
+    ASSERT_EQ(project->write(documents(), "again.xml"), "");
+    EXPECT_EQ(read_file(path_of("again.xml")), saved);
+
+    project->add_full_state();
+    project->add_comment("Erin", "an edit to undo");
+    project->add_uid_state(project);
+    project->goto_previous_state();
+    EXPECT_EQ(dump_difference(opened, dump_project(*GCC::RP)), "");
+    project->goto_next_state();
+    EXPECT_EQ(GCC::RP->get_comments().back(), "an edit to undo");
+    EXPECT_TRUE(fake().messages.empty());
+}
+
+const std::string cleaned_note = "Characters that XML 1.0 does not allow were removed";
+const std::string fffd = "\xEF\xBF\xBD";
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, StoredFiles,
+    ::testing::Values(StoredFile{"text_control_chars.xml", cleaned_note.c_str(), "ctl  end"},
+                      StoredFile{"text_invalid_utf8.xml", cleaned_note.c_str(),
+                                 "bad " + fffd + fffd + " lone " + fffd + " overlong " + fffd + fffd + " surrogate " +
+                                     fffd + fffd + fffd + " end"},
+                      StoredFile{"text_charref_nul.xml", cleaned_note.c_str(), "nul  end"},
+                      StoredFile{"value_negzero.xml", "", "Gate"}),
+    [](const auto& info) {
+        std::string name = info.param.file;
+        return name.substr(0, name.find('.'));
+    });
 
 }  // namespace

@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "tests/core/io/io_test.h"
+#include "tests/support/file_size_limit.h"
 
 namespace {
 
@@ -54,6 +60,48 @@ TEST_F(Save, FailureChangesNothing) {
     }
     EXPECT_TRUE(std::filesystem::is_directory(path_of("taken.xml")));
     EXPECT_EQ(read_file(path_of("a_file")), "not a folder");
+}
+
+// Saving replaces the file the user had, not what it is: a link stays a link
+// to the saved file, permissions and owner stay, a read-only file stays
+// untouched, and a save that fails leaves nothing beside the file.
+TEST_F(Save, KeepsWhatTheUserHad) {
+    namespace fs = std::filesystem;
+    const std::string previous = "the previous version";
+    put_file("real.xml", previous);
+    fs::create_symlink("real.xml", path_of("link.xml"));
+    ASSERT_EQ(project->write(documents(), "link.xml"), "");
+    EXPECT_TRUE(fs::is_symlink(path_of("link.xml")));
+    EXPECT_NE(read_file(path_of("real.xml")).find("<ROOT>"), std::string::npos);
+
+    put_file("shared.xml", previous);
+    fs::permissions(path_of("shared.xml"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_EQ(::chown(path_of("shared.xml").c_str(), 4321, 4321), 0);
+    ASSERT_EQ(project->write(documents(), "shared.xml"), "");
+    struct stat info {};
+    ASSERT_EQ(::stat(path_of("shared.xml").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    if (::geteuid() == 0) {
+        EXPECT_EQ(info.st_uid, 4321u);
+    }
+
+    put_file("locked.xml", previous);
+    fs::permissions(path_of("locked.xml"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_NE(project->write(documents(), "locked.xml").find("Permission denied"), std::string::npos);
+    EXPECT_EQ(read_file(path_of("locked.xml")), previous);
+
+    put_file("limited.xml", previous);
+    std::string failure;
+    {
+        testing_support::FileSizeLimit limit(100);
+        failure = project->write(documents(), "limited.xml");
+    }
+    EXPECT_NE(failure.find("The project was not saved."), std::string::npos) << failure;
+    EXPECT_EQ(read_file(path_of("limited.xml")), previous);
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(documents())) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"limited.xml", "link.xml", "locked.xml", "real.xml", "shared.xml"}));
 }
 
 TEST_F(Save, ConfigurationThatCannotBeWrittenIsNotedButTheFileIsSaved) {

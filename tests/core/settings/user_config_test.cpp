@@ -1,5 +1,4 @@
-#include <signal.h>
-#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -9,6 +8,7 @@
 #include "core/settings/project_settings.h"
 #include "tests/core/settings/colour_fields.h"
 #include "tests/support/fake_platform.h"
+#include "tests/support/file_size_limit.h"
 
 namespace {
 
@@ -187,6 +187,31 @@ TEST_F(UserConfig, MissingFileOrForeignRootChangesNothingSilently) {
     EXPECT_TRUE(fake().messages.empty());
 }
 
+// Only a regular file is read, and one that cannot be read says so.
+TEST_F(UserConfig, NoRegularFileIsReportedAsUnreadable) {
+    fs::create_directories(file());
+    ProjectSettings s;
+    EXPECT_FALSE(s.import_settings_from_config());
+    fs::remove(file());
+    ASSERT_EQ(mkfifo(file().c_str(), 0600), 0);
+    EXPECT_FALSE(s.import_settings_from_config());
+    EXPECT_EQ(s, ProjectSettings());
+    ASSERT_EQ(fake().messages.size(), 2u);
+    EXPECT_EQ(fake().messages[0].text.rfind("Failed to read the file:\n" + file().string(), 0), 0u);
+    EXPECT_NE(fake().messages[0].text.find("it is a folder"), std::string::npos);
+    EXPECT_NE(fake().messages[1].text.find("it is a pipe"), std::string::npos);
+}
+
+// Texts are written cleaned and read back as written.
+TEST_F(UserConfig, RecentFilesWithControlCharactersReadBackAsWritten) {
+    ProjectSettings written;
+    written.add_recent_file(std::string("/a/b\x01" "c\xFF.xml"));
+    ASSERT_EQ(written.export_settings_to_config(), "");
+    ProjectSettings read;
+    ASSERT_TRUE(read.import_settings_from_config());
+    EXPECT_EQ(read.recent_files, std::vector<std::string>{"/a/bc\xEF\xBF\xBD.xml"});
+}
+
 TEST_F(UserConfig, CorruptFileKeepsDefaultsWithOneParseMessage) {
     write_config("<Settings><Settings><Colors>R000G000B000</Colors></Settings>");
     ProjectSettings s;
@@ -229,26 +254,6 @@ TEST_F(UserConfig, CreatesTheFolderWithAllMissingLevels) {
     EXPECT_TRUE(fake().messages.empty());
 }
 
-// Limits the size of files this process may write, for one scope.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        old_handler_ = signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        signal(SIGXFSZ, old_handler_);
-    }
-
-private:
-    rlimit saved_{};
-    sighandler_t old_handler_;
-};
-
 TEST_F(UserConfig, AFailedWriteIsReportedAndKeepsThePreviousFile) {
     ProjectSettings first;
     first.colors_to_dark();
@@ -259,7 +264,7 @@ TEST_F(UserConfig, AFailedWriteIsReportedAndKeepsThePreviousFile) {
     for (int i = 0; i < 15; ++i) second.add_recent_file("/a/rather/long/path/to/a/project/file" + std::to_string(i));
     std::string error;
     {
-        FileSizeLimit limit(512);
+        testing_support::FileSizeLimit limit(512);
         error = second.export_settings_to_config();
     }
     EXPECT_EQ(error.rfind("The user configuration file was not written.\n", 0), 0u) << error;

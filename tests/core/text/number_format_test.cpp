@@ -72,6 +72,14 @@ TEST(DoubleToRoundtripString, ShortestTextReadsBackExactly) {
     EXPECT_EQ(MyStrF::_double_to_roundtrip_string(1.0014), "1.0014");
     EXPECT_EQ(MyStrF::_double_to_roundtrip_string(0.1), "0.1");
     EXPECT_EQ(MyStrF::_double_to_roundtrip_string(-2.5), "-2.5");
+    // Plain decimals as the file format has them; exponents only far outside what quantities take.
+    EXPECT_EQ(MyStrF::_double_to_roundtrip_string(1e6), "1000000");
+    EXPECT_EQ(MyStrF::_double_to_roundtrip_string(1e-4), "0.0001");
+    EXPECT_EQ(MyStrF::_double_to_roundtrip_string(1.23e-5), "0.0000123");
+    EXPECT_EQ(MyStrF::_double_to_roundtrip_string(1e15), "1000000000000000");
+    EXPECT_EQ(MyStrF::_double_to_roundtrip_string(2e15), "2e+15");
+    EXPECT_EQ(MyStrF::_double_to_roundtrip_string(1e-9), "0.000000001");
+    EXPECT_EQ(MyStrF::_double_to_roundtrip_string(5e-10), "5e-10");
     for (double value : {1.609344, 1.0014, 1.0 / 3.0, 4.35e-7, 123456789.123456789, 5e-324, DBL_MAX, -DBL_MIN}) {
         const std::string text = MyStrF::_double_to_roundtrip_string(value);
         double back = 0;

@@ -43,4 +43,36 @@ INSTANTIATE_TEST_SUITE_P(
         CleanCase{"latin1_byte", "Caf\xE9!", "Caf" + fffd + "!"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct UnescapeCase {
+    const char* name;
+    std::string escaped;
+    std::string text;
+    bool cleaned;
+};
+
+class XmlUnescape : public ::testing::TestWithParam<UnescapeCase> {};
+
+TEST_P(XmlUnescape, DecodesReferencesAndCleansLikeTheWriters) {
+    const UnescapeCase& c = GetParam();
+    bool cleaned = !c.cleaned;
+    EXPECT_EQ(MyStrF::xml_unescape(c.escaped, &cleaned), c.text);
+    EXPECT_EQ(cleaned, c.cleaned);
+    EXPECT_TRUE(MyStrF::is_xml_clean(c.text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, XmlUnescape,
+    ::testing::Values(
+        UnescapeCase{"entities", "&lt;a&gt; &amp; &quot;b&apos;", "<a> & \"b'", false},
+        UnescapeCase{"decimal_and_hex", "&#65;&#x42;&#X43;&#x20AC;", "AB&#X43;\xE2\x82\xAC", false},
+        UnescapeCase{"escaped_reference_stays_text", "&amp;#0;", "&#0;", false},
+        UnescapeCase{"nul_reference_keeps_the_rest", "nul &#0; end", "nul  end", true},
+        UnescapeCase{"control_references_go", "a&#1;b&#x1F;c&#9;d&#13;", "abc\td\r", true},
+        UnescapeCase{"noncharacter_references_go", "a&#xFFFE;b&#65535;", "ab", true},
+        UnescapeCase{"surrogate_and_huge_references", "&#xD800;|&#1114112;|&#99999999999;",
+                     fffd + "|" + fffd + "|" + fffd, true},
+        UnescapeCase{"not_references", "& &; &#; &#x; &#12a; &nbsp;", "& &; &#; &#x; &#12a; &nbsp;", false},
+        UnescapeCase{"raw_controls_and_bad_utf8", std::string("a\x01" "b\xFF", 4), "ab" + fffd, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
