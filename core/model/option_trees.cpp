@@ -25,7 +25,8 @@ void Option::create_maintree_opt_tree(TreeEl* el) {
     // As above: each element lists the options of its own node's next level, each once.
     std::vector<std::pair<Option*, TreeEl*>> pending{{this, el}};
     while (!pending.empty()) {
-        const auto [option, option_el] = pending.back();
+        Option* option = pending.back().first;
+        TreeEl* option_el = pending.back().second;
         pending.pop_back();
         std::unordered_set<std::string> seen;
         auto add = [&](Option* o) {
