@@ -1,8 +1,10 @@
 // Fuzzes the project-file reader: any bytes are read as a project file into a
 // project. Checked: nothing crashes or hangs; a file that does not parse or has
-// no "ROOT" leaves the project untouched; no message box is shown; the graph
-// invariants hold after reading; writing the result and reading it back gives
-// the same project and the same file, without any problem reported.
+// no "ROOT" leaves the project untouched; no message box is shown, also not
+// while the tab-page trees are built; the graph invariants hold after reading;
+// writing the result and reading it back gives the same project and the same
+// file, without any problem reported; deleting the first object and undoing
+// that gives the project back.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -10,6 +12,7 @@
 #include "core/constants/gcc.h"
 #include "core/io/project_reader.h"
 #include "core/io/project_writer.h"
+#include "core/layout/panel_trees.h"
 #include "core/model/graph_invariants.h"
 #include "core/model/process_state.h"
 #include "core/model/project.h"
@@ -46,6 +49,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         check(testing_support::dump_project(*project) == read, "reading the written file changed the project",
               testing_support::dump_difference(read, testing_support::dump_project(*project)));
         check(project_file::project_file_text(*project) == written, "the written file is not stable");
+
+        for (auto* tree : {&MyFF::get_problems_panel_tree, &MyFF::get_options_panel_tree,
+                           &MyFF::get_requirements_panel_tree})
+            delete tree(project, 10, 100, 40);
+        project->add_full_state();
+        for (const auto& [uid, node] : project->get_nd_map()) {
+            if (node == project) continue;
+            delete node;
+            project->add_node_state();
+            project->goto_previous_state();
+            check(testing_support::dump_project(*GCC::RP) == read, "undoing a deletion changed the project",
+                  testing_support::dump_difference(read, testing_support::dump_project(*GCC::RP)));
+            break;
+        }
     }
     check(desktop.boxes == 0, "the reader showed a message box", desktop.last_box);
     reset_process_state();
