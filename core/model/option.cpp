@@ -93,16 +93,40 @@ NodeList Option::add_dpr_integration_req() {
 
 Option* Option::get_parent_option() const { return MyFF::filter_option(parents); }
 
+namespace {
+// Links made in code may close a cycle of options (files cannot: the reader
+// drops such links). The walks up therefore run with a second walker at half
+// speed, which meets the first only on a cycle; no memory is needed per step.
+// Visits each option above start, nearest first; returns false when the walk
+// went round a cycle (some options were then visited more than once).
+template <class Visit>
+bool walk_up_options(const Option* start, Visit visit) {
+    const Option* slow = start;
+    bool move_slow = false;
+    for (Option* up = start->get_parent_option(); up; up = up->get_parent_option()) {
+        if (up == start) return false;
+        visit(up);
+        if (move_slow) slow = slow->get_parent_option();
+        move_slow = !move_slow;
+        if (up == slow) return false;
+    }
+    return true;
+}
+}  // namespace
+
 std::vector<Option*> Option::get_parent_options() const {
     std::vector<Option*> ancestors;
-    for (Option* o = get_parent_option(); o; o = o->get_parent_option()) ancestors.push_back(o);
+    if (walk_up_options(this, [&](Option* o) { ancestors.push_back(o); })) return ancestors;
+    // On a cycle: each option once, this one not at all.
+    std::unordered_set<const Option*> seen{this};
+    std::erase_if(ancestors, [&](const Option* o) { return !seen.insert(o).second; });
     return ancestors;
 }
 
 Option* Option::get_top_option() {
+    // A cycle has no top: each option on or below it is its own.
     Option* top = this;
-    while (Option* up = top->get_parent_option()) top = up;
-    return top;
+    return walk_up_options(this, [&](Option* o) { top = o; }) ? top : this;
 }
 
 DesignProblem* Option::get_parent_designproblem() {
@@ -126,9 +150,12 @@ std::vector<Option*> Option::get_sub_options(bool recursive) const {
 std::vector<Option*> Option::get_option_tree_depth_first() {
     std::vector<Option*> tree;
     std::vector<Option*> pending{this};
+    // Each option once, also when links made in code close a cycle.
+    std::unordered_set<const Option*> seen;
     while (!pending.empty()) {
         Option* o = pending.back();
         pending.pop_back();
+        if (!seen.insert(o).second) continue;
         tree.push_back(o);
         const auto subs = o->get_sub_options(false);
         pending.insert(pending.end(), subs.rbegin(), subs.rend());

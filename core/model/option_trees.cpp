@@ -12,11 +12,14 @@ TreeEl* Option::create_option_tree() { return create_option_tree(new TreeEl(this
 
 TreeEl* Option::create_option_tree(TreeEl* el) {
     // Every element is built from its own node alone, so the order of the walk does not matter.
+    // Each option once, also when links made in code close a cycle.
     std::vector<std::pair<Option*, TreeEl*>> pending{{this, el}};
+    std::unordered_set<const Option*> seen{this};
     while (!pending.empty()) {
         const auto [option, option_el] = pending.back();
         pending.pop_back();
-        for (Option* sub : option->get_sub_options(false)) pending.push_back({sub, option_el->add_child(sub)});
+        for (Option* sub : option->get_sub_options(false))
+            if (seen.insert(sub).second) pending.push_back({sub, option_el->add_child(sub)});
     }
     return el;
 }

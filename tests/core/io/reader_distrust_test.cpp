@@ -103,6 +103,19 @@ const Hostile hostile_files[] = {
                             &MyFF::get_requirements_panel_tree})
              delete tree(GCC::RP, 10, 100, 40);
      }},
+    {"OptionBelowTwoOptions",
+     project_head + story +
+         "<REQ><uid>R</uid><parent>U</parent><child>D</child></REQ><DPR><uid>D</uid><child>O1</child></DPR>"
+         "<OPT><uid>O1</uid><parent>D</parent><child>S</child></OPT>"
+         "<OPT><uid>O2</uid><parent>D</parent><child>S</child></OPT><OPT><uid>S</uid><parent>O1</parent></OPT>",
+     "do not allow",
+     [](IoTest& t) {
+         EXPECT_EQ(t.object("S")->get_parents(), NodeList{t.object("O1")});
+         EXPECT_TRUE(t.object<Option>("O2")->get_sub_options(false).empty());
+         for (auto* tree : {&MyFF::get_problems_panel_tree, &MyFF::get_options_panel_tree,
+                            &MyFF::get_requirements_panel_tree})
+             delete tree(GCC::RP, 10, 100, 40);
+     }},
     {"LinksOfKindsThatDoNotLink",
      project_head + story +
          "<REQ><uid>R</uid><parent>U</parent><child>E</child><child>D</child></REQ><DPR><uid>D</uid></DPR>"

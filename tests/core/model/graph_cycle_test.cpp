@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+#include "core/layout/tree_el.h"
+#include "core/model/graph_invariants.h"
+#include "core/model/process_state.h"
+#include "tests/support/core/core_test.h"
+#include "tests/support/core/small_project.h"
+
+namespace {
+
+using testing_support::SmallProject;
+
+// Files cannot hold a cycle (the reader drops such links), but linking existing
+// objects in code can close one: the model walks it without hanging and
+// deletes it without touching freed objects.
+class LinkCycles : public testing_support::CoreTest {};
+
+struct Deletion {
+    const char* name;
+    // Closes a cycle in p and returns the object to delete (null: close the project).
+    std::function<Node*(SmallProject&)> close_cycle;
+};
+
+class CycleDeletion : public testing_support::CoreTest, public ::testing::WithParamInterface<Deletion> {};
+
+Argument* argument_of_new_option(SmallProject& p) {
+    return p.d->add_child_option("motor", false)->add_child_argument(p.r, true);
+}
+
+TEST_P(CycleDeletion, FreesEveryObjectOnce) {
+    SmallProject p;
+    Node* doomed = GetParam().close_cycle(p);
+    if (!doomed) {
+        reset_process_state();
+        return;
+    }
+    const std::string uid = doomed->get_uid();
+    delete doomed;
+    EXPECT_EQ(p.project->_get_pointer_to_node_with_uid(uid), nullptr);
+    EXPECT_TRUE(graph_invariant_violations(*p.project).empty());
+}
+
+const Deletion deletions[] = {
+    // R -> D -> O -> A -> R: the requirement argued about is also assumed by the argument.
+    {"RequirementOnTheCycle",
+     [](SmallProject& p) -> Node* {
+         argument_of_new_option(p)->link_existing_requirement(p.r);
+         return p.r;
+     }},
+    {"ProblemOnTheCycle",
+     [](SmallProject& p) -> Node* {
+         argument_of_new_option(p)->link_existing_requirement(p.r);
+         return p.d;
+     }},
+    {"StoryAboveTheCycle",
+     [](SmallProject& p) -> Node* {
+         argument_of_new_option(p)->link_existing_requirement(p.r);
+         return p.story;
+     }},
+    {"ProjectHoldingTheCycle",
+     [](SmallProject& p) -> Node* {
+         argument_of_new_option(p)->link_existing_requirement(p.r);
+         return nullptr;
+     }},
+    {"OptionOfACycleOfOptions",
+     [](SmallProject& p) -> Node* {
+         Option* o1 = p.d->add_child_option("motor", false);
+         Option* o2 = o1->add_sub_option("winding");
+         o2->add_child(o1, true);
+         return o2;
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cycles, CycleDeletion, ::testing::ValuesIn(deletions),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// D -> O1 -> O2 -> O1: every walk up or down the options ends.
+TEST_F(LinkCycles, WalksOverACycleOfOptionsEnd) {
+    SmallProject p;
+    Option* o1 = p.d->add_child_option("motor", false);
+    Option* o2 = o1->add_sub_option("winding");
+    Option* o3 = o2->add_sub_option("copper");
+    o2->add_child(o1, true);
+
+    for (Option* o : {o1, o2, o3}) {
+        SCOPED_TRACE(o->get_subject());
+        EXPECT_NE(o->get_top_option(), nullptr);
+        const std::vector<Option*> above = o->get_parent_options();
+        EXPECT_EQ(std::count(above.begin(), above.end(), o), 0);
+        EXPECT_LE(above.size(), 2u);
+        EXPECT_EQ(o->get_option_tree_depth_first().size(), o == o3 ? 1u : 3u);
+        std::unique_ptr<TreeEl> tree(o->create_option_tree());
+        size_t elements = 0;
+        for (const auto& level : tree->get_option_tree()) elements += level.size();
+        EXPECT_EQ(elements, o == o3 ? 1u : 3u);
+    }
+    EXPECT_EQ(o1->get_parent_designproblem(), p.d);
+    EXPECT_EQ(o2->get_parent_designproblem(), nullptr);
+    EXPECT_EQ(o3->get_parent_options(), (std::vector<Option*>{o2, o1}));
+}
+
+}  // namespace
