@@ -1,0 +1,169 @@
+#pragma once
+
+#include <QPointer>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ui/main_window/commands.h"
+#include "ui/main_window/main_window_services.h"
+#include "ui/main_window/readiness_icons.h"
+#include "ui/main_window/window_layout.h"
+#include "ui/toolkit/app_form_resizable.h"
+
+class CanvasView;
+class QAction;
+class QGraphicsScene;
+class QMenu;
+class QMenuBar;
+class QSplitter;
+class QToolBar;
+class RebuildQueue;
+class TabPageButtons;
+
+namespace toolkit {
+class AppComboBox;
+}
+
+// The one main window: its own title bar holding the menu bar, the tool
+// strip, the six tab-page buttons, the left tree area and the canvas. It owns
+// the current project from start-up to its end, creating the working project
+// "MyProject" with the user's configured settings.
+//
+// Later parts plug in through install_*: a command becomes available (its
+// menu items and buttons enabled) once its handler is installed.
+class MainWindow : public toolkit::AppFormResizable, public MainWindowServices {
+    Q_OBJECT
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    // ---- Extension points ----
+    void install_command(Command command, CommandTable::Handler handler);
+    // Opens a project file by path (the recent-files menu).
+    void install_open_path(std::function<void(const std::string& path)> open_path);
+    // Whether "Save" may write to the project's own file without asking (default: yes).
+    void install_can_save(std::function<bool()> can_save);
+    void install_tree_builder(std::function<void()> build_tree);
+    void install_page_painter(std::function<void(TabPage, QGraphicsScene&)> paint_page);
+    struct SecondaryWindows {
+        std::function<void(const std::string& uid, const QPoint& at)> comment_popup;
+        std::function<void(const std::string& uid, const QPoint& at)> related_objects;
+        std::function<void(const std::vector<std::string>& uids, const QPoint& at)> hide_show;
+    };
+    void install_secondary_windows(SecondaryWindows windows);
+
+    // After the current project was replaced (start, New, Open, examples): the
+    // selection is emptied, the filter chooser, zoom, colours and fonts follow
+    // the project's settings, and the Project page is active.
+    void adopt_new_project();
+
+    // Runs a command as its menu item would; false when it is not available.
+    bool run_command(Command command);
+    // Asks whether to save unsaved work; true when the caller may go on.
+    bool ask_user_to_save_before_close();
+    void update_recent_files_menu();
+    // A recent file that no longer exists is reported (and may be removed from
+    // the list) before anything replaces the current project.
+    void open_recent_file(const std::string& path);
+
+    QWidget* tree_area() const { return tree_area_; }
+    CanvasView* canvas() const { return canvas_; }
+    toolkit::AppComboBox* filter_chooser() const { return filter_chooser_; }
+    TabPageButtons* tab_buttons() const { return tab_buttons_; }
+    QMenuBar* menu_bar() const { return menu_bar_; }
+    QToolBar* tool_strip() const { return tool_strip_; }
+    QMenu* file_menu() const { return file_menu_; }
+    // The menu item and the tool-strip action of a command (null when it has none).
+    QAction* menu_action(Command command) const;
+    QAction* tool_action(Command command) const;
+    const window_layout::Result& layout() const { return layout_; }
+
+    // ---- MainWindowServices ----
+    void request_tree_rebuild() override;
+    void request_page_rebuild(bool keep_scroll) override;
+    void request_rebuild_after_undo_or_redo() override;
+    void set_saved(bool saved) override;
+    bool is_saved() const override { return saved_; }
+    std::vector<std::string> selected_uids() const override { return selected_; }
+    std::string first_selected_uid() const override;
+    void select_uid(const std::string& uid) override;
+    void add_to_selection(const std::string& uid) override;
+    void deselect_uid(const std::string& uid) override;
+    void selection_from_project() override;
+    TabPage active_page() const override;
+    void activate_page(TabPage page) override;
+    QPixmap readiness_icon(int size, int index) override;
+    std::vector<QPixmap> readiness_icon_list(int size) override;
+    QPixmap comment_icon(CommentIcon icon, bool dark_background, int size) override;
+    void update_undo_redo_buttons() override;
+    void open_comment_popup(const std::string& uid, const QPoint& at) override;
+    void show_related_objects(const std::string& uid, const QPoint& at) override;
+    void show_hide_nodes(const std::vector<std::string>& candidate_uids, const QPoint& at) override;
+
+signals:
+    // The window closes for good (its close button, a system request or Exit).
+    void closing();
+    // The selection changed (the tree recolours its nodes).
+    void selectionChanged();
+
+protected:
+    void relayout() override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void reject() override;
+
+private:
+    void build_menus();
+    void build_tool_strip();
+    void build_body();
+    void install_own_commands();
+    void start_project();
+
+    void apply_colours();
+    void apply_font_scaling(bool after_font_change);
+    void implement_font_scaling();
+    void lay_out(bool after_font_change);
+    void refresh_command_states();
+
+    void rebuild_tree();
+    void rebuild_page(bool keep_scroll);
+    void rebuild_after_undo_or_redo();
+
+    void zoom_by(int step);
+    void reset_zoom();
+    void apply_zoom();
+    void filter_chosen(int index);
+    void change_font_size(bool larger);
+    void do_undo();
+    void do_redo();
+    void exit_application();
+    void set_appearance_as_default();
+
+    CommandTable commands_;
+    std::map<Command, QAction*> menu_actions_;
+    std::map<Command, QAction*> tool_actions_;
+    std::function<void(const std::string&)> open_path_;
+    std::function<bool()> can_save_;
+    std::function<void()> build_tree_;
+    std::function<void(TabPage, QGraphicsScene&)> paint_page_;
+    SecondaryWindows secondary_;
+
+    QMenuBar* menu_bar_ = nullptr;
+    QMenu* file_menu_ = nullptr;
+    QAction* recent_files_separator_ = nullptr;
+    QToolBar* tool_strip_ = nullptr;
+    toolkit::AppComboBox* filter_chooser_ = nullptr;
+    TabPageButtons* tab_buttons_ = nullptr;
+    QSplitter* split_ = nullptr;
+    QWidget* tree_area_ = nullptr;
+    CanvasView* canvas_ = nullptr;
+    RebuildQueue* rebuilds_ = nullptr;
+
+    ReadinessIcons readiness_icons_;
+    std::vector<std::string> selected_;
+    window_layout::Result layout_;
+    bool saved_ = true;
+    bool close_confirmed_ = false;
+};
