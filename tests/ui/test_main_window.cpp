@@ -17,6 +17,7 @@
 #include "core/model/user_story.h"
 #include "tests/ui/support/dialog_script.h"
 #include "tests/ui/support/ui_test_environment.h"
+#include "ui/icons/icon_library.h"
 #include "ui/main_window/canvas_view.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/tab_page_buttons.h"
@@ -418,6 +419,22 @@ private slots:
         GCC::RP->set_sel_uid_set({second->get_uid(), first->get_uid()});
         window.selection_from_project();  // in registry order
         QCOMPARE(window.selected_uids(), (std::vector<std::string>{first->get_uid(), second->get_uid()}));
+    }
+
+    void tool_pictures_follow_the_button_colour() {
+        MainWindow window;
+        const int size = gcm::app_font_height() + 2;
+        const auto shows = [&](const char* name) {
+            return window.tool_action(Command::Save)->icon().pixmap(size).toImage() ==
+                   icons::named(QString::fromLatin1(name), size).toImage();
+        };
+        QVERIFY(shows("save_75"));
+        // A light panel with dark buttons: the light pictures, and the light title bar.
+        settings().panel_color = RGB_Color(255, 255, 255);
+        settings().button_color = RGB_Color(40, 40, 40);
+        window.adopt_new_project();
+        QVERIFY(shows("save_10"));
+        QCOMPARE(window.title_bar()->palette().color(QPalette::Window), QColor(95, 160, 195));
     }
 
     void appearance_default_writes_the_configuration() {

@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QFontMetrics>
 #include <QScreen>
+#include <QTableWidget>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
@@ -19,6 +20,7 @@
 #include "ui/toolkit/app_label.h"
 #include "ui/toolkit/app_scroll_label.h"
 #include "ui/toolkit/app_text_box.h"
+#include "ui/toolkit/data_grid_form.h"
 #include "ui/toolkit/frame_geometry.h"
 #include "ui/toolkit/message_box.h"
 #include "ui/toolkit/strip_style.h"
@@ -226,6 +228,41 @@ private slots:
         window.toggle_maximised();
         QTRY_VERIFY(!window.isMaximized());
         QCOMPARE(window.geometry(), QRect(50, 60, 400, 300));
+    }
+
+    void table_window_keeps_its_scroll_row_and_finds_clicked_cells() {
+        toolkit::ShowDataGridViewForm table(QStringLiteral("References"));
+        const QRect area = glue::available_geometry_under_mouse();
+        QCOMPARE(table.size(), glue::screen_size(0.8, 0.8));
+        QCOMPARE(table.geometry().center().x() / 10, area.center().x() / 10);
+        // A white panel: header, button and chosen button cells 20, 30 and 40 darker.
+        QCOMPARE(table.header_row_color(), QColor(235, 235, 235));
+        QCOMPARE(table.btn_color(), QColor(225, 225, 225));
+        QCOMPARE(table.btn_sel_color(), QColor(215, 215, 215));
+
+        QTableWidget& grid = *table.grid();
+        QCOMPARE(table.scroll_row_index(), -1);
+        table.restore_scroll_row_index(3);  // an empty grid is left alone
+        grid.setColumnCount(2);
+        grid.setRowCount(200);
+        for (int row = 0; row < 200; ++row) grid.setItem(row, 0, new QTableWidgetItem(QString::number(row)));
+        table.style_button_cell(grid.item(5, 0));
+        QVERIFY(toolkit::ShowDataGridViewForm::is_button_cell(grid.item(5, 0)));
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        table.restore_scroll_row_index(40);
+        QCOMPARE(table.scroll_row_index(), 40);
+        table.restore_scroll_row_index(-5);
+        QCOMPARE(table.scroll_row_index(), 40);
+        table.restore_scroll_row_index(5000);
+        QVERIFY(grid.rowAt(grid.viewport()->height() - 1) == 199);
+
+        const QRect cell = grid.visualItemRect(grid.item(grid.rowAt(0), 0));
+        QVERIFY(table.set_clicked_cell(cell.center()));
+        QCOMPARE(table.clicked_cell(), grid.item(grid.rowAt(0), 0));
+        QCOMPARE(table.click_pos(), grid.viewport()->mapToGlobal(cell.center()));
+        QVERIFY(!table.set_clicked_cell(QPoint(grid.viewport()->width() - 2, cell.center().y())));
+        QVERIFY(table.clicked_cell() == nullptr);
     }
 
     void strip_hover_colours_shift_their_background() {

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "ui/glue/colours.h"
 #include "ui/theme/fonts.h"
 #include "ui/theme/scheme.h"
 
@@ -32,18 +33,16 @@ void AppButton::set_border_color(const QColor& colour) {
 }
 
 void AppButton::set_colours(const QColor& background, const QColor& text, const QColor& border) {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Button, background);
-    palette.setColor(QPalette::ButtonText, text);
-    setPalette(palette);
+    background_ = background;
+    text_ = text;
     set_border_color(border);
 }
 
 void AppButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor background = palette().color(QPalette::Button);
-    const QColor text = palette().color(QPalette::ButtonText);
+    const QColor background = background_;
+    const QColor text = text_;
     const QColor parent_background = parentWidget() ? parentWidget()->palette().color(QPalette::Window) : background;
     p.fillRect(rect(), parent_background);
     const QRectF outline(0.5, 0.5, width() - 1, height() - 1);
@@ -57,7 +56,7 @@ void AppButton::paintEvent(QPaintEvent*) {
     p.fillPath(rounded, fill);
     p.setPen(QPen(border_color_, gcm::box_border_thickness));
     p.drawPath(rounded);
-    p.setPen(isEnabled() ? text : palette().color(QPalette::Disabled, QPalette::ButtonText));
+    p.setPen(isEnabled() ? text : glue::offset_color(text, 110));
     p.setFont(font());
     p.drawText(outline, Qt::AlignCenter, this->text());
     if (hasFocus()) {

@@ -22,6 +22,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Kept apart from the palette, which style sheets of enclosing widgets replace.
+    QColor background_;
+    QColor text_;
     QColor border_color_;
 };
 

@@ -107,18 +107,13 @@ int AppComboBox::set_font_and_fit(int extra) {
 }
 
 void AppComboBox::set_colours(const QColor& background, const QColor& text, const QColor& border) {
+    background_ = background;
+    text_ = text;
     border_ = border;
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Button, background);
-    palette.setColor(QPalette::Base, background);
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::ButtonText, text);
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Highlight, glue::offset_color(background, 30));
-    palette.setColor(QPalette::HighlightedText, text);
-    setPalette(palette);
-    view()->setPalette(palette);
+    view()->setStyleSheet(QStringLiteral("QAbstractItemView { background: %1; color: %2; border: 1px solid %3; "
+                                         "selection-background-color: %4; selection-color: %2; }")
+                              .arg(background.name(), text.name(), border.name(),
+                                   glue::offset_color(background, 30).name()));
     update();
 }
 
@@ -131,9 +126,9 @@ void AppComboBox::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), border_);
     // A focused box shows a thicker bottom border.
     const QRect inner = rect().adjusted(b, b, -b, hasFocus() ? -2 * b : -b);
-    p.fillRect(inner, palette().color(QPalette::Button));
+    p.fillRect(inner, background_);
     p.setFont(font());
-    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    p.setPen(isEnabled() ? text_ : glue::offset_color(text_, 110));
     p.drawText(QRect(inner.left() + 4, inner.top(), text_rect().width() - 4, inner.height()),
                Qt::AlignVCenter | Qt::AlignLeft, collapsed_text(currentText()));
     const QRect arrow(width() - b - button_width(), inner.top(), button_width(), inner.height());

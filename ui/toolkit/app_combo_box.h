@@ -60,6 +60,9 @@ private:
     QRect text_rect() const;
 
     std::vector<std::string> model_items_;
+    // Kept apart from the palette, which style sheets of enclosing widgets replace.
+    QColor background_;
+    QColor text_;
     QColor border_;
     QString tool_tip_text_;
 };

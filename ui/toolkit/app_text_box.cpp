@@ -29,7 +29,7 @@ QString plain_text_of(const QPlainTextEdit& edit) {
 AppTextEdit::AppTextEdit(QWidget* parent) : QPlainTextEdit(parent) {
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setTabChangesFocus(true);
     document()->setDocumentMargin(1);
@@ -67,6 +67,7 @@ AppTextBox::AppTextBox(QWidget* parent, const std::string& model_text, int x, in
     palette.setColor(QPalette::Base, scheme.button_color);
     palette.setColor(QPalette::Text, scheme.panel_text_color);
     edit_->setPalette(palette);
+    connect(edit_, &QPlainTextEdit::textChanged, this, &AppTextBox::update_scroll_bar);
     connect(edit_, &AppTextEdit::enterPressed, this, &AppTextBox::enterPressed);
     connect(edit_, &AppTextEdit::escapePressed, this, &AppTextBox::escapePressed);
     setFocusProxy(edit_);
@@ -93,6 +94,16 @@ void AppTextBox::set_text(const QString& text) { edit_->setPlainText(text); }
 
 void AppTextBox::resizeEvent(QResizeEvent*) {
     edit_->setGeometry(2 * b, b + 2, width() - 3 * b, height() - 4 * b - 2);
+    update_scroll_bar();
+}
+
+void AppTextBox::update_scroll_bar() {
+    // The text and one blank, wrapped at the field's width, against the field's height.
+    const QRect needed = QFontMetrics(edit_->font())
+                             .boundingRect(QRect(0, 0, std::max(1, edit_->width() - 4), 1 << 24), Qt::TextWordWrap,
+                                           text() + QLatin1Char(' '));
+    edit_->setVerticalScrollBarPolicy(needed.height() > edit_->height() ? Qt::ScrollBarAlwaysOn
+                                                                         : Qt::ScrollBarAlwaysOff);
 }
 
 void AppTextBox::paintEvent(QPaintEvent*) {

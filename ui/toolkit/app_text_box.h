@@ -55,6 +55,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // A vertical scroll bar only while the text is taller than the field.
+    void update_scroll_bar();
+
     AppTextEdit* edit_;
     std::string original_;
     QString original_shown_;
