@@ -11,6 +11,7 @@
 #include "ui/glue/text_measure.h"
 #include "ui/theme/fonts.h"
 #include "ui/theme/scheme.h"
+#include "ui/theme/texts.h"
 
 class GlueTest : public QObject {
     Q_OBJECT
@@ -36,6 +37,12 @@ private slots:
         QVERIFY(!tooltip.contains(QStringLiteral("<b>")));
         QVERIFY(tooltip.contains(QStringLiteral("&lt;b&gt;gate&lt;/b&gt; &amp; fence")));
         QCOMPARE(glue::plain_caption(QStringLiteral("/home/a&b.xml")), QStringLiteral("/home/a&&b.xml"));
+    }
+
+    void program_texts() {
+        QVERIFY(gcm::mainform_name().startsWith(QStringLiteral("    Morvanta - ")));
+        QVERIFY(gcm::about_text().contains(QStringLiteral("version: ") + QString::fromStdString(GCC::app_version)));
+        QVERIFY(gcm::privacy_policy_text().contains(QStringLiteral("network")));
     }
 
     void darkness_and_offsets() {

@@ -111,6 +111,11 @@ private slots:
         QTest::keyClick(&combo, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(combo.currentIndex(), 12);
         QCOMPARE(combo.find_string_exact(QString()), -1);
+        QVERIFY(!combo.set_selected_item(QStringLiteral("entry")));
+        QCOMPARE(combo.currentIndex(), 12);
+        QVERIFY(combo.set_selected_item(QStringLiteral("entry 2")));
+        QCOMPARE(combo.currentIndex(), 2);
+        QCOMPARE(chosen.count(), 1);
     }
 
     void combo_box_returns_its_entries_byte_for_byte() {

@@ -5,6 +5,7 @@
 #include "core/quantity/parameter.h"
 #include "ui/dialogs/quantity_row.h"
 #include "ui/glue/number_input.h"
+#include "ui/glue/safe_get.h"
 #include "ui/glue/screen_placement.h"
 #include "ui/glue/text_conversion.h"
 #include "ui/glue/text_measure.h"
@@ -23,11 +24,6 @@ constexpr int min_box_width = 350;
 constexpr int quantity_row_index = 2;
 constexpr int edge_margin = 50;
 
-template <class T>
-T at_or(const std::vector<T>& items, size_t index) {
-    return index < items.size() ? items[index] : T{};
-}
-
 }  // namespace
 
 InputDialog::InputDialog(const QPoint& pos, const std::string& title, const std::vector<std::string>& prompts,
@@ -44,8 +40,9 @@ InputDialog::InputDialog(const QPoint& pos, const std::string& title, const std:
     int widest = 0;
     for (size_t i = 0; i < prompts.size(); ++i) {
         Row& row = rows_[i];
-        row.default_text = at_or(defaults, i);
-        row.choices = at_or(choices, i);
+        const auto index = static_cast<std::ptrdiff_t>(i);
+        row.default_text = glue::item_or(defaults, index, std::string());
+        row.choices = glue::item_or(choices, index, std::vector<std::string>());
         const QString shown_default = glue::to_ui(row.default_text);
         row.default_int = glue::parse_whole(shown_default).value_or(0);
         row.default_double = glue::parse_decimal(shown_default).value_or(0.0);

@@ -47,10 +47,6 @@ public:
     // again and focused) when the value field holds no number.
     bool accept_typed_value();
 
-    // Table indexes behind the entries of the type and unit choices.
-    const std::vector<uint32_t>& type_indexes() const { return type_indexes_; }
-    const std::vector<uint16_t>& unit_indexes() const { return unit_indexes_; }
-
 private:
     void fill_unit_choice();
     void show_value();

@@ -21,16 +21,6 @@ QStringList to_ui(const std::vector<std::string>& model_texts) {
     return result;
 }
 
-QString concat_to_ui(const std::vector<std::string>& model_texts, const QString& separator) {
-    return to_ui(model_texts).join(separator);
-}
-
-QString concat_to_ui(const std::vector<double>& numbers, const QString& separator) {
-    QStringList parts;
-    for (double number : numbers) parts.append(double_to_ui(number));
-    return parts.join(separator);
-}
-
 QString double_to_ui(double value) { return to_ui(MyStrF::_double_to_string(value)); }
 
 QString plain_tooltip(const QString& text) {

@@ -15,10 +15,7 @@ QString to_ui(const std::string& model_text);
 std::string to_model(const QString& ui_text);
 
 QStringList to_ui(const std::vector<std::string>& model_texts);
-// The elements joined by the separator; "" for none.
-QString concat_to_ui(const std::vector<std::string>& model_texts, const QString& separator);
-// Numbers in the model's number form ("." decimal point, whatever the locale).
-QString concat_to_ui(const std::vector<double>& numbers, const QString& separator);
+// A number in the model's number form ("." decimal point, whatever the locale).
 QString double_to_ui(double value);
 
 // A tooltip that shows model text literally, "<b>" included.

@@ -377,22 +377,23 @@ void MainWindow::set_saved(bool saved) {
     refresh_command_states();
 }
 
-void MainWindow::zoom_by(int step) {
-    if (!GCC::RP) return;
-    const PageFlags p = active_flags(tab_buttons_);
-    if (!settings().zoom(p.prj, p.prb, p.opt, p.val, p.req, p.vdi, step)) return;
+void MainWindow::change_zoom(const std::function<bool(ProjectSettings&, const PageFlags&)>& change) {
+    if (!GCC::RP || !change(settings(), active_flags(tab_buttons_))) return;
+    // A view setting: the project is unsaved, but no undo step is recorded.
     apply_zoom();
     set_saved(false);
     request_page_rebuild(true);
 }
 
+void MainWindow::zoom_by(int step) {
+    change_zoom([step](ProjectSettings& s, const PageFlags& p) {
+        return s.zoom(p.prj, p.prb, p.opt, p.val, p.req, p.vdi, step);
+    });
+}
+
 void MainWindow::reset_zoom() {
-    if (!GCC::RP) return;
-    const PageFlags p = active_flags(tab_buttons_);
-    if (!settings().reset_zoom(p.prj, p.prb, p.opt, p.val, p.req, p.vdi)) return;
-    apply_zoom();
-    set_saved(false);
-    request_page_rebuild(true);
+    change_zoom(
+        [](ProjectSettings& s, const PageFlags& p) { return s.reset_zoom(p.prj, p.prb, p.opt, p.val, p.req, p.vdi); });
 }
 
 void MainWindow::apply_zoom() {
@@ -403,7 +404,7 @@ void MainWindow::apply_zoom() {
 }
 
 void MainWindow::filter_chosen(int index) {
-    if (!GCC::RP || index < 0) return;
+    if (!GCC::RP || index < 0 || index == settings().get_show_int()) return;
     settings().set_show_str(static_cast<uint16_t>(index));
     set_saved(false);
     request_page_rebuild(false);

@@ -13,6 +13,7 @@
 #include "ui/toolkit/app_form_resizable.h"
 
 class CanvasView;
+class ProjectSettings;
 class QAction;
 class QGraphicsScene;
 class QMenu;
@@ -131,6 +132,9 @@ private:
     void rebuild_page(bool keep_scroll);
     void rebuild_after_undo_or_redo();
 
+    // Runs a change of the active page's zoom in the settings; when it took effect,
+    // the view follows and the project is unsaved.
+    void change_zoom(const std::function<bool(ProjectSettings&, const PageFlags&)>& change);
     void zoom_by(int step);
     void reset_zoom();
     void apply_zoom();

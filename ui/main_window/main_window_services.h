@@ -26,12 +26,15 @@ public:
     MainWindowServices& operator=(const MainWindowServices&) = delete;
 
     // ---- Rebuilds (queued, coalesced) ----
-    // The left tree; rebuilding it marks the project unsaved.
+    // The left tree. Every model change asks for it, so asking marks the
+    // project unsaved at once (a later set_saved(true) is not undone by the
+    // queued rebuild).
     virtual void request_tree_rebuild() = 0;
     // The active page; keep_scroll false scrolls to the top-left.
     virtual void request_page_rebuild(bool keep_scroll) = 0;
     // Everything after undo, redo or open: colours, fonts, filter chooser, zoom,
-    // tree, the selection from the project, and the page from the top.
+    // tree, the selection from the project, and the page from the top. Marks
+    // the project unsaved at once.
     virtual void request_rebuild_after_undo_or_redo() = 0;
 
     // ---- Saved state ----
