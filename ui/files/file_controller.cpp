@@ -135,9 +135,17 @@ void FileController::open_from_file() {
     if (auto chosen = dialogs_.choose_file_to_open(texts::open_chooser, folder)) open_file_path(*chosen);
 }
 
-bool FileController::confirm_exists(const std::filesystem::path& path) {
+bool FileController::confirm_openable(const std::filesystem::path& path) {
     std::error_code error;
-    if (std::filesystem::exists(path, error) || (error && error != std::errc::no_such_file_or_directory)) return true;
+    const std::filesystem::file_status found = std::filesystem::status(path, error);
+    if (std::filesystem::is_regular_file(found)) return true;
+    // A folder or a device is refused before anything is replaced (reading a
+    // pipe would wait for ever); an unreadable path is left to the reading.
+    if (std::filesystem::exists(found)) {
+        dialogs_.error(texts::not_a_file(path.string()));
+        return false;
+    }
+    if (error && error != std::errc::no_such_file_or_directory) return true;
     std::vector<std::string>* recent = GCC::RP ? &GCC::RP->get_settings().recent_files : nullptr;
     auto entry = recent ? std::find(recent->begin(), recent->end(), path.string()) : std::vector<std::string>::iterator();
     if (!recent || entry == recent->end()) {
@@ -155,7 +163,7 @@ bool FileController::confirm_exists(const std::filesystem::path& path) {
 
 void FileController::open_file_path(const std::filesystem::path& path) {
     // A missing file is told before anything is replaced.
-    if (!confirm_exists(path) || !create_new_project()) return;
+    if (!confirm_openable(path) || !create_new_project()) return;
     if (!may_write(path)) {
         open_copy(path, texts::opened_without_write_access);
         return;

@@ -80,8 +80,8 @@ private:
     // Replaces the current project by a new empty one; false (and nothing
     // changed) when the user keeps the current one.
     bool create_new_project();
-    // False when the file is missing (the user was told) and nothing was replaced.
-    bool confirm_exists(const std::filesystem::path& path);
+    // False when there is no file to open (the user was told) and nothing was replaced.
+    bool confirm_openable(const std::filesystem::path& path);
     // Opening into the new project: with the file's lock, or from a private copy.
     void open_locked(const std::filesystem::path& path, std::unique_ptr<HeldLock> lock);
     void open_copy(const std::filesystem::path& path, const std::string& read_only_note);

@@ -27,6 +27,9 @@ inline const std::string export_unavailable = "This export is not available.";
 inline const std::string recent_files_title = "Recent files";
 
 inline std::string missing_file(const std::string& path) { return "The file\n" + path + "\ndoes not exist."; }
+inline std::string not_a_file(const std::string& path) {
+    return "The path\n" + path + "\nis a folder or a device, not a file.";
+}
 inline std::string missing_recent_file(const std::string& path) {
     return missing_file(path) + "\n\nRemove it from the recent files?";
 }
