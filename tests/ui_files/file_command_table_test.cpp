@@ -27,6 +27,8 @@ using file_commands::Answer;
 using file_commands::FileState;
 namespace fs = std::filesystem;
 
+using file_testing::decimal;
+
 enum class Start { NewSaved, NewEdited, NewWithFile, BoundSaved, BoundEdited, ReadOnlyCopy };
 enum class Command { Save, SaveAs, New, Open, Exit, GateExample };
 enum class Condition { None, HeldElsewhere, DiskFull, ReadOnlyFolder, NotXml };
@@ -273,7 +275,7 @@ std::string run_case(const Case& c, const fs::path& documents, const fs::path& c
         }
     }
 
-    expect(files.state() == c.state, "state " + std::to_string(static_cast<int>(files.state())));
+    expect(files.state() == c.state, "state " + decimal(static_cast<int>(files.state())));
     const fs::path expected_file = *c.file ? path(c.file) : fs::path();
     expect(files.status().file == expected_file, "file " + files.status().file.string());
     expect(files.is_saved() == c.saved, std::string("saved ") + (files.is_saved() ? "yes" : "no"));
@@ -294,7 +296,7 @@ std::string run_case(const Case& c, const fs::path& documents, const fs::path& c
         for (const std::string& m : dialogs.shown) problems += "shown: " + m + "\n";
 
     const std::map<std::string, std::string> after = files_under(documents);
-    expect(after.size() == c.files.size(), "files on disk: " + std::to_string(after.size()));
+    expect(after.size() == c.files.size(), "files on disk: " + decimal(static_cast<int>(after.size())));
     for (const auto& [name, content] : c.files) {
         const auto found = after.find(name);
         if (found == after.end()) {

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <cstdint>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -9,10 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "core/text/number_format.h"
 #include "ui/files/file_dialogs.h"
 #include "ui/files/main_window_port.h"
 
 namespace file_testing {
+
+inline std::string decimal(int64_t value) { return MyStrF::_intToStringWithLength(static_cast<int>(value), 1); }
 
 // Answers the file commands' dialogs from a script and records what was
 // shown, as "error: text", "information: text" or "question: text".

@@ -18,6 +18,8 @@ using file_commands::lock_file_path;
 using Outcome = LockAttempt::Outcome;
 namespace fs = std::filesystem;
 
+using file_testing::decimal;
+
 std::string this_host() {
     char name[256] = {};
     ::gethostname(name, sizeof name - 1);
@@ -48,7 +50,7 @@ TEST_F(FileLock, ASecondProcessHoldsTheLockUntilItReleasesIt) {
     EXPECT_EQ(refused.lock, nullptr);
     EXPECT_EQ(refused.holder.pid, other.pid());
     EXPECT_EQ(describe_holder(refused.holder),
-              "other-morvanta (process " + std::to_string(other.pid()) + ") on " + this_host());
+              "other-morvanta (process " + decimal(other.pid()) + ") on " + this_host());
 
     other.release();
     EXPECT_FALSE(fs::exists(lock_file_path(project())));
@@ -80,14 +82,14 @@ TEST_F(FileLock, TwoInstancesInOneProcessExcludeEachOther) {
 
 // Lock files nobody keeps locked, as a crash or another implementation leaves them.
 TEST_F(FileLock, UnlockedLockFilesAreStaleOnlyWhenTheirProcessIsGoneFromThisHost) {
-    const std::string ended = std::to_string(ended_process());
+    const std::string ended = decimal(ended_process());
     const struct {
         std::string content;
         Outcome outcome;
     } cases[] = {
         {ended + "\nmorvanta\n" + this_host() + "\n", Outcome::Taken},
         {ended + "\nmorvanta\nanother-host\n", Outcome::HeldElsewhere},
-        {std::to_string(::getpid()) + "\nmorvanta\n" + this_host() + "\n", Outcome::HeldElsewhere},
+        {decimal(::getpid()) + "\nmorvanta\n" + this_host() + "\n", Outcome::HeldElsewhere},
         {"not a lock file", Outcome::Taken},
     };
     for (const auto& c : cases) {

@@ -61,6 +61,12 @@ void FileController::start() {
 
 // ---- Replacing the project ----
 
+void FileController::unbind() {
+    state_ = FileState::New;
+    file_.clear();
+    lock_.reset();
+}
+
 bool FileController::create_new_project() {
     std::string directory;
     std::optional<ProjectSettings> settings;
@@ -70,9 +76,7 @@ bool FileController::create_new_project() {
         settings = current->get_settings();
         delete current;
     }
-    state_ = FileState::New;
-    file_.clear();
-    lock_.reset();
+    unbind();
     // The new project starts from the standard quantity types (its
     // construction resets the process-wide table), so no undo can bring back
     // the previous project's types.
@@ -121,9 +125,7 @@ bool FileController::exit_application() {
     if (!_ask_user_to_save_before_close()) return false;
     delete GCC::RP;
     GCC::RP = nullptr;
-    state_ = FileState::New;
-    file_.clear();
-    lock_.reset();
+    unbind();
     saved_ = true;
     return true;
 }
@@ -161,7 +163,8 @@ bool FileController::confirm_openable(const std::filesystem::path& path) {
     return false;
 }
 
-void FileController::open_file_path(const std::filesystem::path& path) {
+void FileController::open_file_path(const std::filesystem::path& chosen) {
+    const std::filesystem::path path = std::filesystem::absolute(chosen);
     // A missing file is told before anything is replaced.
     if (!confirm_openable(path) || !create_new_project()) return;
     if (!may_write(path)) {

@@ -80,6 +80,8 @@ private:
     // Replaces the current project by a new empty one; false (and nothing
     // changed) when the user keeps the current one.
     bool create_new_project();
+    // No file and no lock: the state of a new project.
+    void unbind();
     // False when there is no file to open (the user was told) and nothing was replaced.
     bool confirm_openable(const std::filesystem::path& path);
     // Opening into the new project: with the file's lock, or from a private copy.

@@ -4,6 +4,15 @@
 #include <string_view>
 
 namespace file_commands {
+namespace {
+
+std::string decimal(int64_t value) {
+    char digits[24];
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
+    return error == std::errc() ? std::string(digits, end) : std::string();
+}
+
+}  // namespace
 
 std::filesystem::path lock_file_path(const std::filesystem::path& project_file) {
     return project_file.parent_path() / ("." + project_file.filename().string() + ".lock");
@@ -12,13 +21,13 @@ std::filesystem::path lock_file_path(const std::filesystem::path& project_file) 
 std::string describe_holder(const LockHolder& holder) {
     if (holder.pid <= 0) return {};
     std::string text = holder.program.empty() ? std::string("a program") : holder.program;
-    text += " (process " + std::to_string(holder.pid) + ")";
+    text += " (process " + decimal(holder.pid) + ")";
     if (!holder.host.empty()) text += " on " + holder.host;
     return text;
 }
 
 std::string lock_file_content(const LockHolder& holder) {
-    return std::to_string(holder.pid) + "\n" + holder.program + "\n" + holder.host + "\n";
+    return decimal(holder.pid) + "\n" + holder.program + "\n" + holder.host + "\n";
 }
 
 LockHolder parse_lock_file_content(const std::string& content) {
