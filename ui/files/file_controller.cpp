@@ -167,41 +167,16 @@ void FileController::open_file_path(const std::filesystem::path& chosen) {
     const std::filesystem::path path = std::filesystem::absolute(chosen);
     // A missing file is told before anything is replaced.
     if (!confirm_openable(path) || !create_new_project()) return;
-    if (!may_write(path)) {
-        open_copy(path, texts::opened_without_write_access);
+    LockAttempt attempt;
+    if (may_write(path)) attempt = locks_.take(path);
+    if (attempt.outcome == LockAttempt::Outcome::Taken) {
+        finish_open(read_project(*GCC::RP, path, path), path, std::move(attempt.lock), "");
         return;
     }
-    LockAttempt attempt = locks_.take(path);
-    switch (attempt.outcome) {
-    case LockAttempt::Outcome::Taken:
-        open_locked(path, std::move(attempt.lock));
-        break;
-    case LockAttempt::Outcome::HeldElsewhere:
-        open_copy(path, texts::with_holder(texts::opened_read_only, describe_holder(attempt.holder)));
-        break;
-    case LockAttempt::Outcome::NotPossible:
-        open_copy(path, texts::opened_without_write_access);
-        break;
-    }
-}
-
-void FileController::open_locked(const std::filesystem::path& path, std::unique_ptr<HeldLock> lock) {
-    FileOutcome read = read_project(*GCC::RP, path, path);
-    if (!read.done) {
-        // Nothing was read: the new project stays new and the file is left
-        // alone, so no save can replace it with an empty project.
-        dialogs_.error(read.text);
-        show_failed_open();
-        return;
-    }
-    state_ = FileState::Bound;
-    file_ = path;
-    lock_ = std::move(lock);
-    if (!read.text.empty()) dialogs_.error(read.text);
-    finish_open();
-}
-
-void FileController::open_copy(const std::filesystem::path& path, const std::string& read_only_note) {
+    // Held elsewhere or not writable here: read a private copy, read-only.
+    const std::string note = attempt.outcome == LockAttempt::Outcome::HeldElsewhere
+                                 ? texts::with_holder(texts::opened_read_only, describe_holder(attempt.holder))
+                                 : texts::opened_without_write_access;
     CopyOutcome copy = copy_to_configuration_folder(path);
     if (!copy.failure.empty()) {
         dialogs_.information(copy.failure);
@@ -211,19 +186,23 @@ void FileController::open_copy(const std::filesystem::path& path, const std::str
     FileOutcome read = read_project(*GCC::RP, copy.copy, path);
     std::error_code ignored;
     std::filesystem::remove(copy.copy, ignored);
+    finish_open(read, path, nullptr, note);
+}
+
+void FileController::finish_open(const FileOutcome& read, const std::filesystem::path& path,
+                                 std::unique_ptr<HeldLock> lock, const std::string& read_only_note) {
     if (!read.done) {
+        // Nothing was read: the new project stays new and the file is left
+        // alone, so no save can replace it with an empty project.
         dialogs_.error(read.text);
         show_failed_open();
         return;
     }
-    state_ = FileState::ReadOnly;
+    state_ = lock ? FileState::Bound : FileState::ReadOnly;
     file_ = path;
-    dialogs_.information(read_only_note);
+    lock_ = std::move(lock);
+    if (!read_only_note.empty()) dialogs_.information(read_only_note);
     if (!read.text.empty()) dialogs_.error(read.text);
-    finish_open();
-}
-
-void FileController::finish_open() {
     // The history holds the empty project and the opened one: undo right
     // after opening shows the empty project.
     GCC::RP->add_full_state();

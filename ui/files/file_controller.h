@@ -9,6 +9,7 @@
 #include "ui/files/file_dialogs.h"
 #include "ui/files/file_lock.h"
 #include "ui/files/main_window_port.h"
+#include "ui/files/project_files.h"
 
 class Project;
 
@@ -84,10 +85,11 @@ private:
     void unbind();
     // False when there is no file to open (the user was told) and nothing was replaced.
     bool confirm_openable(const std::filesystem::path& path);
-    // Opening into the new project: with the file's lock, or from a private copy.
-    void open_locked(const std::filesystem::path& path, std::unique_ptr<HeldLock> lock);
-    void open_copy(const std::filesystem::path& path, const std::string& read_only_note);
-    void finish_open();
+    // After the file or its private copy was read into the new project: it
+    // belongs to path, under lock, or read-only without one (the note tells
+    // why); when nothing could be read it stays new.
+    void finish_open(const FileOutcome& read, const std::filesystem::path& path, std::unique_ptr<HeldLock> lock,
+                     const std::string& read_only_note);
     void show_failed_open();
     // Writes the project to target; on success it belongs to target, under
     // new_lock when given (else under the lock already held).
