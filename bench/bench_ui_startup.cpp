@@ -9,7 +9,6 @@
 #include <string>
 
 #include "core/constants/gcc.h"
-#include "core/examples/example_projects.h"
 #include "core/model/project.h"
 #include "ui/main_window/main_window.h"
 #include "ui/platform/qt_services.h"
@@ -46,8 +45,7 @@ BENCHMARK(BM_ShowMainWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_ShowMainWindowWithGateExample(benchmark::State& state) {
     for (auto _ : state) {
         auto* window = new MainWindow();
-        MyEx::create_gate_project(GCC::RP);
-        window->adopt_new_project();
+        window->run_command(Command::GateExample);
         window->show();
         settle();
         benchmark::DoNotOptimize(window->winId());

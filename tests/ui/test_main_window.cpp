@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QFileDialog>
 #include <QMenu>
 #include <QScrollBar>
 #include <QTest>
@@ -45,6 +46,16 @@ void ctrl_wheel(QWidget& target, int delta) {
     QWheelEvent event(QPointF(20, 20), target.mapToGlobal(QPointF(20, 20)), QPoint(), QPoint(0, delta), Qt::NoButton,
                       Qt::ControlModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&target, &event);
+}
+
+// Answers a file chooser with path.
+ui_testing::DialogScript::Response choose_file(const QString& path) {
+    return [path](QDialog& dialog) {
+        auto& chooser = static_cast<QFileDialog&>(dialog);
+        chooser.selectFile(path);
+        dialog.accept();  // the chooser's own checks, as its button would
+        return dialog.result();
+    };
 }
 
 // Chooses a filter entry as the user would: by pasting its text into the chooser.
@@ -124,11 +135,12 @@ private slots:
         for (Command disabled : {Command::Undo, Command::Redo, Command::Save})
             QVERIFY(!window.menu_action(disabled)->isEnabled());
         QVERIFY(!window.tool_action(Command::Undo)->isEnabled());
-        // Commands of later parts are offered once installed.
-        QVERIFY(!window.menu_action(Command::SaveAs)->isEnabled());
-        window.install_command(Command::SaveAs, [] {});
         QVERIFY(window.menu_action(Command::SaveAs)->isEnabled());
-        QVERIFY(window.tool_action(Command::SaveAs)->isEnabled());
+        // Commands of later parts are offered once installed.
+        QVERIFY(!window.menu_action(Command::Find)->isEnabled());
+        window.install_command(Command::Find, [] {});
+        QVERIFY(window.menu_action(Command::Find)->isEnabled());
+        QVERIFY(window.tool_action(Command::Find)->isEnabled());
         const QList<QAction*> file = window.file_menu()->actions();
         QCOMPARE(file.last()->text(), QStringLiteral("no recent files"));
         QVERIFY(!file.last()->isEnabled());
@@ -147,19 +159,24 @@ private slots:
         QVERIFY(window.is_saved());
     }
 
-    void save_follows_the_saved_state_where_the_file_may_be_written() {
+    void saving_through_the_file_commands() {
         MainWindow window;
-        window.install_command(Command::Save, [] {});
-        bool can_save = true;
-        window.install_can_save([&can_save] { return can_save; });
+        show_active(window);
+        settle();
+        QVERIFY(!window.menu_action(Command::Save)->isEnabled());
         window.set_saved(false);
         QVERIFY(window.menu_action(Command::Save)->isEnabled());
         QVERIFY(window.tool_action(Command::Save)->isEnabled());
-        window.set_saved(true);
+
+        const QString file = environment.documents_folder() + QStringLiteral("/gate.xml");
+        ui_testing::ScriptedDialogs dialogs;
+        dialogs.script().expect(QStringLiteral("Save Morvanta file"), choose_file(file));
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);  // a new project asks for a name
+        QVERIFY(QFile::exists(file));
+        QVERIFY(window.is_saved());
         QVERIFY(!window.menu_action(Command::Save)->isEnabled());
-        can_save = false;  // a project opened read-only
-        window.set_saved(false);
-        QVERIFY(!window.menu_action(Command::Save)->isEnabled());
+        QCOMPARE(window.file_menu()->actions().last()->text(), file);
+        QCOMPARE(window.files().state(), file_commands::FileState::Bound);
     }
 
     void zoom_marks_unsaved_without_an_undo_step() {
@@ -244,7 +261,7 @@ private slots:
             ++pages;
             scene.addRect(0, 0, 2000, 1500);
         });
-        window.install_tree_builder([&] { ++trees; });
+        window.install_tree_builder([&](bool) { ++trees; });
         settle();
         pages = trees = 0;
 
@@ -312,31 +329,44 @@ private slots:
 
     void a_missing_recent_file_is_reported_before_the_project_is_replaced() {
         const QString missing = environment.documents_folder() + QStringLiteral("/gone.xml");
-        const QString present = environment.documents_folder() + QStringLiteral("/here.xml");
-        std::ofstream(present.toStdString()) << "<ROOT/>";
-        write_config(14, {missing.toStdString(), present.toStdString()});
+        const QString kept = environment.documents_folder() + QStringLiteral("/kept.xml");
+        {
+            MainWindow writer;
+            GCC::RP->set_name("Kept project");
+            ui_testing::ScriptedDialogs dialogs;
+            dialogs.script().expect(QStringLiteral("Save Morvanta file"), choose_file(kept));
+            QVERIFY(writer.run_command(Command::SaveAs));
+        }
+        write_config(14, {missing.toStdString(), kept.toStdString()});
         MainWindow window;
-        std::vector<std::string> opened;
-        window.install_open_path([&](const std::string& path) { opened.push_back(path); });
+        window.set_saved(false);  // unsaved work: nothing may be asked for a file that is gone
         Project* project = GCC::RP;
+        const auto recent_item = [&window](const QString& path) {
+            for (QAction* action : window.file_menu()->actions())
+                if (action->text() == path) return action;
+            return static_cast<QAction*>(nullptr);
+        };
 
         ui_testing::ScriptedDialogs dialogs;
         dialogs.script()
-            .answer(QStringLiteral("Recent file"), Answer::No)
-            .answer(QStringLiteral("Recent file"), Answer::Yes);
-        window.open_recent_file(missing.toStdString());
+            .answer(QStringLiteral("Recent files"), Answer::No)
+            .answer(QStringLiteral("Recent files"), Answer::Yes)
+            .answer(QStringLiteral("save"), Answer::No);
+        recent_item(missing)->trigger();
         QCOMPARE(settings().recent_files.size(), size_t{2});
-        window.open_recent_file(missing.toStdString());
-        QVERIFY(opened.empty());
+        recent_item(missing)->trigger();
         QCOMPARE(GCC::RP, project);
-        QCOMPARE(settings().recent_files, std::vector<std::string>{present.toStdString()});
-        QCOMPARE(window.file_menu()->actions().last()->text(), present);
+        QCOMPARE(settings().recent_files, std::vector<std::string>{kept.toStdString()});
+        QVERIFY(recent_item(missing) == nullptr);
         ProjectSettings reread;
         QVERIFY(reread.import_settings_from_config());
-        QCOMPARE(reread.recent_files, std::vector<std::string>{present.toStdString()});
+        QCOMPARE(reread.recent_files, std::vector<std::string>{kept.toStdString()});
 
-        window.file_menu()->actions().last()->trigger();
-        QCOMPARE(opened, std::vector<std::string>{present.toStdString()});
+        recent_item(kept)->trigger();
+        settle();
+        QCOMPARE(GCC::RP->get_name(), std::string("Kept project"));
+        QVERIFY(window.is_saved());
+        QVERIFY(window.menu_action(Command::Undo)->isEnabled());  // back to the empty project
     }
 
     void closing_asks_only_for_unsaved_work() {
@@ -365,13 +395,18 @@ private slots:
             MainWindow window;
             show_active(window);
             window.set_saved(false);
-            bool saved_as = false;
-            window.install_command(Command::SaveAs, [&] { saved_as = true; });  // a save that did not happen
+            const auto cancel = [](QDialog& dialog) {
+                dialog.reject();
+                return dialog.result();
+            };
             ui_testing::ScriptedDialogs dialogs;
-            dialogs.script().answer(QStringLiteral("save"), Answer::Yes).answer(QStringLiteral("save"), Answer::No);
+            dialogs.script()
+                .answer(QStringLiteral("save"), Answer::Yes)
+                .expect(QStringLiteral("Save Morvanta file"), cancel)  // a save that did not happen
+                .answer(QStringLiteral("save"), Answer::No);
             QVERIFY(!window.close());
-            QVERIFY(saved_as);
             QVERIFY(window.close());
+            QVERIFY(GCC::RP == nullptr);
         }
     }
 

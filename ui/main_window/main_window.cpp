@@ -12,7 +12,6 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <filesystem>
 
 #include "core/constants/gcc.h"
 #include "core/model/project.h"
@@ -51,6 +50,17 @@ public:
     }
 };
 
+// One for the application: menus use the style while they are destroyed, so it
+// must outlive every main window.
+QStyle* menu_key_style() {
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new MenuKeyStyle();
+        style->setParent(QCoreApplication::instance());
+    }
+    return style;
+}
+
 // A panel in the frame colour holding one widget inset by the border, so the
 // tree and the canvas show a thin frame.
 QWidget* framed(QWidget* inner, QWidget* parent) {
@@ -75,7 +85,8 @@ PageFlags active_flags(const TabPageButtons* buttons) { return flags_of(buttons-
 
 }  // namespace
 
-MainWindow::MainWindow() : AppFormResizable(gcm::mainform_name(), nullptr, gcm::program_name) {
+MainWindow::MainWindow()
+    : AppFormResizable(gcm::mainform_name(), nullptr, gcm::program_name), file_locks_("morvanta") {
     setWindowIcon(icons::app_icon());
     rebuilds_ = new RebuildQueue(
         {[this] { rebuild_after_undo_or_redo(); }, [this] { rebuild_tree(); },
@@ -90,20 +101,20 @@ MainWindow::MainWindow() : AppFormResizable(gcm::mainform_name(), nullptr, gcm::
         const Command bound = command;
         connect(shortcut, &QShortcut::activated, this, [this, bound] { run_command(bound); });
     }
-    start_project();
+    file_commands::MainWindow& view = *this;
+    files_ = std::make_unique<file_commands::FileController>(file_dialogs_, view, file_locks_);
+    install_file_commands();
+    files_->start();
 }
 
-MainWindow::~MainWindow() {
-    // The window owns the current project to its end.
-    delete GCC::RP;
-}
+// The file commands delete the current project and release its lock.
+MainWindow::~MainWindow() = default;
 
 // ---------------------------------------------------------------- building
 
 void MainWindow::build_menus() {
     menu_bar_ = new QMenuBar();
-    menu_bar_->setStyle(new MenuKeyStyle());
-    menu_bar_->style()->setParent(menu_bar_);
+    menu_bar_->setStyle(menu_key_style());
     menu_bar_->setNativeMenuBar(false);
     title_bar()->set_menu_bar(menu_bar_);
 
@@ -197,22 +208,22 @@ void MainWindow::install_own_commands() {
     commands_.install(Command::ZoomReset, [this] { reset_zoom(); });
 }
 
-void MainWindow::start_project() {
-    // The user's defaults from the configuration file; no throw-away project needed.
-    ProjectSettings configured;
-    configured.import_settings_from_config();
-    new Project("MyProject", "ProjectDescription", "", "");
-    settings().copy_values_from(configured);
-    settings().set_show_str(uint16_t{initial_filter_entry});
-    if (!configured.recent_files.empty())
-        GCC::RP->set_directory(std::filesystem::path(configured.recent_files.front()).parent_path().string());
-    adopt_new_project();
-    update_recent_files_menu();
-    set_saved(true);
+void MainWindow::install_file_commands() {
+    using file_commands::Example;
+    file_commands::FileController& files = *files_;
+    commands_.install(Command::New, [&files] { files.make_new_file(); });
+    commands_.install(Command::Close, [&files] { files.make_new_file(); });
+    commands_.install(Command::Open, [&files] { files.open_from_file(); });
+    commands_.install(Command::Save, [&files] { files.save_to_file(false); });
+    commands_.install(Command::SaveAs, [&files] { files.save_to_file(true); });
+    commands_.install(Command::ImportComments, [&files] { files.import_comments(); });
+    commands_.install(Command::ExplainExample, [&files] { files.open_example(Example::ExplainObjects); });
+    commands_.install(Command::GateExample, [&files] { files.open_example(Example::Gate); });
 }
 
-void MainWindow::adopt_new_project() {
+void MainWindow::adopt_new_project(bool opened) {
     selected_.clear();
+    tree_expansion_from_settings_ = opened;
     tab_buttons_->activate(TabPage::Project);
     apply_colours();
     implement_font_scaling();
@@ -230,17 +241,9 @@ void MainWindow::install_command(Command command, CommandTable::Handler handler)
     refresh_command_states();
 }
 
-void MainWindow::install_open_path(std::function<void(const std::string&)> open_path) {
-    open_path_ = std::move(open_path);
-    update_recent_files_menu();
-}
+void MainWindow::install_tree_builder(std::function<void(bool)> build_tree) { build_tree_ = std::move(build_tree); }
 
-void MainWindow::install_can_save(std::function<bool()> can_save) {
-    can_save_ = std::move(can_save);
-    refresh_command_states();
-}
-
-void MainWindow::install_tree_builder(std::function<void()> build_tree) { build_tree_ = std::move(build_tree); }
+void MainWindow::install_tree_expansion_store(std::function<void()> store) { store_tree_expansion_ = std::move(store); }
 
 void MainWindow::install_page_painter(std::function<void(TabPage, QGraphicsScene&)> paint_page) {
     paint_page_ = std::move(paint_page);
@@ -361,8 +364,7 @@ void MainWindow::refresh_command_states() {
     for (const auto& [command, action] : menu_actions_) enable(command, true);
     for (const auto& [command, action] : tool_actions_) enable(command, true);
 
-    const bool can_save = !can_save_ || can_save_();
-    enable(Command::Save, can_save && !saved_);
+    enable(Command::Save, save_enabled_);
     enable(Command::Undo, with_project && GCC::RP->get_current_state() > 0);
     enable(Command::Redo, with_project && GCC::RP->get_current_state() + 1u < GCC::RP->get_state_count());
     enable(Command::FontDecrease, with_project && settings().can_decrease_font_size());
@@ -372,10 +374,22 @@ void MainWindow::refresh_command_states() {
 
 void MainWindow::update_undo_redo_buttons() { refresh_command_states(); }
 
-void MainWindow::set_saved(bool saved) {
-    saved_ = saved;
+// The file commands keep the saved state; the window shows it.
+void MainWindow::set_saved(bool saved) { files_->set_saved(saved); }
+
+void MainWindow::show_file_status(const file_commands::FileStatus& status) {
+    saved_ = status.saved;
+    save_enabled_ = status.save_enabled;
     refresh_command_states();
 }
+
+void MainWindow::show_replaced_project(bool opened) { adopt_new_project(opened); }
+
+void MainWindow::store_tree_expansion() {
+    if (store_tree_expansion_) store_tree_expansion_();
+}
+
+void MainWindow::redraw_page() { request_page_rebuild(true); }
 
 void MainWindow::change_zoom(const std::function<bool(ProjectSettings&, const PageFlags&)>& change) {
     if (!GCC::RP || !change(settings(), active_flags(tab_buttons_))) return;
@@ -437,30 +451,16 @@ void MainWindow::set_appearance_as_default() {
     set_saved(false);
 }
 
-bool MainWindow::ask_user_to_save_before_close() {
-    if (saved_) return true;
-    switch (toolkit::ask_question(QStringLiteral("Do you want to save the existing Project?"), QStringLiteral("save"))) {
-    case toolkit::Answer::Yes:
-        // The save dialog always appears, also for a project that has a file.
-        commands_.run(Command::SaveAs);
-        return saved_;
-    case toolkit::Answer::No: return true;
-    case toolkit::Answer::Ok:
-    case toolkit::Answer::Cancel: break;
-    }
-    return false;
-}
-
 void MainWindow::exit_application() {
-    if (!ask_user_to_save_before_close()) return;
-    delete GCC::RP;
+    // Asks before unsaved work is dropped; then the project and its lock are gone.
+    if (!files_->exit_application()) return;
     close_confirmed_ = true;
     close();
     QCoreApplication::quit();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!close_confirmed_ && !ask_user_to_save_before_close()) {
+    if (!close_confirmed_ && !files_->exit_application()) {
         event->ignore();
         return;
     }
@@ -482,40 +482,22 @@ void MainWindow::reject() {}
 
 // ---------------------------------------------------------------- recent files
 
-void MainWindow::update_recent_files_menu() {
-    if (!GCC::RP || !recent_files_separator_) return;
+void MainWindow::show_recent_files(const std::vector<std::string>& paths) {
+    if (!recent_files_separator_) return;
     const QList<QAction*> actions = file_menu_->actions();
     for (qsizetype i = actions.indexOf(recent_files_separator_) + 1; i < actions.size(); ++i) {
         file_menu_->removeAction(actions[i]);
         actions[i]->deleteLater();
     }
-    const std::vector<std::string>& recent = settings().recent_files;
-    if (recent.empty()) {
+    if (paths.empty()) {
         file_menu_->addAction(text_of(gcm::menu::no_recent_files))->setEnabled(false);
         return;
     }
-    for (const std::string& path : recent) {
+    for (const std::string& path : paths) {
         QAction* action = file_menu_->addAction(glue::plain_caption(glue::to_ui(path)));
-        action->setEnabled(static_cast<bool>(open_path_));
-        connect(action, &QAction::triggered, this, [this, path] { open_recent_file(path); });
+        // A file that is gone is told (and may leave the list) before anything is replaced.
+        connect(action, &QAction::triggered, this, [this, path] { files_->open_file_path(path); });
     }
-}
-
-void MainWindow::open_recent_file(const std::string& path) {
-    std::error_code failed;
-    if (std::filesystem::exists(std::filesystem::path(path), failed)) {
-        if (open_path_) open_path_(path);
-        return;
-    }
-    const QString question = QStringLiteral("The file\n%1\ncannot be found: it may have been moved, renamed or "
-                                            "deleted.\n\nRemove it from the recent files?")
-                                 .arg(glue::to_ui(path));
-    if (toolkit::ask_question(question, QStringLiteral("Recent file")) != toolkit::Answer::Yes || !GCC::RP) return;
-    std::vector<std::string>& recent = settings().recent_files;
-    recent.erase(std::remove(recent.begin(), recent.end(), path), recent.end());
-    const std::string failure = settings().export_settings_to_config();
-    if (!failure.empty()) toolkit::show_error(glue::to_ui(failure));
-    update_recent_files_menu();
 }
 
 // ---------------------------------------------------------------- rebuilds
@@ -534,7 +516,8 @@ void MainWindow::request_rebuild_after_undo_or_redo() {
 }
 
 void MainWindow::rebuild_tree() {
-    if (build_tree_) build_tree_();
+    if (build_tree_) build_tree_(tree_expansion_from_settings_);
+    tree_expansion_from_settings_ = false;
     refresh_command_states();
 }
 

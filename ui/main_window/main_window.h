@@ -3,9 +3,14 @@
 #include <QPointer>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "ui/file_ports/file_dialogs.h"
+#include "ui/files/file_controller.h"
+#include "ui/files/main_window_port.h"
+#include "ui/files/posix_file_lock.h"
 #include "ui/main_window/commands.h"
 #include "ui/main_window/main_window_services.h"
 #include "ui/main_window/readiness_icons.h"
@@ -28,13 +33,16 @@ class AppComboBox;
 }
 
 // The one main window: its own title bar holding the menu bar, the tool
-// strip, the six tab-page buttons, the left tree area and the canvas. It owns
-// the current project from start-up to its end, creating the working project
-// "MyProject" with the user's configured settings.
+// strip, the six tab-page buttons, the left tree area and the canvas. Its file
+// commands (the controller of ui/files, which owns the current project) start
+// the working project "MyProject" with the user's configured settings; the
+// window shows what they do through the file commands' window port.
 //
 // Later parts plug in through install_*: a command becomes available (its
 // menu items and buttons enabled) once its handler is installed.
-class MainWindow : public toolkit::AppFormResizable, public MainWindowServices {
+class MainWindow : public toolkit::AppFormResizable,
+                   public MainWindowServices,
+                   private file_commands::MainWindow {
     Q_OBJECT
 public:
     MainWindow();
@@ -42,11 +50,11 @@ public:
 
     // ---- Extension points ----
     void install_command(Command command, CommandTable::Handler handler);
-    // Opens a project file by path (the recent-files menu).
-    void install_open_path(std::function<void(const std::string& path)> open_path);
-    // Whether "Save" may write to the project's own file without asking (default: yes).
-    void install_can_save(std::function<bool()> can_save);
-    void install_tree_builder(std::function<void()> build_tree);
+    // Rebuilds the left tree; from_settings: take the expansion stored in the
+    // project's settings (after an open) instead of keeping the current one.
+    void install_tree_builder(std::function<void(bool from_settings)> build_tree);
+    // Stores the tree's expansion into the project's settings (before a save).
+    void install_tree_expansion_store(std::function<void()> store);
     void install_page_painter(std::function<void(TabPage, QGraphicsScene&)> paint_page);
     struct SecondaryWindows {
         std::function<void(const std::string& uid, const QPoint& at)> comment_popup;
@@ -57,17 +65,13 @@ public:
 
     // After the current project was replaced (start, New, Open, examples): the
     // selection is emptied, the filter chooser, zoom, colours and fonts follow
-    // the project's settings, and the Project page is active.
-    void adopt_new_project();
+    // the project's settings, the Project page is active and everything is
+    // rebuilt from the top (after an open with the tree expansion of the file).
+    void adopt_new_project(bool opened = false);
 
     // Runs a command as its menu item would; false when it is not available.
     bool run_command(Command command);
-    // Asks whether to save unsaved work; true when the caller may go on.
-    bool ask_user_to_save_before_close();
-    void update_recent_files_menu();
-    // A recent file that no longer exists is reported (and may be removed from
-    // the list) before anything replaces the current project.
-    void open_recent_file(const std::string& path);
+    file_commands::FileController& files() { return *files_; }
 
     QWidget* tree_area() const { return tree_area_; }
     CanvasView* canvas() const { return canvas_; }
@@ -103,6 +107,13 @@ public:
     void show_related_objects(const std::string& uid, const QPoint& at) override;
     void show_hide_nodes(const std::vector<std::string>& candidate_uids, const QPoint& at) override;
 
+    // ---- The file commands' view of the window ----
+    void show_replaced_project(bool opened) override;
+    void store_tree_expansion() override;
+    void redraw_page() override;
+    void show_recent_files(const std::vector<std::string>& paths) override;
+    void show_file_status(const file_commands::FileStatus& status) override;
+
 signals:
     // The window closes for good (its close button, a system request or Exit).
     void closing();
@@ -120,7 +131,7 @@ private:
     void build_tool_strip();
     void build_body();
     void install_own_commands();
-    void start_project();
+    void install_file_commands();
 
     void apply_colours();
     void apply_font_scaling(bool after_font_change);
@@ -148,9 +159,9 @@ private:
     CommandTable commands_;
     std::map<Command, QAction*> menu_actions_;
     std::map<Command, QAction*> tool_actions_;
-    std::function<void(const std::string&)> open_path_;
-    std::function<bool()> can_save_;
-    std::function<void()> build_tree_;
+    std::function<void(bool)> build_tree_;
+    std::function<void()> store_tree_expansion_;
+    bool tree_expansion_from_settings_ = false;
     std::function<void(TabPage, QGraphicsScene&)> paint_page_;
     SecondaryWindows secondary_;
 
@@ -169,5 +180,10 @@ private:
     std::vector<std::string> selected_;
     window_layout::Result layout_;
     bool saved_ = true;
+    bool save_enabled_ = false;
     bool close_confirmed_ = false;
+
+    QtFileDialogs file_dialogs_;
+    file_commands::PosixFileLocks file_locks_;
+    std::unique_ptr<file_commands::FileController> files_;
 };
