@@ -301,9 +301,13 @@ void MainWindow::apply_colours() {
 void MainWindow::apply_font_scaling(bool after_font_change) {
     const QFont& font = gcm::app_font();
     const int f = gcm::app_font_height();
+    // Windows the program does not draw itself (file choosers, tooltips) use the
+    // application font too; menus are windows of their own and take it explicitly.
+    QApplication::setFont(font);
     set_tb_size();
     setFont(font);
     menu_bar_->setFont(font);
+    for (QMenu* menu : menu_bar_->findChildren<QMenu*>()) menu->setFont(font);
     tree_area_->setFont(font);
     tab_buttons_->set_size_and_font();
     tool_strip_->setIconSize(QSize(f + 2, f + 2));
