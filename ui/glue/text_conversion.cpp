@@ -4,7 +4,7 @@
 
 namespace glue {
 
-QString to_ui(const std::string& model_text) {
+QString to_ui(std::string_view model_text) {
     return QString::fromUtf8(model_text.data(), static_cast<qsizetype>(model_text.size()));
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Text crossing between the model (UTF-8, "\n" line breaks) and the widgets
@@ -11,7 +12,7 @@
 // pile up over edits.
 namespace glue {
 
-QString to_ui(const std::string& model_text);
+QString to_ui(std::string_view model_text);
 std::string to_model(const QString& ui_text);
 
 QStringList to_ui(const std::vector<std::string>& model_texts);

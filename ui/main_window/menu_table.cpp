@@ -2,14 +2,14 @@
 
 namespace {
 
-MenuItemSpec item(Command command, gcm::Caption caption) { return {command, caption, {}}; }
-MenuItemSpec separator() { return {std::nullopt, {}, {}}; }
+MenuItemEntry item(Command command, gcm::Caption caption) { return {command, caption, {}}; }
+MenuItemEntry separator() { return {std::nullopt, {}, {}}; }
 
 }  // namespace
 
-const std::vector<MenuSpec>& main_menu_table() {
+const std::vector<MenuEntry>& main_menu_table() {
     namespace m = gcm::menu;
-    static const std::vector<MenuSpec> table{
+    static const std::vector<MenuEntry> table{
         {m::file,
          {item(Command::New, m::new_file), item(Command::Open, m::open), item(Command::Save, m::save),
           item(Command::SaveAs, m::save_as), separator(), item(Command::ExportPdf, m::export_pdf),
@@ -34,9 +34,9 @@ const std::vector<MenuSpec>& main_menu_table() {
     return table;
 }
 
-const std::vector<ToolSpec>& tool_strip_table() {
+const std::vector<ToolEntry>& tool_strip_table() {
     namespace t = gcm::tool;
-    static const std::vector<ToolSpec> table{
+    static const std::vector<ToolEntry> table{
         {Command::New, "new", t::new_file},
         {Command::Open, "open", t::open},
         {Command::Save, "save", t::save},
