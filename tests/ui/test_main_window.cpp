@@ -404,8 +404,10 @@ private slots:
                 .answer(QStringLiteral("save"), Answer::Yes)
                 .expect(QStringLiteral("Save Morvanta file"), cancel)  // a save that did not happen
                 .answer(QStringLiteral("save"), Answer::No);
-            QVERIFY(!window.close());
-            QVERIFY(window.close());
+            emit window.title_bar()->closeClicked();  // the title bar's close button
+            QVERIFY(window.isVisible());
+            emit window.title_bar()->closeClicked();
+            QVERIFY(!window.isVisible());
             QVERIFY(GCC::RP == nullptr);
         }
     }

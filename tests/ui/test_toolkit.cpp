@@ -24,6 +24,7 @@
 #include "ui/toolkit/frame_geometry.h"
 #include "ui/toolkit/message_box.h"
 #include "ui/toolkit/strip_style.h"
+#include "ui/toolkit/title_bar.h"
 
 using toolkit::Answer;
 using toolkit::AppMessageBox;
@@ -178,8 +179,10 @@ private slots:
         QCOMPARE(empty.windowTitle(), QStringLiteral("save"));
         QVERIFY(empty.findChild<toolkit::AppLabel*>()->height() >= 2 * f);
         empty.show();
-        empty.close();
+        emit empty.title_bar()->closeClicked();
+        QVERIFY(!empty.isVisible());
         QCOMPARE(empty.answer(), Answer::Cancel);
+        QCOMPARE(empty.result(), int(QDialog::Rejected));
 
         ui_testing::ScriptedDialogs dialogs;
         dialogs.script().answer(QStringLiteral("Warning"), Answer::Ok).answer(QStringLiteral("keep"), Answer::No);

@@ -28,7 +28,8 @@ AppFormBase::AppFormBase(const QString& title, QWidget* parent, const QString& n
     palette.setColor(QPalette::WindowText, gcm::scheme().panel_text_color);
     setPalette(palette);
     setFont(gcm::app_font());
-    connect(title_bar_, &TitleBar::closeClicked, this, &QDialog::reject);
+    // As a close request of the system: a dialog is cancelled, the main window asks first.
+    connect(title_bar_, &TitleBar::closeClicked, this, &QWidget::close);
     connect(title_bar_, &TitleBar::pressed, this, [this](QPoint pos) { on_title_bar_press(pos); });
     connect(title_bar_, &TitleBar::doubleClicked, this, [this](QPoint pos) { on_title_bar_double_click(pos); });
     connect(title_bar_, &TitleBar::hovered, this, [this](QPoint pos) { on_title_bar_hover(pos); });
