@@ -65,8 +65,9 @@ public:
             const Point top = get_upr_pt(page.rect(argument_box));
             page.add_vert_line(top, -f);
             if (!first_top) first_top = top;
-            const std::optional<Point> anchor =
-                last_child_box < 0 ? std::nullopt : std::optional(get_lwr_pt(page.rect(last_child_box)));
+            // Drops to children drawn before end half a font height below the
+            // last child drawn so far.
+            const int anchor = last_child_box;
             for (const Requirement* child : argument->get_child_requirements())
                 join(child, drawn_requirements, argument_box, j == 0, anchor);
             for (const Evidence* child : argument->get_child_evidences())
@@ -101,7 +102,7 @@ private:
     // Joins the child to the argument: a new box in the child column, or an
     // elbow to the box drawn for it earlier.
     void join(const Node* child, std::unordered_map<std::string, int>& drawn, int argument_box, bool first_argument,
-              std::optional<Point> anchor) {
+              int anchor) {
         const auto [f, w, h] = page.m;
         const Rect argument_rect = page.rect(argument_box);
         if (const auto found = drawn.find(child->get_uid()); found != drawn.end()) {
@@ -111,7 +112,8 @@ private:
             } else {
                 Point start = get_lwr_pt(argument_rect);
                 start.x += static_cast<int>(0.7 * f);
-                const int length = anchor ? static_cast<int>(anchor->y + 0.5 * f - start.y) : f;
+                const int length =
+                    anchor < 0 ? f : static_cast<int>(get_lwr_pt(page.rect(anchor)).y + 0.5 * f - start.y);
                 page.add_vert_line(start, length);
                 page.add_hor_conn(existing, {start.x, start.y + length}, lane);
             }
