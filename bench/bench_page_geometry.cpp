@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "bench/generated_project.h"
+#include "core/model/graph_builder.h"
 #include "core/model/project.h"
+#include "core/text/number_format.h"
 #include "ui/geometry/pages.h"
 
 namespace {
@@ -20,15 +22,40 @@ using page_geometry::TabPage;
 const page_geometry::CanvasFont font{16, {}};
 
 // Many user stories, each with three top-level requirements: the Project page
-// shows 2 + 4 x stories boxes.
+// shows 2 + 4 x stories boxes. Built in one pass through GraphBuilder: every
+// story added through the model records an undo state of all stories and
+// what hangs below them, which makes a thousand stories slow to build.
 std::unique_ptr<Project> stories_project(int stories) {
     auto project = std::make_unique<Project>("Stories", "benchmark project");
-    Mandate* mandate = nullptr;
+    GraphBuilder builder(*project);
+    using Sharing = GraphBuilder::SubjectSharing;
+    builder.set_subject(project.get(), "machine", Sharing::Own);
+    uint32_t counter = 0;
+    auto adopt = [&](Node* node, const char* kind, std::vector<std::string> parents) {
+        builder.adopt(node, std::string(kind) + "_2024_03_07_14_05_09_" +
+                                MyStrF::_intToStringWithLength(static_cast<int>(++counter), 8));
+        builder.set_links(node, std::move(parents), {});
+        builder.set_subject(node, "", Sharing::WithSource);
+    };
+    std::vector<UserStory*> made;
+    std::vector<std::string> story_uids;
     for (int s = 0; s < stories; ++s) {
-        UserStory* story = project->add_user_story("act" + std::to_string(s), "well", "machine", "", false);
-        if (!mandate) mandate = story->add_mandate("", 1, false);
-        for (int r = 0; r < 3; ++r) mandate->add_f_requirement(story, false);
+        const std::string verb = "act" + std::to_string(s);
+        auto* story = new UserStory(nullptr, verb, "well", "", "", false);
+        adopt(story, "USY", {project->get_uid()});
+        builder.set_verb_capability(story, verb, "well", 0);
+        made.push_back(story);
+        story_uids.push_back(story->get_uid());
     }
+    auto* mandate = new Mandate(nullptr, "", 1, false);
+    adopt(mandate, "MAN", story_uids);
+    for (UserStory* story : made)
+        for (int r = 0; r < 3; ++r) {
+            auto* requirement = new Requirement(nullptr, "", "");
+            adopt(requirement, "REQ", {mandate->get_uid(), story->get_uid()});
+            builder.set_verb_capability(requirement, story->get_verb_cap()->get_verb(), "well", 0);
+        }
+    builder.finish();
     return project;
 }
 
