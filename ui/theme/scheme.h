@@ -2,6 +2,8 @@
 
 #include <QColor>
 
+#include "ui/geometry/box_metrics.h"
+
 class ProjectSettings;
 
 // The colours the windows are drawn in: the thirty colours of the current
@@ -42,8 +44,7 @@ struct TitleBarColours {
 };
 TitleBarColours title_bar_colours(const QColor& panel_color);
 
-// Pixels: outlines, control borders and insets; connector lines.
-inline constexpr int box_border_thickness = 1;
-inline constexpr int box_connect_thickness = 2;
+// Pixels: box outlines, control borders and insets (the page geometry's own width).
+inline constexpr int box_border_thickness = page_geometry::box_border_thickness;
 
 }  // namespace gcm
