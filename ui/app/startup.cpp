@@ -10,6 +10,7 @@
 #include "ui/icons/icon_library.h"
 #include "ui/main_window/main_window.h"
 #include "ui/platform/qt_services.h"
+#include "ui/tables/table_commands.h"
 #include "ui/theme/texts.h"
 
 namespace startup {
@@ -63,6 +64,7 @@ int run(int argc, char** argv) {
         QApplication::setWindowIcon(icons::app_icon());
         ui_platform::install_qt_services();
         MainWindow window;
+        tables::install_table_commands(window);
         window.show_maximised();
         return QApplication::exec();
     } catch (const std::exception& failure) {
