@@ -11,7 +11,6 @@
 
 #include "core/constants/gcc.h"
 #include "core/examples/example_projects.h"
-#include "core/io/project_writer.h"
 #include "core/model/mandate.h"
 #include "core/model/project.h"
 #include "core/model/requirement.h"
@@ -19,6 +18,7 @@
 #include "core/quantity/parameter.h"
 #include "tests/ui/support/dialog_script.h"
 #include "tests/ui/support/recording_services.h"
+#include "tests/ui/support/table_windows.h"
 #include "tests/ui/support/ui_test_environment.h"
 #include "ui/dialogs/input_dialog.h"
 #include "ui/main_window/main_window.h"
@@ -40,9 +40,11 @@ constexpr int mass = 5;
 constexpr int luminous_intensity = 9;
 constexpr int thickness = 12;  // the gate example's own type, used by three evidences
 
-void settle() { QCoreApplication::processEvents(); }
-
-std::string saved_text() { return project_file::project_file_text(*GCC::RP); }
+using ui_testing::saved_text;
+using ui_testing::click_cell;
+using ui_testing::ctrl_key;
+using ui_testing::settle;
+using ui_testing::show_active;
 
 PossPar& type_row(int type) { return Parameter::_possible_par_types.at(static_cast<size_t>(type)); }
 
@@ -68,22 +70,6 @@ int find_row(const ParameterWindow& window, RowKind kind, int type, int index = 
 
 int template_row(const ParameterWindow& window) { return find_row(window, RowKind::Template, -1, 0); }
 
-void show(QWidget& window) {
-    window.show();
-    QApplication::setActiveWindow(&window);
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-}
-
-// A click on a cell as the user makes it: the grid scrolls it into view first.
-void click(ParameterWindow& window, int row, int column) {
-    QTableWidget& grid = *window.grid();
-    QTableWidgetItem* item = grid.item(row, column);
-    QVERIFY(item);
-    grid.scrollToItem(item);
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualItemRect(item).center());
-    settle();
-}
-
 // What the user typed into a cell of an in-place row.
 void type_in(ParameterWindow& window, int row, int column, const QString& text) {
     window.grid()->item(row, column)->setText(text);
@@ -92,14 +78,12 @@ void type_in(ParameterWindow& window, int row, int column, const QString& text) 
 // The same typed key by key: the first key opens the cell's editor with that
 // key, a click on another cell closes it.
 void type_keys(ParameterWindow& window, int row, int column, const QString& text) {
-    click(window, row, column);
+    click_cell(window, row, column);
     QTest::keyClick(window.grid(), text.at(0).toLatin1());
     auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     QVERIFY(editor);
     QTest::keyClicks(editor, text.mid(1));
 }
-
-void key(ParameterWindow& window, Qt::Key k) { QTest::keyClick(window.grid(), k, Qt::ControlModifier); }
 
 // The one-row edit dialog answered with text.
 Script::Response answer_text(const QString& text) {
@@ -127,7 +111,7 @@ void add_unit_in_place(ParameterWindow& window, int type, const QString& symbol,
     type_in(window, row, UnitSymbol, symbol);
     type_in(window, row, Factor, factor);
     type_in(window, row, Delta, delta);
-    click(window, row, Action);
+    click_cell(window, row, Action);
 }
 
 }  // namespace
@@ -198,7 +182,7 @@ private slots:
     void the_grid_shows_the_rows_with_the_columns_rules() {
         Project* project = gate_project();
         ParameterWindow window;
-        show(window);
+        show_active(window);
         QCOMPARE(window.windowTitle(), QStringLiteral("Customize Parameters"));
         QTableWidget& grid = *window.grid();
         QCOMPARE(grid.columnCount(), 7);
@@ -246,7 +230,7 @@ private slots:
                  type_keys(w, row, UnitSymbol, " mi");
                  type_keys(w, row, Factor, "1609,344");
                  type_keys(w, row, Delta, "0.5");
-                 click(w, row, Action);
+                 click_cell(w, row, Action);
              },
              [] {
                  const PossPar& p = type_row(length);
@@ -260,7 +244,7 @@ private slots:
                  type_in(w, t, Type, "Pressure");
                  type_in(w, t, UnitSymbol, "bar");
                  type_in(w, t + 1, Target, "Lower Than ");
-                 click(w, t + 6, Action);
+                 click_cell(w, t + 6, Action);
              },
              [] {
                  const PossPar& p = Parameter::_possible_par_types.back();
@@ -269,43 +253,43 @@ private slots:
                         p.target_texts[1] == "lower than";
              }},
             {"a unit switched off", [] {},
-             [](ParameterWindow& w, Script&) { click(w, find_row(w, RowKind::Unit, length, 1), Active); },
+             [](ParameterWindow& w, Script&) { click_cell(w, find_row(w, RowKind::Unit, length, 1), Active); },
              [] { return !type_row(length).unit_is_active[1] && type_row(length).unit_is_active[0]; }},
             {"a type switched off by its header", [] {},
-             [](ParameterWindow& w, Script&) { click(w, w.header_row_of(luminous_intensity), Active); },
+             [](ParameterWindow& w, Script&) { click_cell(w, w.header_row_of(luminous_intensity), Active); },
              [] { return !type_row(luminous_intensity).is_active(); }},
             {"a custom type renamed", [] {},
              [](ParameterWindow& w, Script& script) {
                  script.expect("Enter Type Name", answer_text("wall thickness"));
-                 click(w, w.header_row_of(thickness), Type);
+                 click_cell(w, w.header_row_of(thickness), Type);
              },
              [] { return Parameter::_get_i_type("Wall Thickness") == thickness; }},
             {"a base unit renamed", [] {},
              [](ParameterWindow& w, Script& script) {
                  script.expect("Enter New Unit Symbol", answer_text("MM"));
-                 click(w, w.header_row_of(thickness), UnitSymbol);
+                 click_cell(w, w.header_row_of(thickness), UnitSymbol);
              },
              [] { return type_row(thickness).unit_symbols[0] == "MM"; }},
             {"a factor changed by less than a thousandth", [] { add_unit(length, "mi", 1000.0); },
              [mi_row](ParameterWindow& w, Script& script) {
                  script.expect("Enter New Conversion Factor", answer_text("1000,5"));
-                 click(w, mi_row(w), Factor);
+                 click_cell(w, mi_row(w), Factor);
              },
              [] { return type_row(length).factors[5] == 1000.5; }},
             {"a delta changed", [] { add_unit(length, "mi", 1000.0); },
              [mi_row](ParameterWindow& w, Script& script) {
                  script.expect("Enter New Delta", answer_text(" -0,25 "));
-                 click(w, mi_row(w), Delta);
+                 click_cell(w, mi_row(w), Delta);
              },
              [] { return type_row(length).deltas[5] == -0.25; }},
             {"a target text changed", [] {},
              [](ParameterWindow& w, Script& script) {
                  script.expect("Enter New Target Type", answer_text(" Slimmer Than"));
-                 click(w, find_row(w, RowKind::Target, thickness, 1), Target);
+                 click_cell(w, find_row(w, RowKind::Target, thickness, 1), Target);
              },
              [] { return type_row(thickness).target_texts[1] == "slimmer than"; }},
             {"a custom unit deleted", [] { add_unit(length, "mi", 1000.0); },
-             [mi_row](ParameterWindow& w, Script&) { click(w, mi_row(w), Action); },
+             [mi_row](ParameterWindow& w, Script&) { click_cell(w, mi_row(w), Action); },
              [] { return type_row(length).unit_count() == 5; }},
             {"an unused custom type deleted",
              [] {
@@ -313,7 +297,7 @@ private slots:
                                                     std::vector<std::string>(7, "p"));
                  GCC::RP->add_poss_par_state();
              },
-             [](ParameterWindow& w, Script&) { click(w, w.header_row_of(13), Action); },
+             [](ParameterWindow& w, Script&) { click_cell(w, w.header_row_of(13), Action); },
              [] { return Parameter::_possible_par_types.size() == 13; }},
         };
         for (const Case& c : cases) {
@@ -321,7 +305,7 @@ private slots:
             c.setup();
             ui_testing::ScriptedDialogs dialogs;
             ParameterWindow window;
-            show(window);
+            show_active(window);
             const std::string before = saved_text();
             const size_t states = GCC::RP->get_state_count();
             c.act(window, dialogs.script());
@@ -331,10 +315,10 @@ private slots:
             QVERIFY2(GCC::RP->get_state_count() == std::min<size_t>(states + 1, 20), c.name);
             QVERIFY2(window.changed_table() && !window.stepped(), c.name);
 
-            key(window, Qt::Key_Z);
+            ctrl_key(window, Qt::Key_Z);
             QVERIFY2(saved_text() == before, c.name);
             QVERIFY2(window.stepped(), c.name);
-            key(window, Qt::Key_Y);
+            ctrl_key(window, Qt::Key_Y);
             QVERIFY2(saved_text() == after, c.name);
             QVERIFY2(c.stored(), c.name);
             ui_testing::UiTestEnvironment::reset();
@@ -357,7 +341,7 @@ private slots:
                 const int t = template_row(w);
                 if (!name.isNull()) type_in(w, t, Type, name);
                 if (!symbol.isNull()) type_in(w, t, UnitSymbol, symbol);
-                click(w, t + 6, Action);
+                click_cell(w, t + 6, Action);
             };
         };
         const auto add_length_unit = [](const QString& symbol, const QString& factor, const QString& delta) {
@@ -366,14 +350,14 @@ private slots:
                 if (!symbol.isNull()) type_in(w, row, UnitSymbol, symbol);
                 if (!factor.isNull()) type_in(w, row, Factor, factor);
                 if (!delta.isNull()) type_in(w, row, Delta, delta);
-                click(w, row, Action);
+                click_cell(w, row, Action);
             };
         };
         const auto on_thickness = [](int column) {
-            return [column](ParameterWindow& w) { click(w, w.header_row_of(thickness), column); };
+            return [column](ParameterWindow& w) { click_cell(w, w.header_row_of(thickness), column); };
         };
         const auto on_mi = [](int column) {
-            return [column](ParameterWindow& w) { click(w, find_row(w, RowKind::Unit, length, 5), column); };
+            return [column](ParameterWindow& w) { click_cell(w, find_row(w, RowKind::Unit, length, 5), column); };
         };
         const auto mi_in_use = [] {
             add_unit(length, "mi", 1609.344);
@@ -429,7 +413,7 @@ private slots:
                 if (c.dialog) dialogs.script().expect(c.dialog, answer_text(c.typed));
                 dialogs.script().answer(c.box, Answer::Ok);
                 ParameterWindow window;
-                show(window);
+                show_active(window);
                 c.act(window);
                 messages = dialogs.script().messages();
                 QVERIFY2(!window.changed_table(), c.name);
@@ -446,8 +430,8 @@ private slots:
         type_row(thickness).unit_is_active[0] = false;  // as a project file may hold it
         ui_testing::ScriptedDialogs dialogs;  // no message expected
         ParameterWindow window;
-        show(window);
-        click(window, window.header_row_of(thickness), Active);
+        show_active(window);
+        click_cell(window, window.header_row_of(thickness), Active);
         QVERIFY(type_row(thickness).unit_is_active[0]);
         QVERIFY(window.changed_table());
     }
@@ -462,12 +446,12 @@ private slots:
             .expect("Enter New Delta", expect_default("0"))
             .expect("Enter New Unit Symbol", expect_default("kmh"));
         ParameterWindow window;
-        show(window);
+        show_active(window);
         const int row = find_row(window, RowKind::Unit, length, 5);
         QCOMPARE(window.grid()->item(row, Factor)->text(), QStringLiteral("0.2778"));
-        for (const int column : {Factor, Delta, UnitSymbol}) click(window, row, column);
-        click(window, row, Target);  // a standard type's targets are not edited
-        click(window, find_row(window, RowKind::Unit, length, 1), Factor);  // nor its own units
+        for (const int column : {Factor, Delta, UnitSymbol}) click_cell(window, row, column);
+        click_cell(window, row, Target);  // a standard type's targets are not edited
+        click_cell(window, find_row(window, RowKind::Unit, length, 1), Factor);  // nor its own units
         QCOMPARE(type_row(length).factors[5], 0.2777777777777778);
         QCOMPARE(GCC::RP->get_state_count(), states);
         QVERIFY(!window.changed_table());
@@ -479,28 +463,28 @@ private slots:
         const uint16_t opened = GCC::RP->get_current_state();
         const std::string before = saved_text();
         ParameterWindow window;
-        show(window);
-        key(window, Qt::Key_Z);  // the state before changed objects
+        show_active(window);
+        ctrl_key(window, Qt::Key_Z);  // the state before changed objects
         QCOMPARE(GCC::RP->get_current_state(), opened);
         QVERIFY(!window.stepped());
 
         add_unit_in_place(window, length, "mi", "1609.344", "0");
         add_unit_in_place(window, mass, "lb", "0.45359237", "0");
         const std::string after = saved_text();
-        key(window, Qt::Key_Z);
-        key(window, Qt::Key_Z);
-        key(window, Qt::Key_Z);
+        ctrl_key(window, Qt::Key_Z);
+        ctrl_key(window, Qt::Key_Z);
+        ctrl_key(window, Qt::Key_Z);
         QCOMPARE(saved_text(), before);
         QCOMPARE(find_row(window, RowKind::Unit, mass, 2), -1);  // the grid follows
-        key(window, Qt::Key_Y);
-        key(window, Qt::Key_Y);
-        key(window, Qt::Key_Y);
+        ctrl_key(window, Qt::Key_Y);
+        ctrl_key(window, Qt::Key_Y);
+        ctrl_key(window, Qt::Key_Y);
         QCOMPARE(saved_text(), after);
 
         // A change of objects after the table's changes stops the undo before them.
         GCC::RP->get_mandate()->add_q_requirement("weigh", "little", mass, 2.0, 0, 2, 100);
         const std::string with_requirement = saved_text();
-        key(window, Qt::Key_Z);
+        ctrl_key(window, Qt::Key_Z);
         QCOMPARE(saved_text(), with_requirement);
     }
 
@@ -522,10 +506,10 @@ private slots:
         QCOMPARE(quantity(yards), std::string("length <= 3yd"));
 
         ParameterWindow window;
-        show(window);
+        show_active(window);
         std::vector<std::string> texts{saved_text()};
-        click(window, find_row(window, RowKind::Unit, length, 5), Action);
-        click(window, window.header_row_of(13), Action);
+        click_cell(window, find_row(window, RowKind::Unit, length, 5), Action);
+        click_cell(window, window.header_row_of(13), Action);
         texts.push_back(saved_text());
         QCOMPARE(quantity(yards), std::string("length <= 3yd"));
         QCOMPARE(quantity(flow), std::string("flow >= 1.5l/s"));
@@ -556,14 +540,14 @@ private slots:
             {"undo",
              [](ParameterWindow& w) {
                  add_unit_in_place(w, length, "mi", "1", "0");
-                 key(w, Qt::Key_Z);
+                 ctrl_key(w, Qt::Key_Z);
              },
              0, 1},
             {"redo after undo",
              [](ParameterWindow& w) {
                  add_unit_in_place(w, length, "mi", "1", "0");
-                 key(w, Qt::Key_Z);
-                 key(w, Qt::Key_Y);
+                 ctrl_key(w, Qt::Key_Z);
+                 ctrl_key(w, Qt::Key_Y);
              },
              0, 1},
         };
@@ -573,7 +557,7 @@ private slots:
             ui_testing::ScriptedDialogs dialogs;
             dialogs.script().expect("Customize Parameters", [&c](QDialog& dialog) {
                 auto& window = static_cast<ParameterWindow&>(dialog);
-                show(window);
+                show_active(window);
                 c.act(window);
                 dialog.reject();
                 return int(QDialog::Rejected);
@@ -591,21 +575,18 @@ private slots:
     // window is rebuilt and its controls work on the new objects.
     void the_main_window_works_on_after_steps_inside_the_window() {
         MainWindow main;
-        tables::install_table_commands(main);
-        show(main);
-        main.files().open_example(file_commands::Example::Gate);
-        settle();
+        ui_testing::open_gate_example(main);
         QVERIFY(main.menu_action(Command::CustomizeParameters)->isEnabled());
         const std::string opened = saved_text();
         ui_testing::ScriptedDialogs dialogs;
         dialogs.script().expect("Customize Parameters", [](QDialog& dialog) {
             auto& window = static_cast<ParameterWindow&>(dialog);
-            show(window);
+            show_active(window);
             add_unit_in_place(window, length, "mi", "1609,344", "0");
             add_unit_in_place(window, thickness, "cm", "10", "0");
-            key(window, Qt::Key_Z);
-            key(window, Qt::Key_Y);
-            key(window, Qt::Key_Z);
+            ctrl_key(window, Qt::Key_Z);
+            ctrl_key(window, Qt::Key_Y);
+            ctrl_key(window, Qt::Key_Z);
             dialog.reject();
             return int(QDialog::Rejected);
         });

@@ -10,11 +10,11 @@
 
 #include "core/constants/gcc.h"
 #include "core/examples/example_projects.h"
-#include "core/io/project_writer.h"
 #include "core/model/project.h"
 #include "core/model/user_story.h"
 #include "tests/ui/support/dialog_script.h"
 #include "tests/ui/support/recording_services.h"
+#include "tests/ui/support/table_windows.h"
 #include "tests/ui/support/ui_test_environment.h"
 #include "ui/dialogs/input_dialog.h"
 #include "ui/main_window/main_window.h"
@@ -31,9 +31,11 @@ using Script = ui_testing::DialogScript;
 
 namespace {
 
-void settle() { QCoreApplication::processEvents(); }
-
-std::string saved_text() { return project_file::project_file_text(*GCC::RP); }
+using ui_testing::saved_text;
+using ui_testing::click_cell;
+using ui_testing::ctrl_key;
+using ui_testing::settle;
+using ui_testing::show_active;
 
 // The gate example (its references are standards without links) with one
 // linked reference more, its history starting there.
@@ -42,22 +44,6 @@ void gate_project() {
     GCC::RP->add_reference("EN 356", "glazing", "https://example.org/en356.pdf", "");
     GCC::RP->restart_history();
 }
-
-void show(QWidget& window) {
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-}
-
-void click(ReferencesWindow& window, int row, int column) {
-    QTableWidget& grid = *window.grid();
-    QTableWidgetItem* item = grid.item(row, column);
-    QVERIFY(item);
-    grid.scrollToItem(item);
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualItemRect(item).center());
-    settle();
-}
-
-void key(ReferencesWindow& window, Qt::Key k) { QTest::keyClick(window.grid(), k, Qt::ControlModifier); }
 
 // The reference dialog answered with these texts (a null text is left as shown).
 Script::Response define(const QString& name, const QString& description, const QString& link,
@@ -89,7 +75,7 @@ private slots:
     void rows_follow_the_reference_table() {
         gate_project();
         ReferencesWindow window;
-        show(window);
+        show_active(window);
         QCOMPARE(window.windowTitle(), QStringLiteral("Project References"));
         QTableWidget& grid = *window.grid();
         QStringList headers;
@@ -127,11 +113,11 @@ private slots:
 
     void without_a_project_the_table_says_so_and_clicks_do_nothing() {
         ReferencesWindow window;
-        show(window);
+        show_active(window);
         QCOMPARE(window.grid()->columnCount(), 1);
         QCOMPARE(window.grid()->horizontalHeaderItem(0)->text(), QStringLiteral("Error: No Project Available"));
         QCOMPARE(window.add_row(), -1);
-        key(window, Qt::Key_Z);
+        ctrl_key(window, Qt::Key_Z);
         QVERIFY(!window.stepped());
     }
 
@@ -143,11 +129,11 @@ private slots:
         ui_testing::ScriptedDialogs dialogs;
         dialogs.script().expect("Define Reference", define("EN 356", "glazing", "https://example.org/en356.pdf"));
         ReferencesWindow window;
-        show(window);
+        show_active(window);
         QCOMPARE(window.add_row(), 0);
         const std::string before = saved_text();
         const size_t states = GCC::RP->get_state_count();
-        click(window, window.add_row(), ReferencesWindow::LinkColumn);  // any column of the add row
+        click_cell(window, window.add_row(), ReferencesWindow::LinkColumn);  // any column of the add row
         const std::string after = saved_text();
 
         QCOMPARE(GCC::RP->get_state_count(), states + 1);
@@ -157,14 +143,14 @@ private slots:
         QCOMPARE(cell_text(window, 0, ReferencesWindow::TypeColumn), QStringLiteral("Report"));
         QVERIFY(after.find("EN 356") != std::string::npos);
 
-        key(window, Qt::Key_Z);
+        ctrl_key(window, Qt::Key_Z);
         QCOMPARE(saved_text(), before);
         QCOMPARE(window.add_row(), 0);
-        key(window, Qt::Key_Z);  // nothing before the window's own change
+        ctrl_key(window, Qt::Key_Z);  // nothing before the window's own change
         QCOMPARE(saved_text(), before);
-        key(window, Qt::Key_Y);
+        ctrl_key(window, Qt::Key_Y);
         QCOMPARE(saved_text(), after);
-        key(window, Qt::Key_Y);
+        ctrl_key(window, Qt::Key_Y);
         QCOMPARE(saved_text(), after);
         QVERIFY(window.stepped());
     }
@@ -178,12 +164,12 @@ private slots:
             .expect("Define Reference", define({}, {}, {}))  // OK on the shown texts: no change
             .expect("Define Reference", define("EN 13307-1", {}, {}, "Database Record"));
         ReferencesWindow window;
-        show(window);
+        show_active(window);
         const std::string before = saved_text();
         const size_t states = GCC::RP->get_state_count();
-        click(window, 0, ReferencesWindow::NameColumn);
+        click_cell(window, 0, ReferencesWindow::NameColumn);
         QCOMPARE(GCC::RP->get_state_count(), states);
-        click(window, 0, ReferencesWindow::DescriptionColumn);
+        click_cell(window, 0, ReferencesWindow::DescriptionColumn);
         const std::string after = saved_text();
         QCOMPARE(GCC::RP->get_state_count(), states + 1);
         const Reference* edited = GCC::RP->get_reference(id);
@@ -192,10 +178,10 @@ private slots:
         QCOMPARE(edited->description(), first.description());
         QCOMPARE(cell_text(window, 0, ReferencesWindow::NameColumn), QStringLiteral("EN 13307-1"));
 
-        key(window, Qt::Key_Z);
+        ctrl_key(window, Qt::Key_Z);
         QCOMPARE(saved_text(), before);
         QCOMPARE(GCC::RP->get_reference(id)->name(), first.name());
-        key(window, Qt::Key_Y);
+        ctrl_key(window, Qt::Key_Y);
         QCOMPARE(saved_text(), after);
     }
 
@@ -233,10 +219,10 @@ private slots:
                 dialogs.script().expect("Define Reference", c.answer);
                 if (!c.message.isEmpty()) dialogs.script().answer("Information", Answer::Ok);
                 ReferencesWindow window;
-                show(window);
-                click(window, window.add_row(), ReferencesWindow::NameColumn);
+                show_active(window);
+                click_cell(window, window.add_row(), ReferencesWindow::NameColumn);
                 messages = dialogs.script().messages();
-                key(window, Qt::Key_Z);  // nothing of the window's own to undo
+                ctrl_key(window, Qt::Key_Z);  // nothing of the window's own to undo
             }
             QVERIFY2(messages == (c.message.isEmpty() ? QStringList() : QStringList{c.message}), c.name);
             QVERIFY2(saved_text() == before, c.name);
@@ -253,8 +239,8 @@ private slots:
         ui_testing::ScriptedDialogs dialogs;
         dialogs.script().answer("Error", Answer::Ok);
         ReferencesWindow window;
-        show(window);
-        click(window, 0, ReferencesWindow::LinkColumn);
+        show_active(window);
+        click_cell(window, 0, ReferencesWindow::LinkColumn);
         QCOMPARE(dialogs.script().messages(), QStringList{"Cannot open reference: link is empty."});
     }
 
@@ -267,8 +253,8 @@ private slots:
         GCC::RP->goto_previous_state();
         const std::string before = saved_text();
         ReferencesWindow window;
-        show(window);
-        key(window, Qt::Key_Y);
+        show_active(window);
+        ctrl_key(window, Qt::Key_Y);
         QCOMPARE(saved_text(), before);
         QVERIFY(!window.stepped());
     }
@@ -283,7 +269,7 @@ private slots:
         };
         const auto add = [](ReferencesWindow& w, Script& script) {
             script.expect("Define Reference", define("plan", "", "plan.xlsx"));
-            click(w, w.add_row(), ReferencesWindow::NameColumn);
+            click_cell(w, w.add_row(), ReferencesWindow::NameColumn);
         };
         const std::vector<Case> cases{
             {"nothing", [](ReferencesWindow&, Script&) {}, 0},
@@ -291,14 +277,14 @@ private slots:
             {"an undone addition",
              [add](ReferencesWindow& w, Script& script) {
                  add(w, script);
-                 key(w, Qt::Key_Z);
+                 ctrl_key(w, Qt::Key_Z);
              },
              1},
             {"a redone addition",
              [add](ReferencesWindow& w, Script& script) {
                  add(w, script);
-                 key(w, Qt::Key_Z);
-                 key(w, Qt::Key_Y);
+                 ctrl_key(w, Qt::Key_Z);
+                 ctrl_key(w, Qt::Key_Y);
              },
              1},
         };
@@ -309,7 +295,7 @@ private slots:
             Script& script = dialogs.script();
             script.expect("Project References", [&c, &script](QDialog& dialog) {
                 auto& window = static_cast<ReferencesWindow&>(dialog);
-                show(window);
+                show_active(window);
                 c.act(window, script);
                 dialog.reject();
                 return int(QDialog::Rejected);
@@ -326,21 +312,18 @@ private slots:
     // window is rebuilt and its controls work on the new objects.
     void the_main_window_works_on_after_steps_inside_the_window() {
         MainWindow main;
-        tables::install_table_commands(main);
-        show(main);
-        main.files().open_example(file_commands::Example::Gate);
-        settle();
+        ui_testing::open_gate_example(main);
         const std::string opened = saved_text();
         ui_testing::ScriptedDialogs dialogs;
         Script& script = dialogs.script();
         script.expect("Project References", [&script](QDialog& dialog) {
             auto& window = static_cast<ReferencesWindow&>(dialog);
-            show(window);
+            show_active(window);
             script.expect("Define Reference", define("plan", "", "plan.xlsx"));
-            click(window, window.add_row(), ReferencesWindow::NameColumn);
-            key(window, Qt::Key_Z);
-            key(window, Qt::Key_Y);
-            key(window, Qt::Key_Z);
+            click_cell(window, window.add_row(), ReferencesWindow::NameColumn);
+            ctrl_key(window, Qt::Key_Z);
+            ctrl_key(window, Qt::Key_Y);
+            ctrl_key(window, Qt::Key_Z);
             dialog.reject();
             return int(QDialog::Rejected);
         });

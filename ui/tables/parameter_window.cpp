@@ -3,17 +3,13 @@
 #include "ui/tables/parameter_window.h"
 
 #include <QAbstractItemView>
-#include <QHeaderView>
-#include <QKeyEvent>
 #include <QTableWidget>
-#include <cmath>
 
 #include "core/constants/gcc.h"
 #include "core/model/project.h"
 #include "core/quantity/parameter.h"
 #include "ui/glue/text_conversion.h"
 #include "ui/theme/captions.h"
-#include "ui/theme/fonts.h"
 
 namespace tables {
 
@@ -33,13 +29,9 @@ int ParameterWindow::header_row_of(int type) const {
 }
 
 void ParameterWindow::load_data() {
-    grid_refilled();
-    QTableWidget& table = *grid();
     const int scroll_row = scroll_row_index();
-    table.clear();
-    table.setColumnCount(0);
-    table.setRowCount(0);
-
+    empty_data();
+    QTableWidget& table = *grid();
     rows_ = build_rows(Parameter::get_poss_parameters());
     table.setColumnCount(column_count);
     QStringList labels;
@@ -58,8 +50,7 @@ void ParameterWindow::load_data() {
             if (cell.button) style_button_cell(item);
         }
     }
-    const int active_min = static_cast<int>(std::lround(3.3 * gcm::app_font_height()));
-    set_fill_columns({{5, active_min}, {}, {}, {}, {}, {}, {}});
+    set_fill_columns({{5, narrow_column_minimum()}, {}, {}, {}, {}, {}, {}});
     restore_scroll_row_index(scroll_row);
 }
 
@@ -117,15 +108,6 @@ void ParameterWindow::edit_cell(const Row& row, int column) {
     }
 }
 
-void ParameterWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->modifiers() == Qt::ControlModifier && (event->key() == Qt::Key_Z || event->key() == Qt::Key_Y)) {
-        step(event->key() == Qt::Key_Z);
-        event->accept();
-        return;
-    }
-    ShowDataGridViewForm::keyPressEvent(event);
-}
-
 void ParameterWindow::undo_step() { step(true); }
 void ParameterWindow::redo_step() { step(false); }
 
@@ -138,7 +120,7 @@ void ParameterWindow::step(bool back) {
         stepper.goto_previous_state();
     else
         stepper.goto_next_state();
-    if (GCC::RP->get_current_state() != before) stepped_ = true;
+    if (GCC::RP->get_current_state() != before) note_step();
     load_data();
 }
 

@@ -30,16 +30,13 @@ public:
     // The grid row of a table row's header; -1 when it is not shown.
     int header_row_of(int type) const;
 
-    // The table was changed in this window; a step moved the project's history
-    // (then every object was rebuilt and the main window must follow).
+    // The table was changed in this window.
     bool changed_table() const { return changed_; }
-    bool stepped() const { return stepped_; }
 
-    void undo_step();
-    void redo_step();
+    void undo_step() override;
+    void redo_step() override;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void cell_clicked(int row, int column) override;
 
 private:
@@ -69,7 +66,6 @@ private:
 
     std::vector<parameter_rows::Row> rows_;
     bool changed_ = false;
-    bool stepped_ = false;
 };
 
 }  // namespace tables

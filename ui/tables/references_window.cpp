@@ -1,9 +1,7 @@
 #include "ui/tables/references_window.h"
 
 #include <QAbstractItemView>
-#include <QKeyEvent>
 #include <QTableWidget>
-#include <cmath>
 
 #include "core/constants/gcc.h"
 #include "core/model/project.h"
@@ -37,12 +35,9 @@ ReferencesWindow::ReferencesWindow(QWidget* parent)
 }
 
 void ReferencesWindow::load_data() {
-    grid_refilled();
-    QTableWidget& table = *grid();
     const int scroll_row = scroll_row_index();
-    table.clear();
-    table.setColumnCount(0);
-    table.setRowCount(0);
+    empty_data();
+    QTableWidget& table = *grid();
     add_row_ = -1;
     if (!GCC::RP) {
         table.setColumnCount(1);
@@ -77,8 +72,7 @@ void ReferencesWindow::load_data() {
     for (int c = 0; c < column_count; ++c)
         table.setItem(add_row_, c, cell(c == NameColumn ? "Click here to add a new Reference" : ""));
 
-    const int id_min = static_cast<int>(std::lround(3.3 * gcm::app_font_height()));
-    set_fill_columns({{5, id_min}, {}, {}, {}, {}});
+    set_fill_columns({{5, narrow_column_minimum()}, {}, {}, {}, {}});
     restore_scroll_row_index(scroll_row);
 }
 
@@ -129,16 +123,6 @@ void ReferencesWindow::update_this_form() {
     if (MainWindowServices* window = main_window()) window->set_saved(false);
 }
 
-void ReferencesWindow::keyPressEvent(QKeyEvent* event) {
-    if (GCC::RP && event->modifiers() == Qt::ControlModifier &&
-        (event->key() == Qt::Key_Z || event->key() == Qt::Key_Y)) {
-        event->key() == Qt::Key_Z ? undo_step() : redo_step();
-        event->accept();
-        return;
-    }
-    ShowDataGridViewForm::keyPressEvent(event);
-}
-
 void ReferencesWindow::undo_step() {
     if (!GCC::RP || available_undos_ <= 0) return;
     const uint16_t before = GCC::RP->get_current_state();
@@ -147,7 +131,7 @@ void ReferencesWindow::undo_step() {
     if (GCC::RP->get_current_state() == before) return;
     --available_undos_;
     ++available_redos_;
-    stepped_ = true;
+    note_step();
 }
 
 void ReferencesWindow::redo_step() {
@@ -159,7 +143,7 @@ void ReferencesWindow::redo_step() {
     if (GCC::RP->get_current_state() == before) return;
     ++available_undos_;
     --available_redos_;
-    stepped_ = true;
+    note_step();
 }
 
 }  // namespace tables

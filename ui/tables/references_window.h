@@ -20,14 +20,10 @@ public:
 
     // The row that adds a reference (the last one); -1 without a project.
     int add_row() const { return add_row_; }
-    // A step moved the project's history: every object was rebuilt.
-    bool stepped() const { return stepped_; }
-
-    void undo_step();
-    void redo_step();
+    void undo_step() override;
+    void redo_step() override;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void cell_clicked(int row, int column) override;
 
 private:
@@ -43,7 +39,6 @@ private:
     // Changes made here that Ctrl+Z may still undo, and undone ones Ctrl+Y may redo.
     int available_undos_ = 0;
     int available_redos_ = 0;
-    bool stepped_ = false;
 };
 
 }  // namespace tables

@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <algorithm>
+#include <cmath>
 
 #include "ui/glue/colours.h"
 #include "ui/glue/screen_placement.h"
@@ -118,11 +120,31 @@ bool ShowDataGridViewForm::is_checked(const QTableWidgetItem* cell) {
     return cell && cell->data(check_role).toBool();
 }
 
+void ShowDataGridViewForm::empty_data() {
+    ++generation_;
+    grid_->clear();
+    grid_->setColumnCount(0);
+    grid_->setRowCount(0);
+}
+
+void ShowDataGridViewForm::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() == Qt::ControlModifier && (event->key() == Qt::Key_Z || event->key() == Qt::Key_Y)) {
+        event->key() == Qt::Key_Z ? undo_step() : redo_step();
+        event->accept();
+        return;
+    }
+    AppFormResizable::keyPressEvent(event);
+}
+
 void ShowDataGridViewForm::set_fill_columns(std::vector<FillColumn> columns) {
     fill_columns_ = std::move(columns);
     grid_->horizontalHeader()->setSectionResizeMode(fill_columns_.empty() ? QHeaderView::Stretch
                                                                           : QHeaderView::Fixed);
     apply_column_fill();
+}
+
+int ShowDataGridViewForm::narrow_column_minimum() {
+    return static_cast<int>(std::lround(3.3 * gcm::app_font_height()));
 }
 
 void ShowDataGridViewForm::apply_column_fill() {

@@ -39,6 +39,8 @@ public:
     // wide, whenever the grid is resized. Without this every column gets an
     // equal share.
     void set_fill_columns(std::vector<FillColumn> columns);
+    // The least width of the narrow first column (check boxes, ids): 3.3 F.
+    static int narrow_column_minimum();
     void apply_column_fill();
 
     // Hit-tests the grid at a position of its viewport: remembers the screen
@@ -57,14 +59,25 @@ public:
     // Negative indexes and empty grids are ignored; too large ones show the last row.
     void restore_scroll_row_index(int index);
 
+    // A step of the window's own undo or redo moved the project's history:
+    // every object was rebuilt, and the main window must follow.
+    bool stepped() const { return stepped_; }
+
 protected:
     // A left click on a cell, acted on once the grid has finished its own
     // handling of the click (an editor it closes has written its text). The
     // click is dropped when the grid was refilled in between, or while an
     // earlier click is still being handled (its dialog open).
     virtual void cell_clicked(int /*row*/, int /*column*/) {}
-    // The derived windows call this whenever they refill the grid.
-    void grid_refilled() { ++generation_; }
+    // The window's own Ctrl+Z and Ctrl+Y (an open cell editor keeps them for its text).
+    virtual void undo_step() {}
+    virtual void redo_step() {}
+    // Removes every column and row before the derived window fills the grid again.
+    void empty_data();
+    // A step that moved the project's history happened.
+    void note_step() { stepped_ = true; }
+
+    void keyPressEvent(QKeyEvent* event) override;
 
     void relayout() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -76,6 +89,7 @@ private:
     QColor btn_sel_color_;
     std::vector<FillColumn> fill_columns_;
     int generation_ = 0;
+    bool stepped_ = false;
     bool handling_click_ = false;
     int clicked_row_ = -1;
     int clicked_column_ = -1;
