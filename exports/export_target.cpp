@@ -1,6 +1,10 @@
 #include "exports/export_target.h"
 
+#include <exception>
+
+#include "core/chapters/export_display_filter.h"
 #include "core/model/project.h"
+#include "core/settings/replace_file.h"
 
 namespace exports {
 
@@ -19,12 +23,20 @@ std::string file_name_with(const Project& project, const std::string& chosen,
     return chosen + std::string(first);
 }
 
-ExportTarget prepare_target(Project& project, const std::filesystem::path& target,
-                            std::span<const std::string_view> extensions) {
+std::string write_export(Project& project, const std::filesystem::path& target, const ExportFormat& format) {
     project.set_export_directory(target.parent_path().string());
-    if (std::string error = project.check_export_directory(); !error.empty()) return {{}, error};
-    const std::string name = file_name_with(project, target.filename().string(), extensions);
-    return {std::filesystem::path(project.get_export_directory()) / name, ""};
+    if (std::string error = project.check_export_directory(); !error.empty()) return error;
+    const std::filesystem::path path = std::filesystem::path(project.get_export_directory()) /
+                                       file_name_with(project, target.filename().string(), format.extensions);
+    std::string text;
+    try {
+        chapters::ExportDisplayFilter filter(project.get_settings());
+        text = format.text(project);
+    } catch (const std::exception&) {
+        return format.failed_to_build;
+    }
+    if (!settings_io::replace_file(path, text).empty()) return format.failed_to_save(path);
+    return "";
 }
 
 }  // namespace exports

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,13 +16,19 @@ namespace exports {
 std::string file_name_with(const Project& project, const std::string& chosen,
                            std::span<const std::string_view> extensions);
 
-// Where an export writes, or why it cannot: the target's folder becomes the
-// project's export folder and is created when missing.
-struct ExportTarget {
-    std::filesystem::path path;
-    std::string error;
+// What differs between the exports: the file's extensions, how its text is
+// made, and the messages of a failure while making it and of a failed save.
+struct ExportFormat {
+    std::span<const std::string_view> extensions;
+    std::function<std::string(Project&)> text;
+    std::string failed_to_build;
+    std::function<std::string(const std::filesystem::path&)> failed_to_save;
 };
-ExportTarget prepare_target(Project& project, const std::filesystem::path& target,
-                            std::span<const std::string_view> extensions);
+
+// One export: the target's folder becomes the project's export folder and is
+// created when missing, the text is made under the export display filter
+// (restored on every way out) and replaces the file atomically. "" or the
+// message to show.
+std::string write_export(Project& project, const std::filesystem::path& target, const ExportFormat& format);
 
 }  // namespace exports

@@ -41,6 +41,11 @@ std::optional<std::string> number(double value) {
 
 namespace {
 
+struct SizeWriter : pugi::xml_writer {
+    void write(const void*, size_t size) override { total += size; }
+    size_t total = 0;
+};
+
 struct StringWriter : pugi::xml_writer {
     void write(const void* data, size_t size) override { text.append(static_cast<const char*>(data), size); }
     std::string text;
@@ -53,7 +58,12 @@ bool is_name_char(char c) {
 }  // namespace
 
 std::string text_of(const pugi::xml_document& document, const char* indent) {
+    // Sized first: a text of a hundred megabytes that grows by doubling
+    // touches twice its memory and copies itself on the way.
+    SizeWriter size;
+    document.save(size, indent, pugi::format_indent, pugi::encoding_utf8);
     StringWriter writer;
+    writer.text.reserve(size.total);
     document.save(writer, indent, pugi::format_indent, pugi::encoding_utf8);
     return std::move(writer.text);
 }

@@ -1,11 +1,8 @@
 #include <cstdlib>
-#include <exception>
 #include <string>
 
-#include "core/chapters/export_display_filter.h"
 #include "core/model/project.h"
 #include "core/platform/platform.h"
-#include "core/settings/replace_file.h"
 #include "core/text/number_format.h"
 #include "exports/export_target.h"
 #include "exports/exports.h"
@@ -43,18 +40,16 @@ std::string reqif_file_name(const Project& project, const std::string& chosen) {
 }
 
 std::string export_reqif(Project& project, const std::filesystem::path& target) {
-    const ExportTarget file = prepare_target(project, target, reqif_extensions);
-    if (!file.error.empty()) return file.error;
-    std::string text;
-    try {
-        const std::string stamp = reqif::time_stamp(platform::services().local_time());
-        chapters::ExportDisplayFilter filter(project.get_settings());
-        text = xml::text_of(reqif::build_document(project, stamp), "\t");
-    } catch (const std::exception&) {
-        return "Exception while creating ReqIF export.";
-    }
-    if (!settings_io::replace_file(file.path, text).empty()) return "Failed to save reqIF file";
-    return "";
+    const ExportFormat format{
+        reqif_extensions,
+        [](Project& p) {
+            const std::string stamp = reqif::time_stamp(platform::services().local_time());
+            return xml::text_of(reqif::build_document(p, stamp), "\t");
+        },
+        "Exception while creating ReqIF export.",
+        [](const std::filesystem::path&) { return std::string("Failed to save reqIF file"); },
+    };
+    return write_export(project, target, format);
 }
 
 }  // namespace exports

@@ -1,9 +1,6 @@
-#include <exception>
 #include <string>
 
-#include "core/chapters/export_display_filter.h"
 #include "core/model/project.h"
-#include "core/settings/replace_file.h"
 #include "exports/export_target.h"
 #include "exports/exports.h"
 #include "exports/sysml/sysml_document.h"
@@ -30,17 +27,13 @@ std::string sysml_file_name(const Project& project, const std::string& chosen) {
 }
 
 std::string export_sysml(Project& project, const std::filesystem::path& target) {
-    const ExportTarget file = prepare_target(project, target, sysml_extensions);
-    if (!file.error.empty()) return file.error;
-    std::string text;
-    try {
-        chapters::ExportDisplayFilter filter(project.get_settings());
-        text = xml::text_of(sysml::build_document(project), "  ");
-    } catch (const std::exception&) {
-        return "Exception while creating SysML XMI export.";
-    }
-    if (!settings_io::replace_file(file.path, text).empty()) return "Failed to save SysML XMI file: " + file.path.string();
-    return "";
+    const ExportFormat format{
+        sysml_extensions,
+        [](Project& p) { return xml::text_of(sysml::build_document(p), "  "); },
+        "Exception while creating SysML XMI export.",
+        [](const std::filesystem::path& path) { return "Failed to save SysML XMI file: " + path.string(); },
+    };
+    return write_export(project, target, format);
 }
 
 }  // namespace exports

@@ -78,18 +78,12 @@ TEST_F(ExportFiles, FailuresAreReportedAndChangeNothing) {
 }
 
 TEST_F(ExportFiles, TimeStampsCarryTheTrueOffset) {
-    std::tm local{};
-    local.tm_year = 2024 - 1900;
-    local.tm_mon = 2;
-    local.tm_mday = 5;
-    local.tm_hour = 14;
-    local.tm_min = 7;
-    local.tm_sec = 9;
+    std::tm local = fake().now;
     const std::vector<std::pair<long, std::string>> table = {
-        {3600, "2024-03-05T14:07:09.000+01:00"},
-        {-19800, "2024-03-05T14:07:09.000-05:30"},
-        {0, "2024-03-05T14:07:09.000+00:00"},
-        {7200, "2024-03-05T14:07:09.000+02:00"},  // summer time: the offset the clock reports
+        {3600, "2024-03-07T14:05:09.000+01:00"},
+        {-19800, "2024-03-07T14:05:09.000-05:30"},
+        {0, "2024-03-07T14:05:09.000+00:00"},
+        {7200, "2024-03-07T14:05:09.000+02:00"},  // summer time: the offset the clock reports
     };
     for (const auto& [offset, expected] : table) {
         local.tm_gmtoff = offset;
