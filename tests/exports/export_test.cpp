@@ -12,13 +12,15 @@
 
 #include "core/constants/gcc.h"
 #include "core/examples/example_projects.h"
+#include "core/model/process_state.h"
 
 namespace export_tests {
 
 using testing_support::read_file;
 
 Project& ExportTest::make(Builder builder) {
-    delete GCC::RP;
+    // Each case starts as the program does, so that its uids are its own.
+    reset_process_state();
     auto* project = new Project();
     builder(project);
     project->set_directory("/projects/cases");
@@ -36,6 +38,7 @@ const std::vector<Case>& cases() {
         {"explain", &MyEx::create_explain_project},
         {"gate", &MyEx::create_gate_project},
         {"edge", &build_edge_project},
+        {"alone", [](Project* project) { project->set_name("Alone"); }},
     };
     return all;
 }

@@ -24,8 +24,8 @@ protected:
     std::filesystem::path folder() { return std::filesystem::path(fake().root) / "exports"; }
 };
 
-// The cases with a folder of expected files each: the two examples and a
-// project of edge cases.
+// The cases with a folder of expected files each: the two examples, a project
+// of edge cases and a project that holds only itself.
 struct Case {
     const char* name;
     Builder builder;
