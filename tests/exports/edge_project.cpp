@@ -52,7 +52,10 @@ void build_edge_project(Project* project) {
     Argument* spring_argument = spring->add_child_argument(reach, false);
     Requirement* hold = spring_argument->add_f_requirement("hold", "the panel", true);
     spring_argument->add_child_evidence(4, "turn", "often", rate, 2.0, 0, equal_to, "");
-    hold->add_designproblem();
+    // Uids from a hand-edited file: no identifiers as they stand, and alike
+    // once their odd characters are replaced.
+    hold->set_uid("1 hold/\xC3\xA9");
+    hold->add_designproblem()->set_uid("1 hold/\xC3\xA9 ");
 
     story->add_comment("Ann \xC3\x85", "first line\nsecond line\x0b");
     reach->add_comment("", "without author");

@@ -36,8 +36,8 @@ const std::vector<Case>& cases();
 // a link of kinds the model never links, characters that XML forbids, text
 // beyond ASCII, multi-line comments, references (one missing from the table,
 // links with blanks), a quantity in a unit other than its type's first, a
-// custom type whose first unit is not its base, and an option total that
-// overflows.
+// custom type whose first unit is not its base, an option total that
+// overflows, and uids that are no identifiers.
 void build_edge_project(Project* project);
 
 // Compares with the expected file under tests/data/exports; with
