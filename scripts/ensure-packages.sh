@@ -8,7 +8,9 @@ packages=(
   libxml2-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  qt6-base-dev
+  qt6-base-dev qt6-qpa-plugins
+  fonts-liberation2
+  xvfb xauth libx11-dev
   locales
 )
 
