@@ -82,7 +82,7 @@ void BM_SysmlInMemory(benchmark::State& state) {
         benchmark::DoNotOptimize(exports::xml::text_of(exports::sysml::build_document(*generated.project), "  "));
 }
 
-// The six chapter walks of the specification and the views, events only.
+// The six chapter walks of the ReqIF hierarchy and the SysML views, events only.
 void BM_ChapterWalks(benchmark::State& state) {
     struct Count : chapters::ChapterVisitor {
         void heading(const chapters::Heading&) override { ++events; }

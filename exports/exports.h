@@ -17,8 +17,8 @@ namespace exports {
 
 // ReqIF 1.0 (UTF-8, one tab per level) of the whole project: datatypes,
 // object and relation types, one object per object of the project, one
-// relation per link, and a specification whose hierarchy follows the full
-// report's chapters. The file name gets ".reqif" unless it ends in it; an
+// relation per link, and a SPECIFICATION element whose hierarchy follows the
+// full report's chapters. The file name gets ".reqif" unless it ends in it; an
 // empty one is the project's name + ".reqif". Messages: "Failed to create
 // export directory: <folder>", "Failed to save reqIF file", "Exception while
 // creating ReqIF export.".

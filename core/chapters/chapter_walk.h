@@ -10,7 +10,7 @@ class Node;
 class Project;
 
 // The six views of a project's graph that the full PDF report writes as its
-// tree chapters, the ReqIF export as the chapters of its specification and
+// tree chapters, the ReqIF export as the chapters of its document hierarchy and
 // the SysML export as its view packages. One walk produces them for all three
 // as a stream of events to a visitor, in the report's order.
 //
@@ -89,7 +89,7 @@ struct Intro {
 // the node's uid). A row that opens a group owns what follows up to the
 // matching end_group (the problem of an option with the requirements it must
 // meet, an argument with its evidence and requirements); the report and the
-// ReqIF specification write groups flat, the SysML views nest them.
+// ReqIF hierarchy write groups flat, the SysML views nest them.
 struct Ref {
     const Node* node;
     Route route;

@@ -25,7 +25,7 @@ pugi::xml_document build_document(Project& project, const std::string& time_stam
 std::string object_id(const Node& node);
 
 // Builds one document. The parts are in three files: the header, datatypes and
-// types; the objects and relations; the specification.
+// types; the objects and relations; the document hierarchy.
 class DocumentBuilder {
 public:
     DocumentBuilder(Project& project, std::string time_stamp, pugi::xml_document& document);
@@ -61,7 +61,7 @@ private:
     void enum_value(pugi::xml_node values, const std::string& definition, const std::string& enum_value);
     pugi::xml_node xhtml_value(pugi::xml_node values, const std::string& definition);
 
-    // The specification.
+    // The document hierarchy (the SPECIFICATION element).
     void create_doc();
     void add_object_lists(pugi::xml_node top);
 
@@ -71,14 +71,14 @@ private:
     void stamp(pugi::xml_node element);
     bool is_written(const Node* node) const { return written.count(node) != 0; }
 
-    friend class SpecificationWriter;
+    friend class HierarchyWriter;
 
     Project& project;
     const std::string time_stamp;
     pugi::xml_document& document;
     pugi::xml_node spec_types_node;
     pugi::xml_node spec_objects_node;
-    pugi::xml_node specifications_node;
+    pugi::xml_node documents_node;  // SPECIFICATIONS
     pugi::xml_node spec_relations_node;
     pugi::xml_node content_node;
     // The nodes that have a SPEC-OBJECT: nothing may refer to any other.

@@ -53,7 +53,7 @@ void DocumentBuilder::build() {
     add_spec_objects();
     spec_relations_node = element(content_node, "SPEC-RELATIONS");
     add_parent_child_relations();
-    specifications_node = element(content_node, "SPECIFICATIONS");
+    documents_node = element(content_node, "SPECIFICATIONS");
     create_doc();
 }
 
@@ -149,11 +149,11 @@ void DocumentBuilder::add_vcp_attribute_types(const std::string& acr, pugi::xml_
 }
 
 void DocumentBuilder::create_spec_types() {
-    pugi::xml_node specification = element(spec_types_node, "SPECIFICATION-TYPE");
-    xml::set(specification, "DESC", "Unsorted Requirements.");
-    xml::set(specification, "IDENTIFIER", "SPEC_DOC");
-    stamp(specification);
-    xml::set(specification, "LONG-NAME", "Specification with all Requirements.");
+    pugi::xml_node document_type = element(spec_types_node, "SPECIFICATION-TYPE");
+    xml::set(document_type, "DESC", "Unsorted Requirements.");
+    xml::set(document_type, "IDENTIFIER", "SPEC_DOC");
+    stamp(document_type);
+    xml::set(document_type, "LONG-NAME", "Specification with all Requirements.");
 
     create_attribute_def(create_spec_object_type_header("SOT_Doc_Header", "Document Header Type"), "STRING",
                          "AD_Doc_Header", "ReqIF.ChapterName", "DT_String");

@@ -64,7 +64,7 @@ void build_edge_project(Project* project) {
 
     const uint64_t datasheet =
         reach->add_reference_to_node("Datasheet \xC3\xBC", "desc & <x>", "https://example.org/a b?x=1&y=2", "Unknown");
-    const uint64_t drawing = reach->add_reference_to_node("Drawing", "", "C:\\docs\\spec sheet.pdf", "");
+    const uint64_t drawing = reach->add_reference_to_node("Drawing", "", "C:\\docs\\gate sheet.pdf", "");
     reach->set_ref_ids({datasheet, 987654321, drawing});
 
     // A plain node below the story with a requirement below it, and a link

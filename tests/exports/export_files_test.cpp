@@ -35,8 +35,8 @@ TEST_F(ExportFiles, FileNamesFollowEachFormatsExtensions) {
     Project& project = make(&MyEx::create_explain_project);
     project.set_name("MyProject");
     const std::vector<std::tuple<const char*, std::string, std::string>> table = {
-        {"reqif", "spec.reqif", "spec.reqif"}, {"reqif", "spec.REQIF", "spec.REQIF.reqif"},
-        {"reqif", "spec", "spec.reqif"},       {"reqif", "", "MyProject.reqif"},
+        {"reqif", "gate.reqif", "gate.reqif"}, {"reqif", "gate.REQIF", "gate.REQIF.reqif"},
+        {"reqif", "gate", "gate.reqif"},       {"reqif", "", "MyProject.reqif"},
         {"sysml", "model.sysml", "model.sysml"}, {"sysml", "model.xmi", "model.xmi"},
         {"sysml", "model.XMI", "model.XMI.xmi"}, {"sysml", "", "MyProject.xmi"},
     };

@@ -1,6 +1,6 @@
-// The one SPECIFICATION: a document with the full report's tree chapters and
-// one list per object kind, as headings, paragraphs and entries that point at
-// the objects.
+// The one SPECIFICATION element: a document with the full report's tree
+// chapters and one list per object kind, as headings, paragraphs and entries
+// that point at the objects.
 #include <string>
 #include <vector>
 
@@ -28,9 +28,9 @@ constexpr size_t max_route_size = 1024;
 }  // namespace
 
 // Turns the chapter walk into document objects and hierarchy entries.
-class SpecificationWriter : public chapters::ChapterVisitor {
+class HierarchyWriter : public chapters::ChapterVisitor {
 public:
-    SpecificationWriter(DocumentBuilder& builder, pugi::xml_node top) : b(builder) { sections.push_back(top); }
+    HierarchyWriter(DocumentBuilder& builder, pugi::xml_node top) : b(builder) { sections.push_back(top); }
 
     void heading(const chapters::Heading& h) override {
         sections.push_back(header(xml::identifier(h.key(max_route_size)), h.text));
@@ -74,14 +74,14 @@ private:
 };
 
 void DocumentBuilder::create_doc() {
-    pugi::xml_node specification = element(specifications_node, "SPECIFICATION");
-    xml::set(specification, "DESC", "Report with all objects of the " + project.get_name() + " project.");
-    xml::set(specification, "IDENTIFIER", xml::identifier("SPEC_DOC_" + project.get_uid()));
-    xml::set(specification, "LONG-NAME", project.get_name());
-    stamp(specification);
-    xml::add_text(element(specification, "TYPE"), "SPECIFICATION-TYPE-REF", "SPEC_DOC");
-    pugi::xml_node top = element(specification, "CHILDREN");
-    SpecificationWriter writer(*this, top);
+    pugi::xml_node document_node = element(documents_node, "SPECIFICATION");
+    xml::set(document_node, "DESC", "Report with all objects of the " + project.get_name() + " project.");
+    xml::set(document_node, "IDENTIFIER", xml::identifier("SPEC_DOC_" + project.get_uid()));
+    xml::set(document_node, "LONG-NAME", project.get_name());
+    stamp(document_node);
+    xml::add_text(element(document_node, "TYPE"), "SPECIFICATION-TYPE-REF", "SPEC_DOC");
+    pugi::xml_node top = element(document_node, "CHILDREN");
+    HierarchyWriter writer(*this, top);
     chapters::walk_chapters(project, chapters::Style::interchange, writer);
     add_object_lists(top);
 }
@@ -108,9 +108,9 @@ void DocumentBuilder::add_object_lists(pugi::xml_node top) {
         {"HSO_ALL_ARG", "Argument objects", GCC::arg_txt, nodes(MyFF::filter_arguments(registry)), "SH_CF7_ARGS"},
         {"HSO_ALL_EVD", "Evidence objects", GCC::evd_txt, nodes(MyFF::filter_evidences(registry)), "SH_CF8_EVDS"},
     };
-    SpecificationWriter writer(*this, top);
+    HierarchyWriter writer(*this, top);
     for (const List& list : lists) {
-        SpecificationWriter section(*this, writer.header(list.key, list.heading));
+        HierarchyWriter section(*this, writer.header(list.key, list.heading));
         section.paragraph(std::string(list.key) + "_INTRO", list.explanation);
         for (const Node* n : list.objects)
             section.leaf(xml::identifier(std::string(list.prefix) + "__" + n->get_uid()), *n);
