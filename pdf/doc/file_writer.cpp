@@ -307,7 +307,7 @@ void PDFdoc::append_header_footer(std::string& out, size_t page_index) const {
 std::string PDFdoc::write_pdf_file(const std::filesystem::path& path) {
     const std::string reason = settings_io::replace_file(path, create_pdf_file_string());
     if (reason.empty()) return {};
-    return MyStrF::xml_clean("Saving pdf file didn\u2019t complete correctly.\n" + reason);
+    return MyStrF::xml_clean(PDF_SAVE_FAILED + "\n" + reason);
 }
 
 }  // namespace pdf

@@ -14,6 +14,9 @@ namespace pdf {
 inline constexpr int PDF_A4_WIDTH = 595;
 inline constexpr int PDF_A4_HEIGHT = 841;
 
+// What a failed write reports first.
+inline const std::string PDF_SAVE_FAILED = "Saving pdf file didn\u2019t complete correctly.";
+
 // Destination names of headings: the tag followed by the section number with
 // "_" in place of ".".
 inline const std::string PDF_HEADER_LINK_TAG = "header_link_";

@@ -52,6 +52,12 @@ void append_number(std::string& out, double value) {
     out.append(buffer, result.ptr);
 }
 
+std::string int_text(long long value) {
+    std::string text;
+    append_int(text, value);
+    return text;
+}
+
 void append_padded(std::string& out, long long value, int width) {
     char buffer[24];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);

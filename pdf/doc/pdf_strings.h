@@ -11,6 +11,7 @@ namespace pdf {
 void append_int(std::string& out, long long value);
 // Shortest decimal form that reads back as the same double ("0", "0.4", "1").
 void append_number(std::string& out, double value);
+std::string int_text(long long value);
 // The integer zero-filled to width digits.
 void append_padded(std::string& out, long long value, int width);
 

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tests/support/core/core_test.h"
+#include "tests/support/pdf/pdf_reader.h"
+
+class Project;
+
+namespace report_cases {
+
+// A project the reports are checked on, built into the current project.
+struct Case {
+    std::string name;
+    void (*build)(Project* project);
+};
+
+// The golden cases: the two example projects, a project without mandate,
+// sub-options three deep, a long web address and long words, non-ASCII names.
+const std::vector<Case>& golden_cases();
+
+void build_no_mandate(Project* project);
+void build_deep_sub_options(Project* project);
+
+// A fresh current project built by the case's builder.
+Project* make_project(void (*build)(Project*));
+
+// A whole export on the fake desktop.
+class ReportTest : public testing_support::CoreTest {
+protected:
+    std::string path(const std::string& name) { return fake().root + "/" + name + ".pdf"; }
+    // The written file, read back; fails the test when it is missing.
+    testing_support::PdfReader read(const std::string& name);
+    // The golden file of a case, or (with MORVANTA_UPDATE_GOLDEN set) writes it.
+    void expect_golden(const std::string& folder, const std::string& name, const std::string& actual);
+    // qpdf --check passes without a warning.
+    void expect_qpdf_accepts(const std::string& name);
+    // pdftotext finds the titles in this order in the body pages (after the contents).
+    void expect_in_order(const std::string& name, const std::vector<std::string>& titles);
+};
+
+}  // namespace report_cases
