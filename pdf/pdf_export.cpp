@@ -1,6 +1,7 @@
 #include "pdf/pdf_export.h"
 
 #include "core/constants/gcc.h"
+#include "pdf/reports/export_pdf.h"
 #include "pdf/reports/export_req_pdf.h"
 
 namespace pdf {
@@ -17,6 +18,10 @@ std::string export_report(Project& project, const std::filesystem::path& target)
 }
 
 }  // namespace
+
+std::string export_full_report(Project& project, const std::filesystem::path& target) {
+    return export_report<ExportPDF>(project, target);
+}
 
 std::string export_requirements_report(Project& project, const std::filesystem::path& target) {
     return export_report<ExportReqPDF>(project, target);

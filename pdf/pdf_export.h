@@ -19,6 +19,11 @@ class Project;
 // footers show the user name and today's date from the platform layer.
 namespace pdf {
 
+// The full report: title page, contents, introduction, summary, the six
+// views of the graph (project, design problems, options, validation,
+// requirements, V-diagram), every object kind by kind, and the conclusion.
+std::string export_full_report(Project& project, const std::filesystem::path& target);
+
 // The requirements report: introduction, summary, the V-diagram layers and
 // conclusion. Records automatic choices of shown alternatives in the
 // project's shown-uid set, as the V-diagram page does (no undo step).

@@ -222,24 +222,9 @@ void ExportNodesPDF::add_row(const std::string& label, const std::string& value,
 
 // ---- Reference rows ----
 
-void ExportNodesPDF::add_node_ref(Node* node) {
+void ExportNodesPDF::add_node_ref(const Node* node) {
     add_row(node->get_nd_name(), node->get_uid(), 10, node->get_uid());
     add_paragraphs(node->get_txt(), 0);
-}
-
-void ExportNodesPDF::add_usy_refs(const std::vector<UserStory*>& user_stories) {
-    if (user_stories.empty()) add_no_obj_here(GCC::usy_nd_name);
-    for (UserStory* n : user_stories) add_node_ref(n);
-}
-
-void ExportNodesPDF::add_man_refs(const std::vector<Mandate*>& mandates) {
-    if (mandates.empty()) add_no_obj_here(GCC::man_nd_name);
-    for (Mandate* n : mandates) add_node_ref(n);
-}
-
-void ExportNodesPDF::add_req_refs(const std::vector<Requirement*>& requirements) {
-    if (requirements.empty()) add_no_obj_here(GCC::req_nd_name);
-    for (Requirement* n : requirements) add_node_ref(n);
 }
 
 void ExportNodesPDF::add_no_obj_in_prj(const std::string& kind_name) {
@@ -251,14 +236,6 @@ void ExportNodesPDF::add_no_obj_here(const std::string& kind_name) {
 }
 
 // ---- One export ----
-
-ExportNodesPDF::DisplayFilterScope::DisplayFilterScope() : saved(GCC::RP->get_settings().get_show_str()) {
-    GCC::RP->get_settings().set_show_str(uint16_t{2});
-}
-
-ExportNodesPDF::DisplayFilterScope::~DisplayFilterScope() {
-    if (GCC::RP) GCC::RP->get_settings().set_show_str(saved);
-}
 
 std::string ExportNodesPDF::prepare_export(const std::string& directory, const std::string& name) {
     if (!GCC::RP) return "No root_project in export_pdf.";

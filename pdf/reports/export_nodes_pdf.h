@@ -3,6 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "core/chapters/export_display_filter.h"
+#include "core/constants/gcc.h"
+#include "core/model/project.h"
 #include "pdf/doc/pdf_doc.h"
 
 class Argument;
@@ -11,7 +14,6 @@ class Evidence;
 class Mandate;
 class Node;
 class Option;
-class Project;
 class Requirement;
 class UserStory;
 class VerbCapBase;
@@ -51,11 +53,8 @@ public:
     void add_verbcapbase_info(const VerbCapBase* node);
     void add_verbcapparambase_info(const VerbCapParamBase* node);
 
-    // Reference rows: kind, linked uid and the object's text.
-    void add_node_ref(Node* node);
-    void add_usy_refs(const std::vector<UserStory*>& user_stories);
-    void add_man_refs(const std::vector<Mandate*>& mandates);
-    void add_req_refs(const std::vector<Requirement*>& requirements);
+    // A reference row: kind, linked uid and the object's text.
+    void add_node_ref(const Node* node);
 
     void add_no_obj_in_prj(const std::string& kind_name);
     void add_no_obj_here(const std::string& kind_name);
@@ -86,20 +85,6 @@ private:
                        const std::string& heading);
     std::string prepare_export(const std::string& directory, const std::string& name);
     std::string finish_export();
-    class DisplayFilterScope;
-};
-
-// Switches the current project's display filter to the one the reports are
-// made with and restores the user's filter when it goes out of scope.
-class ExportNodesPDF::DisplayFilterScope {
-public:
-    DisplayFilterScope();
-    ~DisplayFilterScope();
-    DisplayFilterScope(const DisplayFilterScope&) = delete;
-    DisplayFilterScope& operator=(const DisplayFilterScope&) = delete;
-
-private:
-    std::string saved;
 };
 
 template <class BuildChapters>
@@ -107,7 +92,7 @@ std::string ExportNodesPDF::run_export(const std::string& directory, const std::
                                        BuildChapters build_chapters) {
     if (std::string error = prepare_export(directory, name); !error.empty()) return error;
     {
-        DisplayFilterScope filter;
+        chapters::ExportDisplayFilter filter(GCC::RP->get_settings());
         build_chapters();
     }
     return finish_export();
