@@ -168,15 +168,19 @@ std::string PDFdoc::create_pdf_file_string() {
         out += ">>\nendobj\n\n";
     }
 
-    std::string content;
+    // Each stream is written in place; its /Length is filled in afterwards
+    // into room left for it (blanks are white space inside a dictionary).
+    constexpr size_t length_room = 10;
     for (int i = 0; i < page_count; ++i) {
-        content.clear();
-        append_page_content(content, static_cast<size_t>(i));
         append_object_header(out, offsets, first_stream + i);
         out += "<<\n   /Length ";
-        append_int(out, static_cast<long long>(content.size()));
+        const size_t length_at = out.size();
+        out.append(length_room, ' ');
         out += "\n>>\nstream\n";
-        out += content;
+        const size_t start = out.size();
+        append_page_content(out, static_cast<size_t>(i));
+        const std::string length = int_text(static_cast<long long>(out.size() - start));
+        out.replace(length_at, length.size(), length);
         out += "\nendstream\nendobj\n\n";
     }
 

@@ -67,19 +67,26 @@ void append_padded(std::string& out, long long value, int width) {
 }
 
 void append_escaped(std::string& out, std::string_view bytes) {
-    for (char c : bytes) {
-        switch (c) {
-            case '\\': out += "\\\\"; break;
-            case '(': out += "\\("; break;
-            case ')': out += "\\)"; break;
-            case '\b': out += "\\b"; break;
-            case '\t': out += "\\t"; break;
-            case '\n': out += "\\n"; break;
-            case '\f': out += "\\f"; break;
-            case '\r': out += "\\r"; break;
-            default: out += c;
+    // Runs of plain bytes are copied whole; only the few special ones are rewritten.
+    size_t plain = 0;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const char* escape = nullptr;
+        switch (bytes[i]) {
+            case '\\': escape = "\\\\"; break;
+            case '(': escape = "\\("; break;
+            case ')': escape = "\\)"; break;
+            case '\b': escape = "\\b"; break;
+            case '\t': escape = "\\t"; break;
+            case '\n': escape = "\\n"; break;
+            case '\f': escape = "\\f"; break;
+            case '\r': escape = "\\r"; break;
+            default: continue;
         }
+        out.append(bytes.substr(plain, i - plain));
+        out += escape;
+        plain = i + 1;
     }
+    out.append(bytes.substr(plain));
 }
 
 std::string escape_pdf_string(std::string_view bytes) {
