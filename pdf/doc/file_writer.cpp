@@ -20,6 +20,14 @@ void append_reference(std::string& out, int number) {
     out += " 0 R";
 }
 
+// One dictionary line "<key> n 0 R"; the key carries its indentation.
+void append_reference_line(std::string& out, std::string_view key, int number) {
+    out += key;
+    out += ' ';
+    append_reference(out, number);
+    out += '\n';
+}
+
 void append_text_block(std::string& out, const PDFdoc::PdfTextBlock& b) {
     out += "BT\n/F";
     append_int(out, b.font);
@@ -106,24 +114,13 @@ std::string PDFdoc::create_pdf_file_string() {
 
     append_object_header(out, offsets, kResourcesObject);
     out += "<<\n   /Font <<\n";
-    for (int k = 1; k <= kFontCount; ++k) {
-        out += "      /F";
-        append_int(out, k);
-        out += ' ';
-        append_reference(out, k);
-        out += '\n';
-    }
+    for (int k = 1; k <= kFontCount; ++k) append_reference_line(out, "      /F" + int_text(k), k);
     out += "   >>\n>>\nendobj\n\n";
 
     append_object_header(out, offsets, kCatalogObject);
-    out += "<<\n   /Type /Catalog\n   /Pages ";
-    append_reference(out, kPageTreeObject);
-    out += '\n';
-    if (!outline.empty()) {
-        out += "   /Outlines ";
-        append_reference(out, outline_root);
-        out += '\n';
-    }
+    out += "<<\n   /Type /Catalog\n";
+    append_reference_line(out, "   /Pages", kPageTreeObject);
+    if (!outline.empty()) append_reference_line(out, "   /Outlines", outline_root);
     out += ">>\nendobj\n\n";
 
     append_object_header(out, offsets, kPageTreeObject);
@@ -149,13 +146,10 @@ std::string PDFdoc::create_pdf_file_string() {
     }
     for (int i = 0; i < page_count; ++i) {
         append_object_header(out, offsets, kFirstPageObject + i);
-        out += "<<\n   /Type /Page\n   /Parent ";
-        append_reference(out, kPageTreeObject);
-        out += "\n   /Contents ";
-        append_reference(out, first_stream + i);
-        out += "\n   /Resources ";
-        append_reference(out, kResourcesObject);
-        out += '\n';
+        out += "<<\n   /Type /Page\n";
+        append_reference_line(out, "   /Parent", kPageTreeObject);
+        append_reference_line(out, "   /Contents", first_stream + i);
+        append_reference_line(out, "   /Resources", kResourcesObject);
         const auto& on_page = annotations[static_cast<size_t>(i)];
         if (!on_page.empty()) {
             out += "   /Annots [";
@@ -217,11 +211,10 @@ std::string PDFdoc::create_pdf_file_string() {
     }
     out += "trailer\n<<\n   /Size ";
     append_int(out, highest + 1);
-    out += "\n   /Root ";
-    append_reference(out, kCatalogObject);
-    out += "\n   /Info ";
-    append_reference(out, kInfoObject);
-    out += "\n>>\nstartxref\n";
+    out += '\n';
+    append_reference_line(out, "   /Root", kCatalogObject);
+    append_reference_line(out, "   /Info", kInfoObject);
+    out += ">>\nstartxref\n";
     append_int(out, static_cast<long long>(xref));
     out += "\n%%EOF\n";
     return out;
@@ -232,11 +225,10 @@ void PDFdoc::append_outline(std::string& out, std::vector<size_t>& offsets, cons
     // Every item starts closed: the root counts the top items only, and an
     // item with children gives their number negated.
     append_object_header(out, offsets, root);
-    out += "<<\n   /Type /Outlines\n   /First ";
-    append_reference(out, outline.front().object_number);
-    out += "\n   /Last ";
-    append_reference(out, outline.back().object_number);
-    out += "\n   /Count ";
+    out += "<<\n   /Type /Outlines\n";
+    append_reference_line(out, "   /First", outline.front().object_number);
+    append_reference_line(out, "   /Last", outline.back().object_number);
+    out += "   /Count ";
     append_int(out, static_cast<long long>(outline.size()));
     out += "\n>>\nendobj\n\n";
 
@@ -244,25 +236,14 @@ void PDFdoc::append_outline(std::string& out, std::vector<size_t>& offsets, cons
         for (size_t k = 0; k < items.size(); ++k) {
             const PdfBookmark& item = items[k];
             append_object_header(out, offsets, item.object_number);
-            out += "<<\n  /Title " + pdf_text_string(item.title) + "\n  /Parent ";
-            append_reference(out, parent);
-            out += '\n';
-            if (k > 0) {
-                out += "  /Prev ";
-                append_reference(out, items[k - 1].object_number);
-                out += '\n';
-            }
-            if (k + 1 < items.size()) {
-                out += "  /Next ";
-                append_reference(out, items[k + 1].object_number);
-                out += '\n';
-            }
+            out += "<<\n  /Title " + pdf_text_string(item.title) + "\n";
+            append_reference_line(out, "  /Parent", parent);
+            if (k > 0) append_reference_line(out, "  /Prev", items[k - 1].object_number);
+            if (k + 1 < items.size()) append_reference_line(out, "  /Next", items[k + 1].object_number);
             if (!item.children.empty()) {
-                out += "  /First ";
-                append_reference(out, item.children.front().object_number);
-                out += "\n  /Last ";
-                append_reference(out, item.children.back().object_number);
-                out += "\n  /Count -";
+                append_reference_line(out, "  /First", item.children.front().object_number);
+                append_reference_line(out, "  /Last", item.children.back().object_number);
+                out += "  /Count -";
                 append_int(out, static_cast<long long>(item.children.size()));
                 out += '\n';
             }

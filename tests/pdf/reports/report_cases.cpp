@@ -81,6 +81,13 @@ void build_deep_sub_options(Project* project) {
     prove(derived->add_designproblem()->add_child_option("copper wire", false), derived, 2);
 }
 
+void close_cycle_in_deep_case(Project* project) {
+    Requirement* top = project->get_top_lvl_reqs().front();
+    for (const auto& [uid, node] : project->get_nd_map())
+        if (node->is_arg() && node->get_parents().front()->get_txt() == "Copper wire")
+            static_cast<Argument*>(node)->link_existing_requirement(top);
+}
+
 const std::vector<Case>& golden_cases() {
     static const std::vector<Case> cases = {
         {"explain", &MyEx::create_explain_project}, {"gate", &MyEx::create_gate_project},
@@ -103,6 +110,12 @@ testing_support::PdfReader ReportTest::read(const std::string& name) {
     return testing_support::PdfReader(bytes);
 }
 
+std::string ReportTest::all_text(const testing_support::PdfReader& reader) {
+    std::string text;
+    for (size_t p = 0; p < reader.page_count(); ++p) text += reader.page_text(p) + "\n";
+    return text;
+}
+
 void ReportTest::expect_golden(const std::string& folder, const std::string& name, const std::string& actual) {
     const std::string golden = std::string(MORVANTA_TEST_DATA_DIR) + "/pdf/" + folder + "/" + name + ".txt";
     if (std::getenv("MORVANTA_UPDATE_GOLDEN")) {
@@ -121,6 +134,16 @@ void ReportTest::expect_qpdf_accepts(const std::string& name) {
     const auto check = testing_support::run_command("qpdf --check '" + path(name) + "'");
     EXPECT_EQ(check.status, 0) << check.output;
     EXPECT_EQ(check.output.find("WARNING"), std::string::npos) << check.output;
+}
+
+void ReportTest::expect_golden_export(Exporter exporter, const std::string& folder, const std::string& name,
+                                      const std::vector<std::string>& titles) {
+    ASSERT_EQ(exporter(*GCC::RP, path(name)), "");
+    const auto reader = read(name);
+    EXPECT_EQ(reader.problems(), "");
+    expect_golden(folder, name, reader.dump());
+    expect_qpdf_accepts(name);
+    expect_in_order(name, titles);
 }
 
 void ReportTest::expect_in_order(const std::string& name, const std::vector<std::string>& titles) {

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "core/constants/gcc.h"
 #include <filesystem>
 
-#include "core/model/argument.h"
+#include "core/constants/gcc.h"
 #include "core/model/project.h"
-#include "core/model/requirement.h"
 #include "pdf/pdf_export.h"
 #include "tests/pdf/reports/report_cases.h"
 
@@ -15,24 +13,13 @@ namespace {
 class RequirementsReport : public ReportTest, public ::testing::WithParamInterface<Case> {};
 
 TEST_P(RequirementsReport, MatchesItsGoldenFileAndOutsideReadersAcceptIt) {
-    const Case& c = GetParam();
-    Project* project = make_project(c.build);
-    ASSERT_EQ(pdf::export_requirements_report(*project, path(c.name)), "");
-    const auto reader = read(c.name);
-    EXPECT_EQ(reader.problems(), "");
-    expect_golden("requirements_report", c.name, reader.dump());
-    expect_qpdf_accepts(c.name);
-    expect_in_order(c.name, {"Introduction", "Summary", "Requirements", "User Stories", "Conclusion"});
+    make_project(GetParam().build);
+    expect_golden_export(&pdf::export_requirements_report, "requirements_report", GetParam().name,
+                         {"Introduction", "Summary", "Requirements", "User Stories", "Conclusion"});
 }
 
 INSTANTIATE_TEST_SUITE_P(GoldenCases, RequirementsReport, ::testing::ValuesIn(golden_cases()),
                          [](const auto& info) { return info.param.name; });
-
-}  // namespace
-}  // namespace report_cases
-
-namespace report_cases {
-namespace {
 
 class RequirementsReportRun : public ReportTest {
 protected:
@@ -41,9 +28,7 @@ protected:
         EXPECT_EQ(pdf::export_requirements_report(*GCC::RP, path(name)), "");
         const auto reader = read(name);
         EXPECT_EQ(reader.problems(), "");
-        std::string text;
-        for (size_t p = 0; p < reader.page_count(); ++p) text += reader.page_text(p) + "\n";
-        return text;
+        return all_text(reader);
     }
 };
 
@@ -129,11 +114,7 @@ TEST_F(RequirementsReportRun, ShownAlternativesFollowTheUsersChoice) {
 // A requirement linked back below its own layers makes a cycle: each
 // requirement is laid out once and the walk ends.
 TEST_F(RequirementsReportRun, CycleInTheGraphEndsTheLayers) {
-    Project* project = make_project(build_deep_sub_options);
-    Requirement* top = project->get_top_lvl_reqs().front();
-    for (const auto& [uid, node] : project->get_nd_map())
-        if (node->is_arg() && node->get_parents().front()->get_txt() == "Copper wire")
-            static_cast<Argument*>(node)->link_existing_requirement(top);
+    close_cycle_in_deep_case(make_project(build_deep_sub_options));
     const std::string text = exported_text("cycle");
     EXPECT_EQ(count(text, "| Gate move the barrier\n"), 2u);  // the user story and the requirement
     EXPECT_EQ(text.find("Level3"), std::string::npos);
