@@ -25,11 +25,6 @@ void PDFdoc::ensure_page() {
     if (pages.empty()) add_new_page();
 }
 
-int PDFdoc::get_last_text_bottom() {
-    ensure_page();
-    return flow_bottom;
-}
-
 void PDFdoc::append_block(PdfTextBlock piece) {
     flow_bottom = std::min(flow_bottom, piece.last_baseline());
     pages.back().push_back(std::move(piece));

@@ -166,9 +166,6 @@ public:
     std::vector<PdfLinkDestination> destinations;
     std::vector<PdfHeading> headings;
 
-    // Baseline of the lowest line on the last page; the top of the text area
-    // while that page is empty.
-    int get_last_text_bottom();
     int usable_width() const { return page_width - margin_left - margin_right; }
     int text_top() const { return page_height - margin_top; }
 
@@ -221,6 +218,8 @@ private:
         int count;
     };
     std::vector<SectionCounter> section_number;
+    // Baseline of the lowest line on the last page; the top of the text area
+    // while that page is empty. The next block goes below it.
     int flow_bottom = 0;
     std::unordered_map<std::string, size_t> destination_index;
 };
