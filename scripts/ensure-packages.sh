@@ -7,7 +7,9 @@ packages=(
   libpugixml-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  qt6-base-dev
+  qt6-base-dev qt6-qpa-plugins
+  fonts-liberation2
+  xvfb xauth libx11-dev
   qpdf poppler-utils
   locales
 )
