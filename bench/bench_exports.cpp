@@ -10,7 +10,7 @@
 #include <pugixml.hpp>
 
 #include "bench/bulk_project.h"
-#include "bench/scratch.h"
+#include "bench/scratch_folder.h"
 #include "core/chapters/chapter_walk.h"
 #include "core/chapters/export_display_filter.h"
 #include "core/model/process_state.h"

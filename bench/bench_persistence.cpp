@@ -4,7 +4,6 @@
 // files is the yardstick. Every operation should grow linearly.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
-#include <unistd.h>
 
 #include <cstddef>
 #include <filesystem>
@@ -16,7 +15,7 @@
 #include <pugixml.hpp>
 
 #include "bench/bulk_project.h"
-#include "bench/scratch.h"
+#include "bench/scratch_folder.h"
 #include "core/io/project_writer.h"
 #include "core/model/process_state.h"
 #include "core/platform/platform.h"
@@ -26,6 +25,8 @@ namespace {
 
 std::string decimal(size_t value) { return MyStrF::_intToStringWithLength(static_cast<int>(value), 1); }
 
+// The generated files, the saved files and the user configuration live in the
+// scratch folder of this process.
 using bench_support::scratch;
 using bench_support::ScratchPlatform;
 

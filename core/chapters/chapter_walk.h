@@ -32,14 +32,15 @@ inline constexpr std::array<Chapter, 6> all_chapters{Chapter::project_tree,     
                                                      Chapter::requirements_trees, Chapter::v_diagram};
 
 // The walks of the report and of the two interchange files agree but in two
-// places:
+// chapters:
 // - Project Tree: the report always writes the three introductions (an empty
 //   list then gets a no_objects event) and lists the project's top-level
 //   requirements; the interchange files write an introduction only for a
 //   list that is not empty, and list the requirements of the mandates.
 // - Requirements Trees: the report lists an argument's requirements as they
 //   come (one may appear twice); the interchange files list each once, since
-//   every route must name one place.
+//   every route must name one place. The report also keeps a blank between
+//   the option's subject and "is selected.".
 enum class Style { report, interchange };
 
 // What a listed node stands for where it is listed.

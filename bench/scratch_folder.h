@@ -4,16 +4,13 @@
 
 #include <filesystem>
 #include <string>
-#include <system_error>
 
 #include "core/platform/platform.h"
 #include "core/text/number_format.h"
 
 namespace bench_support {
 
-// What a benchmark writes (generated files, saved files, exports, the user
-// configuration) lives in one scratch folder of the process, removed when
-// the process ends.
+// One scratch folder per benchmark process, removed when the process ends.
 struct ScratchFolder {
     ScratchFolder()
         : path(std::filesystem::temp_directory_path() / ("morvanta-bench-" + MyStrF::_intToStringWithLength(static_cast<int>(::getpid()), 1))) {
