@@ -4,10 +4,10 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <fstream>
 #include <string>
 
+#include "bench/ui_bench_environment.h"
 #include "core/constants/gcc.h"
 #include "core/model/project.h"
 #include "ui/main_window/main_window.h"
@@ -60,12 +60,7 @@ BENCHMARK(BM_ShowMainWindowWithGateExample)->Unit(benchmark::kMillisecond)->UseR
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // A home of its own: the user's configuration is neither read nor written.
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toUtf8());
-
+    const UiBenchEnvironment environment;
     QApplication app(argc, argv);
     ui_platform::install_qt_services();
     const long before = resident_kib();
@@ -78,9 +73,5 @@ int main(int argc, char** argv) {
         benchmark::AddCustomContext("resident_kib_idle_with_main_window", std::to_string(shown));
     }
 
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return UiBenchEnvironment::run(argc, argv);
 }

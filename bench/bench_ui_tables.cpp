@@ -6,10 +6,10 @@
 
 #include <QApplication>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <string>
 #include <vector>
 
+#include "bench/ui_bench_environment.h"
 #include "core/constants/gcc.h"
 #include "core/model/process_state.h"
 #include "core/model/project.h"
@@ -60,18 +60,11 @@ BENCHMARK(BM_ShowReferencesWindow)->Arg(10)->Arg(1000)->Unit(benchmark::kMillise
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toUtf8());
-
+    const UiBenchEnvironment environment;
     QApplication app(argc, argv);
     ui_platform::install_qt_services();
     gcm::init_fonts(gcm::default_base_font_size());
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int status = UiBenchEnvironment::run(argc, argv);
     reset_process_state();
-    return 0;
+    return status;
 }
