@@ -112,10 +112,6 @@ void ShowDataGridViewForm::style_check_cell(QTableWidgetItem* cell, bool checked
     cell->setFlags(cell->flags() & ~(Qt::ItemIsEditable | Qt::ItemIsUserCheckable));
 }
 
-bool ShowDataGridViewForm::is_check_cell(const QTableWidgetItem* cell) {
-    return cell && cell->data(check_role).isValid();
-}
-
 bool ShowDataGridViewForm::is_checked(const QTableWidgetItem* cell) {
     return cell && cell->data(check_role).toBool();
 }

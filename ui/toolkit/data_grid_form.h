@@ -32,7 +32,6 @@ public:
     // A check box drawn in the middle of the cell. The grid never toggles it
     // itself: the window decides on a click whether the change is allowed.
     static void style_check_cell(QTableWidgetItem* cell, bool checked);
-    static bool is_check_cell(const QTableWidgetItem* cell);
     static bool is_checked(const QTableWidgetItem* cell);
 
     // The columns share the grid's width by weight, each at least its minimum
