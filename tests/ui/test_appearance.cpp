@@ -15,7 +15,9 @@
 #include "ui/appearance/appearance_editor.h"
 #include "ui/appearance/colour_picker.h"
 #include "ui/glue/colours.h"
+#include "ui/glue/screen_placement.h"
 #include "ui/main_window/main_window.h"
+#include "ui/theme/fonts.h"
 #include "ui/theme/scheme.h"
 #include "ui/toolkit/app_button.h"
 #include "ui/toolkit/app_label.h"
@@ -58,6 +60,16 @@ ui_testing::DialogScript::Response pick_unchanged() {
     };
 }
 
+// Changes the colour, then cancels.
+ui_testing::DialogScript::Response cancel_after_changing() {
+    return [](QDialog& dialog) {
+        auto& picker = dynamic_cast<ColourPicker&>(dialog);
+        QTest::mouseClick(picker.palette_buttons().front(), Qt::LeftButton);
+        QTest::mouseClick(picker.cancel_button(), Qt::LeftButton);
+        return dialog.result();
+    };
+}
+
 void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
 enum class CloseBy { CancelButton, EscapeKey, TitleBarClose };
@@ -92,6 +104,16 @@ class AppearanceTest : public QObject {
     static AppearanceEditor* open_editor(MainWindow& window) {
         if (!window.run_command(Command::Appearance)) return nullptr;
         return window.findChild<AppearanceEditor*>();
+    }
+
+    // Records the project's state as an edit does, then undoes and redoes it.
+    static void record_undo_and_redo(MainWindow& window) {
+        GCC::RP->add_uid_state(GCC::RP);
+        window.update_undo_redo_buttons();
+        QVERIFY(window.run_command(Command::Undo));
+        settle();
+        QVERIFY(window.run_command(Command::Redo));
+        settle();
     }
 
     // The editor is released on the next turn of the event loop.
@@ -178,6 +200,11 @@ private slots:
             QVERIFY(panel->geometry().bottom() < picker.channel_box(ColourPicker::Red)->y());
         }
         QVERIFY(picker.rect().contains(picker.cancel_button()->geometry()));
+
+        // A large application font is cut to what a low working area holds: its height / 42.
+        gcm::init_fonts(33);
+        const int largest = glue::available_geometry_under_mouse().height() / 42;
+        QCOMPARE(ColourPicker(Qt::black, QPoint(0, 0)).font().pixelSize(), std::min(33, largest));
     }
 
     // ---------------------------------------------------------------- trying and cancelling
@@ -215,12 +242,7 @@ private slots:
         QCOMPARE(configured().box_color_req, requirement_fill);
         // An edit recorded meanwhile, undone and redone, holds the project's colours.
         GCC::RP->set_name("Renamed");
-        GCC::RP->add_uid_state(GCC::RP);
-        window.update_undo_redo_buttons();
-        QVERIFY(window.run_command(Command::Undo));
-        settle();
-        QVERIFY(window.run_command(Command::Redo));
-        settle();
+        record_undo_and_redo(window);
         QCOMPARE(settings().box_color_req, requirement_fill);
         QCOMPARE(gcm::scheme().box_color_req, tried);  // the trial is still what the window shows
 
@@ -288,12 +310,7 @@ private slots:
         settle();
         AppearanceEditor* editor = open_editor(window);
         settings().colors_to_dark_colorful();
-        GCC::RP->add_uid_state(GCC::RP);
-        window.update_undo_redo_buttons();
-        QVERIFY(window.run_command(Command::Undo));
-        settle();
-        QVERIFY(window.run_command(Command::Redo));
-        settle();
+        record_undo_and_redo(window);
         QVERIFY(editor->trial().has_same_colors(settings()));
         QCOMPARE(editor->sample_fill(SampleRow::Project)->palette().color(QPalette::Window), QColor(92, 110, 128));
         QVERIFY(!editor->colours_changed());
@@ -348,13 +365,17 @@ private slots:
         settle();
         const std::string text_before = saved_text();
         const size_t states_before = GCC::RP->get_state_count();
-        for (bool picked_the_same : {false, true}) {
+        enum class Before { Nothing, SameColourPicked, PickerCancelled };
+        for (Before before : {Before::Nothing, Before::SameColourPicked, Before::PickerCancelled}) {
             AppearanceEditor* editor = open_editor(window);
             ui_testing::ScriptedDialogs dialogs;
-            if (picked_the_same) {
+            if (before == Before::SameColourPicked)
                 dialogs.script().expect(QStringLiteral("Pick a Color"), pick_unchanged());
-                click(editor->single_colour_button(SingleColour::ConnectColour));
-            }
+            if (before == Before::PickerCancelled)
+                dialogs.script().expect(QStringLiteral("Pick a Color"), cancel_after_changing());
+            if (before != Before::Nothing) click(editor->single_colour_button(SingleColour::ConnectColour));
+            QCOMPARE(editor->colours_changed(), before == Before::SameColourPicked);
+            QCOMPARE(window.shows_trial_colours(), before == Before::SameColourPicked);
             click(editor->apply_button());
             QVERIFY(editor_gone(window));
             settle();

@@ -4,6 +4,7 @@
 #include <QSlider>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "ui/appearance/window_font.h"
 #include "ui/glue/number_input.h"
@@ -118,12 +119,9 @@ ColourPicker::ColourPicker(const QColor& initial, const QPoint& at, QWidget* par
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     resize(std::max(width, cancel_->geometry().right() + 1 + m), cancel_->geometry().bottom() + 1 + 2 * m);
 
-    show_in_boxes();
-    show_brightness();
-    show_in_sliders();
-    show_labels();
-    glue::place_near_edges(*this, at, edge_margin);
     updating_ = false;
+    changed_by(Control::Palette, [] { return true; });
+    glue::place_near_edges(*this, at, edge_margin);
 }
 
 void ColourPicker::build_palette(int x, int y, int width, int min_height, int& bottom) {
@@ -181,75 +179,67 @@ void ColourPicker::set_channel(Channel which, int value) {
 
 // ---------------------------------------------------------------- what the user does
 
-void ColourPicker::palette_chosen(const QColor& colour) {
+void ColourPicker::changed_by(Control source, const std::function<bool()>& change) {
+    // The dialog's own updates of its controls come back as change signals: ignored.
     if (updating_) return;
     updating_ = true;
-    selected_ = colour;
-    show_in_boxes();
-    show_brightness();
-    show_in_sliders();
-    show_labels();
+    if (change()) {
+        if (source != Control::Boxes) show_in_boxes();
+        if (source != Control::ChannelSliders) show_in_sliders();
+        if (source != Control::Brightness) show_brightness();
+        show_labels();
+    }
     updating_ = false;
+}
+
+void ColourPicker::palette_chosen(const QColor& colour) {
+    changed_by(Control::Palette, [&] {
+        selected_ = colour;
+        return true;
+    });
 }
 
 void ColourPicker::channel_slid(Channel which, int value) {
-    if (updating_) return;
-    updating_ = true;
-    set_channel(which, value);
-    show_in_boxes();
-    show_brightness();
-    show_labels();
-    updating_ = false;
+    changed_by(Control::ChannelSliders, [&] {
+        set_channel(which, value);
+        return true;
+    });
 }
 
 void ColourPicker::box_edited(Channel which) {
-    if (updating_) return;
-    updating_ = true;
-    toolkit::AppTextBox* box = boxes_[which];
-    const QString text = box->text();
-    if (text.isEmpty()) {
+    changed_by(Control::Boxes, [&] {
+        toolkit::AppTextBox* box = boxes_[which];
+        const QString text = box->text();
         // An empty box counts as 0 and stays empty while the user types.
-        set_channel(which, 0);
-    } else if (const std::optional<int> typed = glue::parse_whole(text)) {
-        set_channel(which, *typed);
+        const std::optional<int> typed = text.isEmpty() ? std::optional<int>(0) : glue::parse_whole(text);
+        // Not a whole number: the box shows the channel again and nothing else changes.
+        if (typed) set_channel(which, *typed);
         const QString shown = QString::number(channel(which));
-        if (text != shown) {
+        if (!text.isEmpty() && text != shown) {
             box->set_text(shown);
             box->edit()->moveCursor(QTextCursor::End);
         }
-    } else {
-        // Not a whole number: the box shows the channel again and nothing else changes.
-        box->set_text(QString::number(channel(which)));
-        box->edit()->moveCursor(QTextCursor::End);
-        updating_ = false;
-        return;
-    }
-    show_in_sliders();
-    show_brightness();
-    show_labels();
-    updating_ = false;
+        return typed.has_value();
+    });
 }
 
 void ColourPicker::brightness_slid(int value) {
-    if (updating_) return;
-    updating_ = true;
-    const int r = selected_.red();
-    const int g = selected_.green();
-    const int b = selected_.blue();
-    const double average = (r + g + b) / 3.0;
-    if (value == 0) {
-        selected_ = QColor(0, 0, 0);
-    } else if (average == 0.0) {
-        selected_ = QColor(value, value, value);
-    } else {
-        // Every channel scaled by the same factor keeps the hue as far as the range allows.
-        const auto scaled = [&](int c) { return std::clamp(rounded(c * value / average), 0, channel_max); };
-        selected_ = QColor(scaled(r), scaled(g), scaled(b));
-    }
-    show_in_boxes();
-    show_in_sliders();
-    show_labels();
-    updating_ = false;
+    changed_by(Control::Brightness, [&] {
+        const int r = selected_.red();
+        const int g = selected_.green();
+        const int b = selected_.blue();
+        const double average = (r + g + b) / 3.0;
+        if (value == 0) {
+            selected_ = QColor(0, 0, 0);
+        } else if (average == 0.0) {
+            selected_ = QColor(value, value, value);
+        } else {
+            // Every channel scaled by the same factor keeps the hue as far as the range allows.
+            const auto scaled = [&](int c) { return std::clamp(rounded(c * value / average), 0, channel_max); };
+            selected_ = QColor(scaled(r), scaled(g), scaled(b));
+        }
+        return true;
+    });
 }
 
 // ---------------------------------------------------------------- controls following the colour

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPoint>
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "ui/toolkit/app_form_base.h"
@@ -48,6 +49,10 @@ private:
     void build_palette(int x, int y, int width, int min_height, int& bottom);
     void add_channel_row(Channel channel, const QString& name, int y, int height, int f, int m);
 
+    enum class Control { Palette, ChannelSliders, Boxes, Brightness };
+    // A change the user made at source: when change() reports it took effect,
+    // every other control follows the colour.
+    void changed_by(Control source, const std::function<bool()>& change);
     void palette_chosen(const QColor& colour);
     void channel_slid(Channel channel, int value);
     void box_edited(Channel channel);
@@ -55,7 +60,7 @@ private:
 
     int channel(Channel which) const;
     void set_channel(Channel which, int value);
-    // The controls that follow the colour; each writes without reacting to itself.
+    // The controls that follow the colour.
     void show_in_boxes();
     void show_in_sliders();
     void show_brightness();
