@@ -73,7 +73,8 @@ void AppearanceEditor::build_rows(const QFont& font) {
         row.fill = new toolkit::AppPanel(row.frame, b, b, w_ - 2 * b, h_ - 2 * b, QColor());
         row.label = new toolkit::AppLabel(row.fill, glue::to_ui(spec.label), font, 10, 0, QColor());
         row.label->move(10, (row.fill->height() - row.label->height()) / 2);
-        row.fill_button = new toolkit::AppButton(this, QString::fromLatin1(spec.fill_caption), font, w_ + 30, y, w_, h_);
+        const QString fill_caption = QString::fromLatin1(spec.fill_caption);
+        row.fill_button = new toolkit::AppButton(this, fill_caption, font, w_ + 30, y, w_, h_);
         row.text_button = new toolkit::AppButton(this, QStringLiteral("Text Color"), font, 2 * (w_ + 20), y, w_, h_);
         const ColourField fill = spec.fill;
         const ColourField text = spec.text;

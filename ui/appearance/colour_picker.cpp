@@ -107,7 +107,8 @@ ColourPicker::ColourPicker(const QColor& initial, const QPoint& at, QWidget* par
     add_channel_row(Blue, QStringLiteral("B:"), y += row_height + 4, row_height, f, m);
 
     y += row_height + 4;
-    auto* brightness_label = new toolkit::AppLabel(this, QStringLiteral("Brightness"), font, m, y, scheme.panel_text_color);
+    auto* brightness_label =
+        new toolkit::AppLabel(this, QStringLiteral("Brightness"), font, m, y, scheme.panel_text_color);
     brightness_label->move(m, y + (row_height - brightness_label->height()) / 2);
     brightness_ = themed_slider(this, 20, 6 * f, y, 6 * f + m, row_height);
     connect(brightness_, &QSlider::valueChanged, this, &ColourPicker::brightness_slid);
