@@ -7,7 +7,4 @@ cd "$(dirname "$0")"
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DMORVANTA_TESTS=OFF -DMORVANTA_BENCH=OFF
 cmake --build build/release -j "$(nproc)"
 
-if [ -x build/release/ui/morvanta ]; then
-  exec build/release/ui/morvanta "$@"
-fi
-echo "Built the core libraries in build/release. The desktop application is not part of this build yet."
+exec build/release/ui/morvanta "$@"

@@ -12,6 +12,6 @@ cmake --build build/test -j "$jobs"
 ctest --test-dir build/test --output-on-failure -j "$jobs"
 
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
-  -DMORVANTA_FUZZ=ON -DMORVANTA_TESTS=OFF -DMORVANTA_BENCH=OFF
+  -DMORVANTA_FUZZ=ON -DMORVANTA_TESTS=OFF -DMORVANTA_BENCH=OFF -DMORVANTA_UI=OFF
 cmake --build build/fuzz -j "$jobs"
 ctest --test-dir build/fuzz --output-on-failure -j "$jobs"

@@ -126,6 +126,12 @@ void MementoMixin::add_poss_par_state() {
     _add_state_to_history(std::move(state));
 }
 
+void MementoMixin::restart_history() {
+    history.clear();
+    current_state = 0;
+    add_full_state();
+}
+
 void MementoMixin::add_uid_state(Node* node) { add_uids_state({node}); }
 
 void MementoMixin::add_uids_state(const NodeList& nodes) { add_renewed_state(nodes, false); }

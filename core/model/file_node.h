@@ -33,6 +33,8 @@ public:
     std::string check_export_directory();
     void set_filename(const std::string& name);
     std::string get_filename();
+    // The file name a project has until it is given one.
+    const std::string& get_default_filename() const { return default_filename; }
 
     ProjectSettings& get_settings() { return settings; }
     const ProjectSettings& get_settings() const { return settings; }

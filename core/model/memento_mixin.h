@@ -32,6 +32,11 @@ public:
     // fresh quantity-type mementos and fresh mementos of the listed objects.
     void add_uids_and_types_state(const NodeList& nodes);
 
+    // Drops every state and records the project as it is now as the only one:
+    // a project whose settings were carried over after its construction starts
+    // its history with them, so no undo brings back the defaults.
+    void restart_history();
+
     void goto_previous_state();
     void goto_next_state();
     // Rebuilds every object from the current state (the crash recovery, when

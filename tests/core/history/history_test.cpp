@@ -57,6 +57,20 @@ TEST_F(History, SnapshotAfterUndoDropsTheRedoBranch) {
     EXPECT_EQ(GCC::RP->get_comments(), (std::vector<std::string>{"edit 1", "edit 3"}));
 }
 
+TEST_F(History, RestartKeepsOnlyTheProjectAsItIsNow) {
+    snapshot();
+    project->get_settings().colors_to_dark();
+    project->restart_history();
+    EXPECT_EQ(project->get_state_count(), 1u);
+    EXPECT_EQ(project->get_current_state(), 0);
+    snapshot();
+    project->goto_previous_state();
+    EXPECT_EQ(GCC::RP->get_comments(), std::vector<std::string>{"edit 1"});
+    ProjectSettings dark;
+    dark.colors_to_dark();
+    EXPECT_EQ(GCC::RP->get_settings().box_color_prj, dark.box_color_prj);
+}
+
 TEST_F(History, AnObjectListedTwiceIsRenewedOnce) {
     UserStory* story = project->add_user_story("open", "remotely", "gate", "", false);
     const MementoState before = project->get_state(project->get_current_state());

@@ -1,0 +1,67 @@
+#include "ui/main_window/canvas_view.h"
+
+#include <QGraphicsObject>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <algorithm>
+
+CanvasView::CanvasView(QWidget* parent) : QGraphicsView(parent), scene_(new QGraphicsScene(this)) {
+    setScene(scene_);
+    setFrameShape(QFrame::NoFrame);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
+    setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    setDragMode(QGraphicsView::NoDrag);
+}
+
+void CanvasView::set_zoom_percent(int percent) {
+    zoom_percent_ = percent;
+    const double scale = percent / 100.0;
+    setTransform(QTransform::fromScale(scale, scale));
+}
+
+void CanvasView::set_background(const QColor& colour) {
+    setBackgroundBrush(colour);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Base, colour);
+    setPalette(palette);
+}
+
+void CanvasView::clear_scene() {
+    for (QGraphicsItem* item : scene_->items()) {
+        if (item->parentItem()) continue;  // goes with its parent
+        scene_->removeItem(item);
+        if (QGraphicsObject* object = item->toGraphicsObject())
+            object->deleteLater();
+        else
+            delete item;
+    }
+}
+
+void CanvasView::rebuild(bool keep_scroll, int margin, const std::function<void(QGraphicsScene&)>& draw) {
+    const int scroll_x = keep_scroll ? horizontalScrollBar()->value() : 0;
+    const int scroll_y = keep_scroll ? verticalScrollBar()->value() : 0;
+    setUpdatesEnabled(false);
+    clear_scene();
+    if (draw) draw(*scene_);
+
+    // The scene reaches at least 100 px short of the visible area, and beyond every item.
+    const double scale = zoom_percent_ / 100.0;
+    const QRectF items = scene_->itemsBoundingRect();
+    const double width = std::max((viewport()->width() - 100) / scale, items.isNull() ? 0.0 : items.right());
+    const double height = std::max((viewport()->height() - 100) / scale, items.isNull() ? 0.0 : items.bottom());
+    scene_->setSceneRect(0, 0, width + margin, height + margin);
+
+    horizontalScrollBar()->setValue(std::clamp(scroll_x, 0, horizontalScrollBar()->maximum()));
+    verticalScrollBar()->setValue(std::clamp(scroll_y, 0, verticalScrollBar()->maximum()));
+    setUpdatesEnabled(true);
+}
+
+void CanvasView::wheelEvent(QWheelEvent* event) {
+    if (event->modifiers() & Qt::ControlModifier) {
+        if (const int steps = wheel_steps_.add(event->angleDelta().y())) emit zoomStepsRequested(steps);
+        event->accept();
+        return;
+    }
+    QGraphicsView::wheelEvent(event);
+}

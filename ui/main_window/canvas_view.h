@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QGraphicsView>
+#include <functional>
+
+#include "ui/main_window/wheel_steps.h"
+
+// The canvas of the tab pages: one scene item per box, connector and label.
+// Zoom is the view's transform; scene coordinates are those of zoom 100 %.
+class CanvasView : public QGraphicsView {
+    Q_OBJECT
+public:
+    explicit CanvasView(QWidget* parent);
+
+    void set_zoom_percent(int percent);
+    int zoom_percent() const { return zoom_percent_; }
+    void set_background(const QColor& colour);
+
+    // The page drawn anew: every item removed (items that are objects are
+    // released with deleteLater), draw called on the empty scene, the scene
+    // extended to the items plus margin, and the scroll position restored
+    // (clamped) when kept, otherwise the top-left shown.
+    void rebuild(bool keep_scroll, int margin, const std::function<void(QGraphicsScene&)>& draw);
+
+signals:
+    // Ctrl with the wheel: whole zoom steps (+2 per notch forwards).
+    void zoomStepsRequested(int steps);
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    void clear_scene();
+
+    QGraphicsScene* scene_;
+    int zoom_percent_ = 100;
+    WheelSteps wheel_steps_;
+};

@@ -1,0 +1,206 @@
+#pragma once
+
+#include <QPointer>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/file_ports/file_dialogs.h"
+#include "ui/files/file_controller.h"
+#include "ui/files/main_window_port.h"
+#include "ui/files/posix_file_lock.h"
+#include "ui/main_window/commands.h"
+#include "ui/main_window/main_window_services.h"
+#include "ui/main_window/readiness_icons.h"
+#include "ui/main_window/window_layout.h"
+#include "ui/theme/scheme.h"
+#include "ui/toolkit/app_form_resizable.h"
+
+class CanvasView;
+class ProjectSettings;
+class QAction;
+class QGraphicsScene;
+class QMenu;
+class QMenuBar;
+class QSplitter;
+class QToolBar;
+class RebuildQueue;
+class TabPageButtons;
+
+namespace toolkit {
+class AppComboBox;
+}
+
+// The one main window: its own title bar holding the menu bar, the tool
+// strip, the six tab-page buttons, the left tree area and the canvas. Its file
+// commands (the controller of ui/files, which owns the current project) start
+// the working project "MyProject" with the user's configured settings; the
+// window shows what they do through the file commands' window port.
+//
+// Later parts plug in through install_*: a command becomes available (its
+// menu items and buttons enabled) once its handler is installed.
+class MainWindow : public toolkit::AppFormResizable,
+                   public MainWindowServices,
+                   private file_commands::MainWindow {
+    Q_OBJECT
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    // ---- Extension points ----
+    void install_command(Command command, CommandTable::Handler handler);
+    // Rebuilds the left tree; from_settings: take the expansion stored in the
+    // project's settings (after an open) instead of keeping the current one.
+    void install_tree_builder(std::function<void(bool from_settings)> build_tree);
+    // Stores the tree's expansion into the project's settings (before a save).
+    void install_tree_expansion_store(std::function<void()> store);
+    void install_page_painter(std::function<void(TabPage, QGraphicsScene&)> paint_page);
+    struct SecondaryWindows {
+        std::function<void(const std::string& uid, const QPoint& at)> comment_popup;
+        std::function<void(const std::string& uid, const QPoint& at)> related_objects;
+        std::function<void(const std::vector<std::string>& uids, const QPoint& at)> hide_show;
+    };
+    void install_secondary_windows(SecondaryWindows windows);
+
+    // After the current project was replaced (start, New, Open, examples): the
+    // selection is emptied, the filter chooser, zoom, colours and fonts follow
+    // the project's settings, the Project page is active and everything is
+    // rebuilt from the top (after an open with the tree expansion of the file).
+    void adopt_new_project(bool opened = false);
+
+    // ---- Colours being tried (the appearance editor) ----
+    // The window, its tree and its page show these colours instead of the
+    // project's until the trial ends; the project's settings stay untouched, so
+    // no save, configuration write or undo state can capture them, and the
+    // project is not marked unsaved. The trial outlives a replaced project.
+    void show_trial_colours(const ProjectSettings& colours);
+    // Back to the current project's own colours.
+    void end_trial_colours();
+    bool shows_trial_colours() const { return trial_colours_.has_value(); }
+
+    // Runs a command as its menu item would; false when it is not available.
+    bool run_command(Command command);
+    file_commands::FileController& files() { return *files_; }
+
+    QWidget* tree_area() const { return tree_area_; }
+    CanvasView* canvas() const { return canvas_; }
+    toolkit::AppComboBox* filter_chooser() const { return filter_chooser_; }
+    TabPageButtons* tab_buttons() const { return tab_buttons_; }
+    QMenuBar* menu_bar() const { return menu_bar_; }
+    QToolBar* tool_strip() const { return tool_strip_; }
+    QMenu* file_menu() const { return file_menu_; }
+    // The menu item and the tool-strip action of a command (null when it has none).
+    QAction* menu_action(Command command) const;
+    QAction* tool_action(Command command) const;
+    const window_layout::Result& layout() const { return layout_; }
+
+    // ---- MainWindowServices ----
+    void request_tree_rebuild() override;
+    void request_page_rebuild(bool keep_scroll) override;
+    void request_rebuild_after_undo_or_redo() override;
+    void set_saved(bool saved) override;
+    bool is_saved() const override { return saved_; }
+    std::vector<std::string> selected_uids() const override { return selected_; }
+    std::string first_selected_uid() const override;
+    void select_uid(const std::string& uid) override;
+    void add_to_selection(const std::string& uid) override;
+    void deselect_uid(const std::string& uid) override;
+    void selection_from_project() override;
+    TabPage active_page() const override;
+    void activate_page(TabPage page) override;
+    QPixmap readiness_icon(int size, int index) override;
+    std::vector<QPixmap> readiness_icon_list(int size) override;
+    QPixmap comment_icon(CommentIcon icon, bool dark_background, int size) override;
+    void update_undo_redo_buttons() override;
+    void open_comment_popup(const std::string& uid, const QPoint& at) override;
+    void show_related_objects(const std::string& uid, const QPoint& at) override;
+    void show_hide_nodes(const std::vector<std::string>& candidate_uids, const QPoint& at) override;
+
+    // ---- The file commands' view of the window ----
+    void show_replaced_project(bool opened) override;
+    void store_tree_expansion() override;
+    void redraw_page() override;
+    void show_recent_files(const std::vector<std::string>& paths) override;
+    void show_file_status(const file_commands::FileStatus& status) override;
+
+signals:
+    // The window closes for good (its close button, a system request or Exit).
+    void closing();
+    // The selection changed (the tree recolours its nodes).
+    void selectionChanged();
+    // The window took its colours again (from the project or a trial).
+    void coloursApplied();
+
+protected:
+    void relayout() override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void reject() override;
+
+private:
+    void build_menus();
+    void build_tool_strip();
+    void build_body();
+    void install_own_commands();
+    void install_file_commands();
+
+    void apply_colours();
+    // Recolours the window and redraws tree and page; the project stays saved.
+    void recolour_and_redraw();
+    void apply_font_scaling(bool after_font_change);
+    void implement_font_scaling();
+    void lay_out(bool after_font_change);
+    void refresh_command_states();
+
+    void rebuild_tree();
+    void rebuild_page(bool keep_scroll);
+    void rebuild_after_undo_or_redo();
+
+    // Runs a change of the active page's zoom in the settings; when it took effect,
+    // the view follows and the project is unsaved.
+    void change_zoom(const std::function<bool(ProjectSettings&, const PageFlags&)>& change);
+    void zoom_by(int step);
+    void reset_zoom();
+    void apply_zoom();
+    void filter_chosen(int index);
+    void change_font_size(bool larger);
+    void do_undo();
+    void do_redo();
+    void exit_application();
+    void set_appearance_as_default();
+
+    CommandTable commands_;
+    std::map<Command, QAction*> menu_actions_;
+    std::map<Command, QAction*> tool_actions_;
+    std::function<void(bool)> build_tree_;
+    std::function<void()> store_tree_expansion_;
+    bool tree_expansion_from_settings_ = false;
+    std::function<void(TabPage, QGraphicsScene&)> paint_page_;
+    SecondaryWindows secondary_;
+
+    QMenuBar* menu_bar_ = nullptr;
+    QMenu* file_menu_ = nullptr;
+    QAction* recent_files_separator_ = nullptr;
+    QToolBar* tool_strip_ = nullptr;
+    toolkit::AppComboBox* filter_chooser_ = nullptr;
+    TabPageButtons* tab_buttons_ = nullptr;
+    QSplitter* split_ = nullptr;
+    QWidget* tree_area_ = nullptr;
+    CanvasView* canvas_ = nullptr;
+    RebuildQueue* rebuilds_ = nullptr;
+
+    std::optional<gcm::Scheme> trial_colours_;
+    ReadinessIcons readiness_icons_;
+    std::vector<std::string> selected_;
+    window_layout::Result layout_;
+    bool saved_ = true;
+    bool save_enabled_ = false;
+    bool close_confirmed_ = false;
+
+    QtFileDialogs file_dialogs_;
+    file_commands::PosixFileLocks file_locks_;
+    std::unique_ptr<file_commands::FileController> files_;
+};

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QPixmap>
+#include <QPoint>
+#include <string>
+#include <vector>
+
+#include "ui/main_window/tab_page.h"
+
+// What the main window offers the other parts of the user interface (boxes,
+// tree, pages, dialogs, secondary windows). They are built and tested against
+// this interface, never against the window itself.
+//
+// Conventions every user of it keeps:
+// - Objects are named by uid. Undo, redo and open rebuild every model object at
+//   a new address, so nothing keeps a Node* across a command; a handler
+//   resolves its uid first and does nothing when the object is gone.
+// - Rebuilds are requested, never run by the handler that asks: requests are
+//   queued and coalesced into one rebuild per turn of the event loop. After
+//   asking, a handler does not touch its own box or item again.
+class MainWindowServices {
+public:
+    MainWindowServices();
+    virtual ~MainWindowServices();
+    MainWindowServices(const MainWindowServices&) = delete;
+    MainWindowServices& operator=(const MainWindowServices&) = delete;
+
+    // ---- Rebuilds (queued, coalesced) ----
+    // The left tree. Every model change asks for it, so asking marks the
+    // project unsaved at once (a later set_saved(true) is not undone by the
+    // queued rebuild).
+    virtual void request_tree_rebuild() = 0;
+    // The active page; keep_scroll false scrolls to the top-left.
+    virtual void request_page_rebuild(bool keep_scroll) = 0;
+    // Everything after undo, redo or open: colours, fonts, filter chooser, zoom,
+    // tree, the selection from the project, and the page from the top. Marks
+    // the project unsaved at once.
+    virtual void request_rebuild_after_undo_or_redo() = 0;
+
+    // ---- Saved state ----
+    virtual void set_saved(bool saved) = 0;
+    virtual bool is_saved() const = 0;
+
+    // ---- Selection of the left tree, by uid, in selection order ----
+    virtual std::vector<std::string> selected_uids() const = 0;
+    // "" when nothing is selected.
+    virtual std::string first_selected_uid() const = 0;
+    // Makes uid the only selected object; unknown uids are ignored.
+    virtual void select_uid(const std::string& uid) = 0;
+    // Appends uid to the selection (no effect when selected already).
+    virtual void add_to_selection(const std::string& uid) = 0;
+    virtual void deselect_uid(const std::string& uid) = 0;
+    // The selection becomes the project's selected uids, in registry order.
+    virtual void selection_from_project() = 0;
+
+    // ---- Pages ----
+    virtual TabPage active_page() const = 0;
+    // As a click on the page's button: nothing when it is active already.
+    virtual void activate_page(TabPage page) = 0;
+
+    // ---- Pictures ----
+    // Readiness icon `index` (the display code of a level, 0..12) of the list
+    // for the required level, (size - 1) square; null for size <= 1 or an
+    // unknown index.
+    virtual QPixmap readiness_icon(int size, int index) = 0;
+    // The whole list of 13 icons at size x size (the tree's icons).
+    virtual std::vector<QPixmap> readiness_icon_list(int size) = 0;
+    enum class CommentIcon { Add, Text, Delete };
+    // Light variant for dark backgrounds, dark variant for light ones.
+    virtual QPixmap comment_icon(CommentIcon icon, bool dark_background, int size) = 0;
+
+    virtual void update_undo_redo_buttons() = 0;
+
+    // ---- Secondary windows, opened at a screen position ----
+    virtual void open_comment_popup(const std::string& uid, const QPoint& at) = 0;
+    virtual void show_related_objects(const std::string& uid, const QPoint& at) = 0;
+    // The hide/show choice of a stacked box of the V-diagram among its candidates.
+    virtual void show_hide_nodes(const std::vector<std::string>& candidate_uids, const QPoint& at) = 0;
+};
+
+// The main window while it exists, else null.
+MainWindowServices* main_window();
