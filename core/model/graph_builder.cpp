@@ -352,7 +352,9 @@ std::string GraphBuilder::finish() {
     const std::vector<Node*> parents_first(children_first_order.rbegin(), children_first_order.rend());
     share_subjects(parents_first);
     share_verb_capabilities(parents_first);
-    ReadinessLevel::_reqd_lvl = has_mandate ? mandate_level : 1;
+    // A mandate left out as unreachable takes its required level with it.
+    const bool mandate_kept = std::any_of(objects.begin(), objects.end(), [](const Stored& s) { return s.node->is_man(); });
+    ReadinessLevel::_reqd_lvl = mandate_kept ? mandate_level : 1;
     batch.reset();
     // When the registry holds the project first and then only the kept
     // objects (registered in adoption order), recompute_all would walk them in

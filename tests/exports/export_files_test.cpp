@@ -12,6 +12,7 @@
 #include "exports/reqif/reqif_document.h"
 #include "tests/exports/export_test.h"
 #include "tests/support/core/model_dump.h"
+#include "tests/support/core/small_project.h"
 
 namespace {
 
@@ -141,6 +142,23 @@ TEST_F(ExportFiles, DeepChainsGiveBoundedIdentifiers) {
     }
     GraphTeardown teardown;
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) delete *it;
+}
+
+// Links made in code may close a cycle of options (a file cannot): both
+// exports end and write a sound file, the satisfy relation of the option
+// below the problem included.
+TEST_F(ExportFiles, ACycleOfOptionsEnds) {
+    testing_support::SmallProject p;
+    Option* motor = p.d->add_child_option("motor", true);
+    Option* winding = motor->add_sub_option("winding");
+    winding->add_child(motor, true);
+    ReadinessLevel::set_reqd_level(0);
+    const std::string reqif = written(exports::export_reqif, *p.project, "cycle.reqif");
+    EXPECT_EQ(reqif_problems(reqif), std::vector<std::string>{});
+    EXPECT_NE(reqif.find("motor"), std::string::npos);
+    const std::string xmi = written(exports::export_sysml, *p.project, "cycle.xmi");
+    EXPECT_EQ(xmi_problems(xmi), std::vector<std::string>{});
+    EXPECT_NE(xmi.find("\"satisfy\" client=\"mrv_" + motor->get_uid()), std::string::npos);
 }
 
 }  // namespace

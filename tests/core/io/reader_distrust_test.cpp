@@ -90,6 +90,13 @@ const Hostile hostile_files[] = {
          ASSERT_NE(t.object("R"), nullptr);
          EXPECT_EQ(t.object("R")->get_parents(), NodeList{t.object("M")});
      }},
+    {"MandateBelowNothing",
+     project_head + story + "<MAN><uid>M</uid><reqd_readiness_lvl>4</reqd_readiness_lvl></MAN>",
+     "hang below nothing",
+     [](IoTest& t) {
+         EXPECT_EQ(t.object("M"), nullptr);
+         EXPECT_EQ(ReadinessLevel::get_reqd_level(), 1);
+     }},
     {"ArgumentWithASecondRequirement",
      project_head + story +
          "<MAN><uid>M</uid><parent>U</parent><child>R1</child><child>R2</child></MAN>"

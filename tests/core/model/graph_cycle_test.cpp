@@ -31,6 +31,15 @@ Argument* argument_of_new_option(SmallProject& p) {
     return p.d->add_child_option("motor", false)->add_child_argument(p.r, true);
 }
 
+// Q -> D2 -> latch -> its argument -> Q, below a derived requirement Q of the
+// spring option's argument.
+void derived_cycle(SmallProject& p) {
+    Option* spring = p.d->add_child_option("spring", false);
+    Requirement* q = spring->add_child_argument(p.r, true)->add_f_requirement("hold", "the gate", true);
+    Option* latch = q->add_designproblem()->add_child_option("latch", false);
+    latch->add_child_argument(q, true)->link_existing_requirement(q);
+}
+
 TEST_P(CycleDeletion, FreesEveryObjectOnce) {
     SmallProject p;
     Node* doomed = GetParam().close_cycle(p);
@@ -64,6 +73,11 @@ const Deletion deletions[] = {
     {"ProjectHoldingTheCycle",
      [](SmallProject& p) -> Node* {
          argument_of_new_option(p)->link_existing_requirement(p.r);
+         return nullptr;
+     }},
+    {"ProjectHoldingACycleBelowADerivedRequirement",
+     [](SmallProject& p) -> Node* {
+         derived_cycle(p);
          return nullptr;
      }},
     {"OptionOfACycleOfOptions",
