@@ -9,6 +9,7 @@
 #include "ui/app/crash_handler.h"
 #include "ui/icons/icon_library.h"
 #include "ui/main_window/main_window.h"
+#include "ui/pages/page_painter.h"
 #include "ui/platform/qt_services.h"
 #include "ui/theme/texts.h"
 
@@ -63,6 +64,7 @@ int run(int argc, char** argv) {
         QApplication::setWindowIcon(icons::app_icon());
         ui_platform::install_qt_services();
         MainWindow window;
+        pages::install(window);
         window.show_maximised();
         return QApplication::exec();
     } catch (const std::exception& failure) {

@@ -8,7 +8,7 @@
 #include "core/model/process_state.h"
 #include "core/model/project.h"
 #include "core/text/number_format.h"
-#include "tests/core/history/random_editor.h"
+#include "tests/support/core/random_editor.h"
 #include "tests/support/core/core_test.h"
 #include "core/model/graph_invariants.h"
 #include "tests/support/core/model_dump.h"

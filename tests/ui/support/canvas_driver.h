@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <string>
+#include <vector>
+
+class CanvasView;
+class MainWindow;
+class ObjectBox;
+class QMenu;
+
+// Driving the canvas of the main window as a user would: finding the boxes of
+// the page, right-clicking them and choosing from their menus.
+namespace ui_testing {
+
+// The main window with the pages installed, shown at a fixed size.
+void show_with_pages(MainWindow& window);
+
+// Runs the queued rebuilds and releases what they dropped.
+void settle();
+
+// The object boxes on the canvas in drawing order: all of them, or those of a uid.
+std::vector<ObjectBox*> boxes_on(const CanvasView& canvas);
+std::vector<ObjectBox*> boxes_of(const CanvasView& canvas, const std::string& uid);
+
+// Scrolls the box into view and right-clicks its text; the menu that opened, or null.
+QMenu* right_click(CanvasView& canvas, ObjectBox& box);
+
+// The menu's items in order: their captions, "-" for a separator.
+QStringList menu_texts(const QMenu& menu);
+
+// Clicks the item with this caption; false (and the menu closed) when there is none.
+bool choose(QMenu& menu, const QString& caption);
+
+// Right-clicks the box and clicks the item; false when no menu opened or it has no such item.
+bool choose_on(CanvasView& canvas, ObjectBox& box, const QString& caption);
+
+// The current project's file text, the oracle of the commands.
+std::string saved_text();
+
+}  // namespace ui_testing
