@@ -81,6 +81,12 @@ void expect_canvas_matches_layout(const MainWindow& window, TabPage page) {
     }
 }
 
+void show_gate_example(MainWindow& window) {
+    ui_testing::show_with_pages(window);
+    window.run_command(Command::GateExample);
+    settle();
+}
+
 }  // namespace
 
 class PagesTest : public QObject {
@@ -126,9 +132,7 @@ private slots:
 
     void scroll_position_is_kept_after_an_edit_and_reset_after_a_page_change() {
         MainWindow window;
-        ui_testing::show_with_pages(window);
-        window.run_command(Command::GateExample);
-        settle();
+        show_gate_example(window);
         window.activate_page(TabPage::Options);
         settle();
         QScrollBar* horizontal = window.canvas()->horizontalScrollBar();
@@ -144,9 +148,7 @@ private slots:
 
     void validation_page_shows_the_top_option_and_the_tree_follows() {
         MainWindow window;
-        ui_testing::show_with_pages(window);
-        window.run_command(Command::GateExample);
-        settle();
+        show_gate_example(window);
         Option* sub = nullptr;
         for (const auto& [uid, node] : GCC::RP->get_nd_map())
             if (node->is_opt() && static_cast<Option*>(node)->get_parent_option()) {
@@ -167,9 +169,7 @@ private slots:
 
     void v_diagram_records_its_choices_without_an_undo_state() {
         MainWindow window;
-        ui_testing::show_with_pages(window);
-        window.run_command(Command::GateExample);
-        settle();
+        show_gate_example(window);
         window.set_saved(true);
         GCC::RP->restart_history();
         GCC::RP->set_shown_uids({});
@@ -187,9 +187,7 @@ private slots:
 
     void drawn_tree_returns_its_root_box() {
         MainWindow window;
-        ui_testing::show_with_pages(window);
-        window.run_command(Command::GateExample);
-        settle();
+        show_gate_example(window);
         Option* top = nullptr;
         for (const auto& [uid, node] : GCC::RP->get_nd_map())
             if (node->is_opt() && !static_cast<Option*>(node)->get_sub_options(false).empty()) {

@@ -7,6 +7,7 @@
 #include "ui/boxes/object_box.h"
 #include "ui/glue/text_conversion.h"
 #include "ui/theme/fonts.h"
+#include "ui/toolkit/strip_style.h"
 
 namespace boxes {
 namespace {
@@ -41,6 +42,7 @@ QMenu* build_box_menu(const ObjectBox& box, QWidget* parent) {
     QObject::connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
     menu->setToolTipsVisible(true);
     menu->setFont(gcm::app_font());
+    menu->setStyleSheet(toolkit::menu_style_sheet(toolkit::button_strip_colours(), gcm::app_font_height() + 8, 0));
     const BoxCommandContext context = context_of(box);
     if (const BoxKindCommands* kind = kind_commands(box.description().kind); kind && kind->add_items)
         kind->add_items(*menu, context, *node);

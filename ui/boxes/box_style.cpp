@@ -1,6 +1,7 @@
 #include "ui/boxes/box_style.h"
 
 #include <QFontMetrics>
+#include <utility>
 
 #include "ui/main_window/main_window_services.h"
 #include "ui/theme/fonts.h"
@@ -28,41 +29,32 @@ std::shared_ptr<const BoxStyle> BoxStyle::current() {
     return style;
 }
 
-QColor BoxStyle::fill(BoxColours colours) const {
+namespace {
+
+// The scheme's fill and text colour of a kind of box.
+std::pair<QColor, QColor> colour_pair(BoxColours colours) {
     const gcm::Scheme& s = gcm::scheme();
     switch (colours) {
-        case BoxColours::Error: return error_fill;
-        case BoxColours::Project: return s.box_color_prj;
-        case BoxColours::UserStory: return s.box_color_usy;
-        case BoxColours::Mandate: return s.box_color_man;
-        case BoxColours::Requirement: return s.box_color_req;
-        case BoxColours::DesignProblem: return s.box_color_dpr;
-        case BoxColours::OptionInvalid: return s.box_color_opt_inv;
-        case BoxColours::OptionValid: return s.box_color_opt_val;
-        case BoxColours::OptionOptimal: return s.box_color_opt_opt;
-        case BoxColours::Argument: return s.box_color_arg;
-        case BoxColours::Evidence: return s.box_color_evd;
+        case BoxColours::Error: return {error_fill, error_text};
+        case BoxColours::Project: return {s.box_color_prj, s.txt_color_prj};
+        case BoxColours::UserStory: return {s.box_color_usy, s.txt_color_usy};
+        case BoxColours::Mandate: return {s.box_color_man, s.txt_color_man};
+        case BoxColours::Requirement: return {s.box_color_req, s.txt_color_req};
+        case BoxColours::DesignProblem: return {s.box_color_dpr, s.txt_color_dpr};
+        case BoxColours::OptionInvalid: return {s.box_color_opt_inv, s.txt_color_opt_inv};
+        case BoxColours::OptionValid: return {s.box_color_opt_val, s.txt_color_opt_val};
+        case BoxColours::OptionOptimal: return {s.box_color_opt_opt, s.txt_color_opt_opt};
+        case BoxColours::Argument: return {s.box_color_arg, s.txt_color_arg};
+        case BoxColours::Evidence: return {s.box_color_evd, s.txt_color_evd};
     }
-    return error_fill;
+    return {error_fill, error_text};
 }
 
-QColor BoxStyle::text(BoxColours colours) const {
-    const gcm::Scheme& s = gcm::scheme();
-    switch (colours) {
-        case BoxColours::Error: return error_text;
-        case BoxColours::Project: return s.txt_color_prj;
-        case BoxColours::UserStory: return s.txt_color_usy;
-        case BoxColours::Mandate: return s.txt_color_man;
-        case BoxColours::Requirement: return s.txt_color_req;
-        case BoxColours::DesignProblem: return s.txt_color_dpr;
-        case BoxColours::OptionInvalid: return s.txt_color_opt_inv;
-        case BoxColours::OptionValid: return s.txt_color_opt_val;
-        case BoxColours::OptionOptimal: return s.txt_color_opt_opt;
-        case BoxColours::Argument: return s.txt_color_arg;
-        case BoxColours::Evidence: return s.txt_color_evd;
-    }
-    return error_text;
-}
+}  // namespace
+
+QColor BoxStyle::fill(BoxColours colours) const { return colour_pair(colours).first; }
+
+QColor BoxStyle::text(BoxColours colours) const { return colour_pair(colours).second; }
 
 QColor BoxStyle::border(BoxColours colours) const { return colours == BoxColours::Error ? error_border : border_; }
 

@@ -47,34 +47,29 @@ void paste_object(const BoxCommandContext& c) {
     window->request_page_rebuild(true);
 }
 
-// Selecting through a box is an undoable step of the project (the tree's
-// own clicks are not).
-void select_in_tree(const BoxCommandContext& c) {
+// Selecting through a box is an undoable step of the project (the tree's own
+// clicks are not). Selecting what is selected, or deselecting what is not,
+// changes nothing and records nothing.
+void change_selection(const BoxCommandContext& c, bool select) {
     Node* node = c.node();
     MainWindowServices* window = main_window();
-    if (!node || contains(window->selected_uids(), c.uid())) return;
-    window->add_to_selection(c.uid());
-    auto selected = GCC::RP->get_sel_uids();
-    selected.insert(c.uid());
-    GCC::RP->set_sel_uid_set(std::move(selected));
+    if (!node || contains(window->selected_uids(), c.uid()) == select) return;
+    auto chosen = GCC::RP->get_sel_uids();
+    if (select) {
+        window->add_to_selection(c.uid());
+        chosen.insert(c.uid());
+    } else {
+        window->deselect_uid(c.uid());
+        chosen.erase(c.uid());
+    }
+    GCC::RP->set_sel_uid_set(std::move(chosen));
     GCC::RP->add_uid_state(GCC::RP);
     window->update_undo_redo_buttons();
     window->request_page_rebuild(true);
 }
 
-// An object that is not selected stays as it is: nothing is recorded.
-void deselect_in_tree(const BoxCommandContext& c) {
-    Node* node = c.node();
-    MainWindowServices* window = main_window();
-    if (!node || !contains(window->selected_uids(), c.uid())) return;
-    window->deselect_uid(c.uid());
-    auto selected = GCC::RP->get_sel_uids();
-    selected.erase(c.uid());
-    GCC::RP->set_sel_uid_set(std::move(selected));
-    GCC::RP->add_uid_state(GCC::RP);
-    window->update_undo_redo_buttons();
-    window->request_page_rebuild(true);
-}
+void select_in_tree(const BoxCommandContext& c) { change_selection(c, true); }
+void deselect_in_tree(const BoxCommandContext& c) { change_selection(c, false); }
 
 void delete_object(const BoxCommandContext& c) {
     Node* node = c.node();

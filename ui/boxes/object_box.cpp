@@ -50,8 +50,6 @@ ObjectBox::ObjectBox(page_geometry::BoxDescription description, std::shared_ptr<
     fill_content_box();
 }
 
-ObjectBox::~ObjectBox() = default;
-
 bool ObjectBox::is_alive() const { return node() != nullptr; }
 
 Node* ObjectBox::node() const { return boxes::resolve(uid()); }
@@ -70,7 +68,6 @@ void ObjectBox::fill_content_box() {
 }
 
 void ObjectBox::apply_face() {
-    using page_geometry::BoxColours;
     title_ = glue::to_ui(face_.title);
     const QColor fill = style_->fill(face_.colours);
     text_area_->set_text(glue::to_ui(face_.text), style_->text(face_.colours), fill);
@@ -123,6 +120,8 @@ void ObjectBox::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidge
     const QRectF title_row(parts_.title_origin.x, parts_.title_origin.y, description_.rect.width - parts_.title_origin.x,
                            style_->title_height());
     painter->drawText(title_row, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, title_);
+    // The readiness button covers a long title in the box colour.
+    if (readiness_->isVisible()) painter->fillRect(to_qrect(parts_.readiness_icon), style_->fill(face_.colours));
     painter->restore();
 }
 

@@ -34,7 +34,6 @@ public:
     enum { Type = UserType + 1 };
 
     ObjectBox(page_geometry::BoxDescription description, std::shared_ptr<const BoxStyle> style);
-    ~ObjectBox() override;
 
     const page_geometry::BoxDescription& description() const { return description_; }
     const std::string& uid() const { return description_.uid; }

@@ -163,10 +163,12 @@ void add_reference(const BoxCommandContext& context) {
 
 void edit_references(const BoxCommandContext& context) {
     const std::optional<size_t> position = select_reference_item(context, "edit");
-    if (!position) return;
+    const Node* chosen_by = context.node();
+    if (!position || !chosen_by) return;
     // The dialog edits a copy; the table's entry is found again afterwards.
-    const Reference* chosen = reference_at(*context.node(), *position);
-    const uint64_t id = context.node()->get_ref_ids()[*position];
+    const uint64_t id = chosen_by->get_ref_ids()[*position];
+    const Reference* chosen = GCC::RP->get_reference(id);
+    if (!chosen) return;
     Reference edited = *chosen;
     if (!dialogs::edit_reference(context.dialog_position, &edited)) return;
     Node* node = context.node();

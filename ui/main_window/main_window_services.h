@@ -74,7 +74,10 @@ public:
     // ---- Secondary windows, opened at a screen position ----
     virtual void open_comment_popup(const std::string& uid, const QPoint& at) = 0;
     virtual void show_related_objects(const std::string& uid, const QPoint& at) = 0;
-    // The hide/show choice of a stacked box of the V-diagram among its candidates.
+    // The hide/show choice of a stacked box of the V-diagram among its
+    // candidates (those that exist, the shown one first). The window applies
+    // the choice to the project's shown-uid set; when that changed, it records
+    // one undo state of the project and asks for the tree and page rebuilds.
     virtual void show_hide_nodes(const std::vector<std::string>& candidate_uids, const QPoint& at) = 0;
 };
 
