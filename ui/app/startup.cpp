@@ -7,6 +7,7 @@
 #include "core/constants/gcc.h"
 #include "ui/app/application.h"
 #include "ui/app/crash_handler.h"
+#include "ui/appearance/appearance_editor.h"
 #include "ui/icons/icon_library.h"
 #include "ui/main_window/main_window.h"
 #include "ui/pages/page_painter.h"
@@ -65,6 +66,7 @@ int run(int argc, char** argv) {
         ui_platform::install_qt_services();
         MainWindow window;
         pages::install(window);
+        appearance::install(window);
         window.show_maximised();
         return QApplication::exec();
     } catch (const std::exception& failure) {
