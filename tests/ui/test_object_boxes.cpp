@@ -24,6 +24,7 @@
 #include "ui/boxes/box_commands.h"
 #include "ui/boxes/box_menu.h"
 #include "ui/boxes/box_parts.h"
+#include "ui/boxes/common_commands.h"
 #include "ui/boxes/object_box.h"
 #include "ui/boxes/reference_commands.h"
 #include "ui/dialogs/input_dialog.h"
@@ -478,6 +479,19 @@ private slots:
             {"the shown option chosen again", references_project, TabPage::VDiagram, gate_option("motor"), none(),
              "Hide or Show Nodes", [](DialogScript& s) { s.expect("Select Shown Option", choose_entry(0, 0)); }, 0,
              false, true, {}},
+            {"an option deleted while the choice is open is never shown", references_project, TabPage::VDiagram,
+             gate_option("motor"), none(), "Hide or Show Nodes",
+             [](DialogScript& s) {
+                 s.expect("Select Shown Option", [](QDialog& dialog) {
+                     delete object(uid_of("OPT", "spring"));
+                     return choose_entry(0, 1)(dialog);
+                 });
+             },
+             0, true, true,
+             [](MainWindow&, const std::string& uid) {
+                 for (const std::string& shown : GCC::RP->get_shown_uids()) QVERIFY(object(shown));
+                 QVERIFY(GCC::RP->get_shown_uids().count(uid));
+             }},
             {"another option shown", references_project, TabPage::VDiagram, gate_option("motor"), none(),
              "Hide or Show Nodes", [](DialogScript& s) { s.expect("Select Shown Option", choose_entry(0, 1)); }, 1,
              false, false,
@@ -522,6 +536,50 @@ private slots:
         QCOMPARE(recorded_states(), size_t{0});
         QCOMPARE(saved_text(), before);
         QVERIFY(window.is_saved());
+    }
+
+    // The ending of a kind's own edit dialog: nothing, the boxes of the object
+    // refilled in place, or the page drawn anew.
+    void kind_edit_refills_its_boxes_or_rebuilds_the_page() {
+        struct EditCase {
+            const char* name;
+            bool changed, structural;
+            size_t states;
+            bool same_box;
+        };
+        const EditCase cases[] = {
+            {"nothing changed", false, false, 0, true},
+            {"the object's own text", true, false, 1, true},
+            {"the structure", true, true, 1, false},
+            {"the structure, told unchanged", false, true, 1, false},
+        };
+        for (const EditCase& c : cases) {
+            bool structural = c.structural, changed = c.changed;
+            boxes::install_kind_commands(page_geometry::NodeKind::Option,
+                                         {{}, [&](const BoxCommandContext& context) {
+                                              Node* node = context.node();
+                                              if (changed) node->set_subject("wheel", false);
+                                              boxes::conditional_update(context, changed, structural, {node});
+                                          }});
+            MainWindow window;
+            ui_testing::show_with_pages(window);
+            plain_project(window);
+            const std::string motor = uid_of("OPT", "motor");
+            QPointer<ObjectBox> box = box_on(window, TabPage::Options, motor);
+            QVERIFY2(box, c.name);
+            const std::string before = saved_text();
+            box->double_click();
+            settle();
+            QVERIFY2(recorded_states() == c.states, c.name);
+            QVERIFY2(bool(box) == c.same_box, c.name);
+            QVERIFY2(window.is_saved() == (c.states == 0), c.name);
+            QVERIFY2((saved_text() != before) == c.changed, c.name);
+            const std::vector<ObjectBox*> shown = boxes_of(*window.canvas(), motor);
+            QVERIFY2(shown.size() == 1, c.name);
+            QVERIFY2(shown.front()->text_area()->scroll().text() == QString::fromStdString(object(motor)->get_txt()),
+                     c.name);
+            boxes::remove_all_kind_commands();
+        }
     }
 
     void secondary_windows_open_for_the_box() {
