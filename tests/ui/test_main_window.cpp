@@ -137,10 +137,12 @@ private slots:
         QVERIFY(!window.tool_action(Command::Undo)->isEnabled());
         QVERIFY(window.menu_action(Command::SaveAs)->isEnabled());
         // Commands of later parts are offered once installed.
-        QVERIFY(!window.menu_action(Command::Find)->isEnabled());
-        window.install_command(Command::Find, [] {});
-        QVERIFY(window.menu_action(Command::Find)->isEnabled());
-        QVERIFY(window.tool_action(Command::Find)->isEnabled());
+        QVERIFY(!window.menu_action(Command::References)->isEnabled());
+        window.install_command(Command::References, [] {});
+        QVERIFY(window.menu_action(Command::References)->isEnabled());
+        QVERIFY(!window.tool_action(Command::Screenshot)->isEnabled());
+        window.install_command(Command::Screenshot, [] {});
+        QVERIFY(window.tool_action(Command::Screenshot)->isEnabled());
         const QList<QAction*> file = window.file_menu()->actions();
         QCOMPARE(file.last()->text(), QStringLiteral("no recent files"));
         QVERIFY(!file.last()->isEnabled());

@@ -6,6 +6,7 @@
 
 #include "core/constants/gcc.h"
 #include "ui/app/application.h"
+#include "ui/app/assembly.h"
 #include "ui/app/crash_handler.h"
 #include "ui/icons/icon_library.h"
 #include "ui/main_window/main_window.h"
@@ -63,6 +64,7 @@ int run(int argc, char** argv) {
         QApplication::setWindowIcon(icons::app_icon());
         ui_platform::install_qt_services();
         MainWindow window;
+        assemble_main_window(window);
         window.show_maximised();
         return QApplication::exec();
     } catch (const std::exception& failure) {

@@ -62,6 +62,9 @@ void MainWindow::refresh_command_states() {
     for (const auto& [command, action] : tool_actions_) enable(command, true);
 
     enable(Command::Save, save_enabled_);
+    // Finding ends in the search results, which come with their window.
+    enable(Command::Find, offers(Window::SearchResults));
+    enable(Command::FindComments, offers(Window::SearchResults));
     enable(Command::Undo, with_project && GCC::RP->get_current_state() > 0);
     enable(Command::Redo, with_project && GCC::RP->get_current_state() + 1u < GCC::RP->get_state_count());
     enable(Command::FontDecrease, with_project && settings().can_decrease_font_size());

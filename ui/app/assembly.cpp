@@ -1,0 +1,10 @@
+#include "ui/app/assembly.h"
+
+#include "ui/find/find_commands.h"
+#include "ui/main_window/main_window.h"
+#include "ui/tree/object_tree.h"
+
+void assemble_main_window(MainWindow& window) {
+    install_object_tree(window);
+    find_commands::install(window);
+}
