@@ -4,7 +4,6 @@
 // files is the yardstick. Every operation should grow linearly.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
-#include <unistd.h>
 
 #include <cstddef>
 #include <filesystem>
@@ -16,6 +15,7 @@
 #include <pugixml.hpp>
 
 #include "bench/bulk_project.h"
+#include "bench/scratch_folder.h"
 #include "core/io/project_writer.h"
 #include "core/model/process_state.h"
 #include "core/platform/platform.h"
@@ -25,30 +25,10 @@ namespace {
 
 std::string decimal(size_t value) { return MyStrF::_intToStringWithLength(static_cast<int>(value), 1); }
 
-// The generated files, the saved files and the user configuration live in one
-// scratch folder of this process, removed when the process ends.
-struct ScratchFolder {
-    ScratchFolder()
-        : path(std::filesystem::temp_directory_path() / ("morvanta-bench-" + decimal(static_cast<size_t>(::getpid())))) {
-        std::filesystem::create_directories(path);
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    std::filesystem::path path;
-};
-
-const std::filesystem::path& scratch() {
-    static const ScratchFolder folder;
-    return folder.path;
-}
-
-class ScratchPlatform : public platform::Services {
-public:
-    std::string documents_folder() override { return scratch().string(); }
-    std::string config_folder() override { return scratch().string(); }
-};
+// The generated files, the saved files and the user configuration live in the
+// scratch folder of this process.
+using bench_support::scratch;
+using bench_support::ScratchPlatform;
 
 struct GeneratedFile {
     std::string directory;

@@ -5,11 +5,13 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git
   libpugixml-dev
+  libxml2-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   qt6-base-dev qt6-qpa-plugins
   fonts-liberation2
   xvfb xauth libx11-dev
+  qpdf poppler-utils
   locales
 )
 

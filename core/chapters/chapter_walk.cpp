@@ -55,9 +55,9 @@ std::string Intro::key(size_t max_route_size) const { return key_of(name, route,
 
 namespace {
 
-// The expandable parts of the walks; a part is identified by its kind, its
+// The expandable branches of the walks; a branch is identified by its kind, its
 // node and, for an option below a requirement of the V-diagram, that requirement.
-enum class PartKind {
+enum class BranchKind {
     problem_layer,       // Design Problem Tree: a problem and the problems after it
     options_problem,     // Options Tree: a problem and its options
     options_option,      // Options Tree: an option, its sub-options or next problems
@@ -68,15 +68,15 @@ enum class PartKind {
     v_argument,          // V-diagram: an argument with what it assumes
 };
 
-struct Part {
-    PartKind kind;
+struct Branch {
+    BranchKind kind;
     const Node* node;
     const Node* context;  // v_option: the requirement
-    Route route;          // the prefix the part's own route grows from
+    Route route;          // the prefix the branch's own route grows from
     int level;
 
     struct Key {
-        PartKind kind;
+        BranchKind kind;
         const Node* node;
         const Node* context;
         bool operator==(const Key&) const = default;
@@ -85,7 +85,7 @@ struct Part {
 };
 
 struct KeyHash {
-    size_t operator()(const Part::Key& k) const {
+    size_t operator()(const Branch::Key& k) const {
         const size_t a = std::hash<const void*>{}(k.node);
         const size_t b = std::hash<const void*>{}(k.context);
         return a ^ (b * 31u) ^ (static_cast<size_t>(k.kind) << 1);
@@ -101,10 +101,10 @@ struct Written {
     const Node* node;
 };
 struct Leave {
-    Part::Key key;
+    Branch::Key key;
 };
 
-using Task = std::variant<Heading, Intro, Ref, EndSection, EndGroup, NoObjects, Written, Part, Leave>;
+using Task = std::variant<Heading, Intro, Ref, EndSection, EndGroup, NoObjects, Written, Branch, Leave>;
 
 template <class T>
 NodeList nodes_of(const std::vector<T*>& items) {
@@ -167,8 +167,8 @@ public:
         while (!stack.empty()) {
             Task task = std::move(stack.back());
             stack.pop_back();
-            if (const auto* part = std::get_if<Part>(&task)) {
-                expand(*part);
+            if (const auto* branch = std::get_if<Branch>(&task)) {
+                expand(*branch);
                 schedule();
             } else if (const auto* leave = std::get_if<Leave>(&task)) {
                 open.erase(leave->key);
@@ -210,14 +210,14 @@ private:
     }
     void end_section() { made.emplace_back(EndSection{}); }
     void end_group() { made.emplace_back(EndGroup{}); }
-    void part(PartKind kind, const Node* node, const Route& prefix, int level, const Node* context = nullptr) {
-        made.emplace_back(Part{kind, node, context, prefix, level});
+    void branch(BranchKind kind, const Node* node, const Route& prefix, int level, const Node* context = nullptr) {
+        made.emplace_back(Branch{kind, node, context, prefix, level});
     }
 
-    // Whether the part's content is written here; when not, says so. A part
+    // Whether the branch's content is written here; when not, says so. A branch
     // that is entered must be left (leave) after its content.
-    bool enter(const Part& p) {
-        const Part::Key key = p.key();
+    bool enter(const Branch& p) {
+        const Branch::Key key = p.key();
         if (open.count(key) || (written.count(key) && events >= budget)) {
             made.emplace_back(Written{p.node});
             return false;
@@ -226,7 +226,7 @@ private:
         open.insert(key);
         return true;
     }
-    void leave(const Part& p) { made.emplace_back(Leave{p.key()}); }
+    void leave(const Branch& p) { made.emplace_back(Leave{p.key()}); }
 
     // ---- The chapters ----
 
@@ -260,11 +260,11 @@ private:
         ref(&project, root.then(project.get_uid()), Role::project);
         intro("DOC_CF11_REQ_INTRO", {}, GCC::cf11_req_intro_txt);
         refs_or_none(nodes_of(project.get_top_lvl_reqs()), root, Role::top_req, GCC::req_nd_name);
-        for (const DesignProblem* d : project.get_top_designproblems()) part(PartKind::problem_layer, d, root, 2);
+        for (const DesignProblem* d : project.get_top_designproblems()) branch(BranchKind::problem_layer, d, root, 2);
         end_section();
     }
 
-    void problem_layer(const Part& p) {
+    void problem_layer(const Branch& p) {
         const auto* d = static_cast<const DesignProblem*>(p.node);
         const Route path = p.route.then(d->get_uid());
         heading(p.level, "DOC_CF11_DPR_SECTION", path, GCC::dpr_nd_name, d, Role::design_problem);
@@ -284,7 +284,7 @@ private:
             refs_or_none(nodes_of(MyFF::remove_duplicate_reqs(requirements)), path, Role::requirement,
                          GCC::req_nd_name);
             for (const DesignProblem* next : MyFF::remove_duplicate_dprs(problems))
-                part(PartKind::problem_layer, next, path, p.level + 1);
+                branch(BranchKind::problem_layer, next, path, p.level + 1);
             leave(p);
         }
         end_section();
@@ -294,11 +294,11 @@ private:
         const Route root("SH_CF12_OPT_TREE");
         chapter_heading("DOC_CF12_HEADER", GCC::cf12_title);
         intro("DOC_CF12_INTRO", {}, GCC::cf12_intro_txt);
-        for (const DesignProblem* d : project.get_top_designproblems()) part(PartKind::options_problem, d, root, 2);
+        for (const DesignProblem* d : project.get_top_designproblems()) branch(BranchKind::options_problem, d, root, 2);
         end_section();
     }
 
-    void options_problem(const Part& p) {
+    void options_problem(const Branch& p) {
         const auto* d = static_cast<const DesignProblem*>(p.node);
         const Route path = p.route.then(d->get_uid());
         heading(p.level, "DOC_CF12_DPR_SECTION", path, GCC::dpr_nd_name, d, Role::design_problem);
@@ -310,7 +310,7 @@ private:
             for (const Option* o : options) {
                 heading(p.level + 1, "DOC_CF12_OPT_SECTION", path.then(o->get_uid()),
                         GCC::opt_title_prefix + o->get_subject(), o, Role::option);
-                part(PartKind::options_option, o, path, p.level + 1);
+                branch(BranchKind::options_option, o, path, p.level + 1);
                 end_section();
             }
             leave(p);
@@ -319,7 +319,7 @@ private:
     }
 
     // Written into the section of the option's heading.
-    void options_option(const Part& p) {
+    void options_option(const Branch& p) {
         const auto* o = static_cast<const Option*>(p.node);
         const Route path = p.route.then(o->get_uid());
         ref(o, path, Role::option, true);
@@ -327,13 +327,13 @@ private:
         const auto subs = o->get_sub_options(false);
         if (subs.empty()) {
             for (const DesignProblem* next : o->get_dprs_to_next_option())
-                part(PartKind::options_problem, next, path, p.level + 1);
+                branch(BranchKind::options_problem, next, path, p.level + 1);
         } else {
             intro("DOC_CF12_SUBOPT_INTRO", path, GCC::cf_12_opt_layer_intro);
             for (const Option* s : subs) {
                 heading(p.level + 1, "DOC_CF12_SUBOPT_SECTION", path.then(s->get_uid()),
                         GCC::sub_opt_title_prefix + s->get_subject(), s, Role::option);
-                part(PartKind::options_option, s, path, p.level + 1);
+                branch(BranchKind::options_option, s, path, p.level + 1);
                 end_section();
             }
         }
@@ -344,11 +344,11 @@ private:
         const Route root("SH_CF13_VAL_TREE");
         chapter_heading("DOC_CF13_HEADER", GCC::cf13_title);
         intro("DOC_CF13_INTRO", {}, GCC::cf13_intro_txt);
-        for (const Option* o : MyFF::filter_options(project.get_nd_map())) part(PartKind::validation, o, root, 2);
+        for (const Option* o : MyFF::filter_options(project.get_nd_map())) branch(BranchKind::validation, o, root, 2);
         end_section();
     }
 
-    void validation(const Part& p) {
+    void validation(const Branch& p) {
         const auto* o = static_cast<const Option*>(p.node);
         const Route path = p.route.then(o->get_uid());
         heading(p.level, "DOC_CF13_OPT_SECTION", path, GCC::opt_title_prefix + o->get_subject(), o, Role::option, true);
@@ -367,7 +367,7 @@ private:
                               GCC::cf13_opt_val_sub_opt_integration_reqs_intro);
                         ref(integration, sub_path.then(integration->get_uid()), Role::integration_req);
                     }
-                    part(PartKind::validation, s, path, p.level + 1);
+                    branch(BranchKind::validation, s, path, p.level + 1);
                 }
             }
             leave(p);
@@ -395,8 +395,8 @@ private:
     }
 
     // An argument with its evidence and requirements, in the section of the
-    // option. With a part (the V-diagram) the requirements are walked on.
-    void argument_content(const Argument* a, const Route& prefix, int level, const Part* recursing) {
+    // option. With a branch (the V-diagram) the requirements are walked on.
+    void argument_content(const Argument* a, const Route& prefix, int level, const Branch* recursing) {
         const Route path = prefix.then(a->get_uid());
         intro("DOC_ARG_INTRO", path, GCC::cf15_arg_intro);
         ref(a, path, Role::argument, false, true);
@@ -410,7 +410,7 @@ private:
             if (!requirements.empty()) intro("DOC_ARG_REQ_INTRO", path, GCC::cf15_arg_req);
             for (const Requirement* q : requirements) {
                 if (recursing)
-                    part(PartKind::v_requirement, q, path, level + 1);
+                    branch(BranchKind::v_requirement, q, path, level + 1);
                 else
                     ref(q, path.then(q->get_uid()), Role::requirement);
             }
@@ -428,14 +428,14 @@ private:
             heading(2, "DOC_CF14_REQ_SECTION", path, GCC::tlr_nd_name, r, Role::requirement);
             intro("DOC_CF14_REQ_INTRO", path, GCC::cf14_req_intro);
             ref(r, path, Role::requirement, true);
-            part(PartKind::argument_layer, r, path, 3);
+            branch(BranchKind::argument_layer, r, path, 3);
             end_section();
         }
         end_section();
     }
 
-    // The part's route is the requirement's own section route here.
-    void argument_layer(const Part& p) {
+    // The branch's route is the requirement's own section route here.
+    void argument_layer(const Branch& p) {
         const auto* r = static_cast<const Requirement*>(p.node);
         const Route& path = p.route;
         intro("DOC_CF14_ARG_INTRO", path, GCC::cf14_arg_intro);
@@ -445,7 +445,10 @@ private:
             const std::string subject = a->get_subject();
             heading(p.level, "DOC_CF14_ARG_SECTION", argument_path, GCC::arg_nd_name + " " + subject, a,
                     Role::argument);
-            intro("DOC_CF14_ARG_OPT_INTRO", argument_path, GCC::cf14_arg_opt_1 + subject + GCC::cf14_arg_opt_2);
+            // The report reads "if Option Pump is selected."; the interchange
+            // files keep the pieces joined as they have always been.
+            const std::string blank = style == Style::report ? " " : "";
+            intro("DOC_CF14_ARG_OPT_INTRO", argument_path, GCC::cf14_arg_opt_1 + subject + blank + GCC::cf14_arg_opt_2);
             ref(a, argument_path, Role::argument, true);
             intro("DOC_CF14_ARG_REQ_INTRO", argument_path, GCC::cf14_arg_req);
             std::vector<Requirement*> requirements = a->get_child_requirements();
@@ -458,7 +461,7 @@ private:
                         Role::requirement);
                 intro("DOC_CF14_REQ_INTRO", requirement_path, GCC::cf14_arg_req_intro);
                 ref(q, requirement_path, Role::requirement, true);
-                part(PartKind::argument_layer, q, requirement_path, p.level + 1);
+                branch(BranchKind::argument_layer, q, requirement_path, p.level + 1);
                 end_section();
             }
             end_section();
@@ -482,13 +485,13 @@ private:
             intro("DOC_CF15_USY_INTRO", path, GCC::cf15_usy_intro);
             ref(u, path, Role::user_story, true);
             // The requirements are at the level of the story's heading, as in the report.
-            for (const Requirement* r : u->get_child_requirements()) part(PartKind::v_requirement, r, path, 2);
+            for (const Requirement* r : u->get_child_requirements()) branch(BranchKind::v_requirement, r, path, 2);
             end_section();
         }
         end_section();
     }
 
-    void v_requirement(const Part& p) {
+    void v_requirement(const Branch& p) {
         const auto* r = static_cast<const Requirement*>(p.node);
         const Route path = p.route.then(r->get_uid());
         heading(p.level, "DOC_CF15_REQ_SECTION", path, GCC::req_nd_name, r, Role::requirement);
@@ -500,13 +503,13 @@ private:
             for (const DesignProblem* d : r->get_child_designproblems())
                 for (Option* o : d->get_child_options(false)) options.push_back(o);
             for (const Option* o : MyFF::remove_duplicate_options(options))
-                part(PartKind::v_option, o, path, p.level + 1, r);
+                branch(BranchKind::v_option, o, path, p.level + 1, r);
             leave(p);
         }
         end_section();
     }
 
-    void v_option(const Part& p) {
+    void v_option(const Branch& p) {
         const auto* o = static_cast<const Option*>(p.node);
         const auto* r = static_cast<const Requirement*>(p.context);
         const Route path = p.route.then(o->get_uid());
@@ -517,26 +520,26 @@ private:
             const auto subs = o->get_sub_options(false);
             if (subs.empty()) {
                 for (const Argument* a : o->get_child_arguments())
-                    if (argues(a, r)) part(PartKind::v_argument, a, path, p.level + 1);
+                    if (argues(a, r)) branch(BranchKind::v_argument, a, path, p.level + 1);
             } else {
                 intro("DOC_CF15_SUBOPT_INTRO", path, GCC::cf15_opt_sub_opt);
-                for (const Option* s : subs) part(PartKind::v_option, s, path, p.level + 1, r);
+                for (const Option* s : subs) branch(BranchKind::v_option, s, path, p.level + 1, r);
             }
             leave(p);
         }
         end_section();
     }
 
-    void expand(const Part& p) {
+    void expand(const Branch& p) {
         switch (p.kind) {
-            case PartKind::problem_layer: problem_layer(p); break;
-            case PartKind::options_problem: options_problem(p); break;
-            case PartKind::options_option: options_option(p); break;
-            case PartKind::validation: validation(p); break;
-            case PartKind::argument_layer: argument_layer(p); break;
-            case PartKind::v_requirement: v_requirement(p); break;
-            case PartKind::v_option: v_option(p); break;
-            case PartKind::v_argument:
+            case BranchKind::problem_layer: problem_layer(p); break;
+            case BranchKind::options_problem: options_problem(p); break;
+            case BranchKind::options_option: options_option(p); break;
+            case BranchKind::validation: validation(p); break;
+            case BranchKind::argument_layer: argument_layer(p); break;
+            case BranchKind::v_requirement: v_requirement(p); break;
+            case BranchKind::v_option: v_option(p); break;
+            case BranchKind::v_argument:
                 argument_content(static_cast<const Argument*>(p.node), p.route, p.level, &p);
                 break;
         }
@@ -566,8 +569,8 @@ private:
     size_t events = 0;
     std::vector<Task> made;
     std::vector<Task> stack;
-    std::unordered_set<Part::Key, KeyHash> written;
-    std::unordered_set<Part::Key, KeyHash> open;
+    std::unordered_set<Branch::Key, KeyHash> written;
+    std::unordered_set<Branch::Key, KeyHash> open;
 };
 
 }  // namespace

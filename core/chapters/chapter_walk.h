@@ -10,7 +10,7 @@ class Node;
 class Project;
 
 // The six views of a project's graph that the full PDF report writes as its
-// tree chapters, the ReqIF export as the chapters of its specification and
+// tree chapters, the ReqIF export as the chapters of its document hierarchy and
 // the SysML export as its view packages. One walk produces them for all three
 // as a stream of events to a visitor, in the report's order.
 //
@@ -32,14 +32,15 @@ inline constexpr std::array<Chapter, 6> all_chapters{Chapter::project_tree,     
                                                      Chapter::requirements_trees, Chapter::v_diagram};
 
 // The walks of the report and of the two interchange files agree but in two
-// places:
+// chapters:
 // - Project Tree: the report always writes the three introductions (an empty
 //   list then gets a no_objects event) and lists the project's top-level
 //   requirements; the interchange files write an introduction only for a
 //   list that is not empty, and list the requirements of the mandates.
 // - Requirements Trees: the report lists an argument's requirements as they
 //   come (one may appear twice); the interchange files list each once, since
-//   every route must name one place.
+//   every route must name one place. The report also keeps a blank between
+//   the option's subject and "is selected.".
 enum class Style { report, interchange };
 
 // What a listed node stands for where it is listed.
@@ -89,7 +90,7 @@ struct Intro {
 // the node's uid). A row that opens a group owns what follows up to the
 // matching end_group (the problem of an option with the requirements it must
 // meet, an argument with its evidence and requirements); the report and the
-// ReqIF specification write groups flat, the SysML views nest them.
+// ReqIF hierarchy write groups flat, the SysML views nest them.
 struct Ref {
     const Node* node;
     Route route;

@@ -35,7 +35,8 @@ public:
     // Login name of the current user; "UnknownUser" when it cannot be read.
     virtual std::string user_name();
 
-    // The local time now, at seconds resolution.
+    // The local time now, at seconds resolution, with tm_gmtoff holding the
+    // UTC offset in force at that moment (daylight saving included).
     virtual std::tm local_time();
 
     // The program's version as major.minor.build.revision.

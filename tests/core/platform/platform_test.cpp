@@ -1,6 +1,7 @@
 #include "core/platform/platform.h"
 
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 
@@ -55,6 +56,22 @@ TEST_F(HeadlessPlatform, ClipboardKeepsUtf8AndLinksAreRefused) {
     EXPECT_EQ(headless_.clipboard_text(), "25 \xC2\xB0" "C, 3 \xC2\xB5m, 5 \xE2\x82\xAC");
     EXPECT_FALSE(headless_.open_link("https://example.org").empty());
     EXPECT_FALSE(headless_.user_name().empty());
+}
+
+// The clock's offset from UTC comes with the local time, summer time included:
+// the local fields read as UTC differ from now by exactly that offset.
+TEST_F(HeadlessPlatform, LocalTimeCarriesItsOffsetFromUtc) {
+    for (const char* zone : {"IST-5:30", "EST5", "CET-1CEST,M3.5.0,M10.5.0/3", "UTC0"}) {
+        ScopedEnv tz("TZ", zone);
+        tzset();
+        const std::time_t before = std::time(nullptr);
+        std::tm local = headless_.local_time();
+        const long offset = local.tm_gmtoff;
+        const std::time_t as_utc = timegm(&local);
+        EXPECT_GE(as_utc - offset, before) << zone;
+        EXPECT_LE(as_utc - offset, std::time(nullptr)) << zone;
+    }
+    tzset();
 }
 
 TEST(InstalledPlatform, InstallReplacesAndNullRestoresDefaults) {
