@@ -6,6 +6,8 @@
 
 #include "core/constants/gcc.h"
 #include "core/model/project.h"
+#include "exports/exports.h"
+#include "pdf/pdf_export.h"
 #include "ui/icons/icon_library.h"
 #include "ui/main_window/canvas_view.h"
 #include "ui/main_window/key_table.h"
@@ -38,7 +40,10 @@ MainWindow::MainWindow()
         connect(shortcut, &QShortcut::activated, this, [this, bound] { run_command(bound); });
     }
     file_commands::MainWindow& view = *this;
-    files_ = std::make_unique<file_commands::FileController>(file_dialogs_, view, file_locks_);
+    files_ = std::make_unique<file_commands::FileController>(
+        file_dialogs_, view, file_locks_,
+        file_commands::Exporters{pdf::export_full_report, pdf::export_requirements_report, exports::export_reqif,
+                                 exports::export_sysml});
     install_file_commands();
     files_->start();
 }

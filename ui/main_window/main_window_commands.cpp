@@ -45,6 +45,10 @@ void MainWindow::install_file_commands() {
     commands_.install(Command::Save, [&files] { files.save_to_file(false); });
     commands_.install(Command::SaveAs, [&files] { files.save_to_file(true); });
     commands_.install(Command::ImportComments, [&files] { files.import_comments(); });
+    commands_.install(Command::ExportPdf, [&files] { files.export_pdf_report(); });
+    commands_.install(Command::ExportReqPdf, [&files] { files.export_requirements_pdf(); });
+    commands_.install(Command::ExportReqIf, [&files] { files.export_reqif(); });
+    commands_.install(Command::ExportSysml, [&files] { files.export_sysml(); });
     commands_.install(Command::ExplainExample, [&files] { files.open_example(Example::ExplainObjects); });
     commands_.install(Command::GateExample, [&files] { files.open_example(Example::Gate); });
 }
