@@ -1,17 +1,17 @@
-// The desktop application's start: constructing and showing the main window
-// with an empty project and with the gate example, on the offscreen platform,
-// and the resident memory of the idle application.
+// The desktop application's start: constructing, assembling and showing the
+// main window with an empty project and with the gate example, on the
+// offscreen platform, and the resident memory of the idle application.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <fstream>
 #include <string>
 
+#include "bench/ui_bench_main.h"
 #include "core/constants/gcc.h"
 #include "core/model/project.h"
+#include "ui/app/assembly.h"
 #include "ui/main_window/main_window.h"
-#include "ui/platform/qt_services.h"
 
 namespace {
 
@@ -32,6 +32,7 @@ void settle() {
 void BM_ShowMainWindow(benchmark::State& state) {
     for (auto _ : state) {
         auto* window = new MainWindow();
+        assemble_main_window(*window);
         window->show();
         settle();
         benchmark::DoNotOptimize(window->winId());
@@ -45,6 +46,7 @@ BENCHMARK(BM_ShowMainWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_ShowMainWindowWithGateExample(benchmark::State& state) {
     for (auto _ : state) {
         auto* window = new MainWindow();
+        assemble_main_window(*window);
         window->run_command(Command::GateExample);
         window->show();
         settle();
@@ -60,27 +62,14 @@ BENCHMARK(BM_ShowMainWindowWithGateExample)->Unit(benchmark::kMillisecond)->UseR
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // A home of its own: the user's configuration is neither read nor written.
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toUtf8());
-
-    QApplication app(argc, argv);
-    ui_platform::install_qt_services();
-    const long before = resident_kib();
-    {
+    return bench_support::run_ui_benchmarks(argc, argv, [] {
+        const long before = resident_kib();
         MainWindow idle;
+        assemble_main_window(idle);
         idle.show();
         for (int turn = 0; turn < 10; ++turn) settle();
         const long shown = resident_kib();
         benchmark::AddCustomContext("resident_kib_application_only", std::to_string(before));
         benchmark::AddCustomContext("resident_kib_idle_with_main_window", std::to_string(shown));
-    }
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    });
 }

@@ -163,6 +163,22 @@ private slots:
         QVERIFY(QToolTip::text().contains(QStringLiteral("&lt;b&gt;")));
     }
 
+    void long_texts_widen_the_column_when_they_come_into_view() {
+        GateWindow gate;
+        ObjectTree& tree = *gate.tree;
+        const std::string evidence = gate.of_kind(&Node::is_evd).back();
+        GCC::RP->_get_pointer_to_node_with_uid(evidence)->set_subject(std::string(300, 'w'), false);
+        gate.window.request_tree_rebuild();
+        settle();
+        QTreeWidgetItem* item = gate.item(evidence);
+        const int needed = tree.fontMetrics().horizontalAdvance(item->text(0));
+        QVERIFY(tree.columnWidth(0) < needed);  // collapsed: not in view
+        tree.expandItem(tree.top_item(ObjectTree::Top::Evidences));
+        tree.scrollToItem(item);
+        settle();
+        QVERIFY(tree.columnWidth(0) >= needed);
+    }
+
     void selection_after_a_click() {
         const struct {
             Uids selected;

@@ -4,6 +4,7 @@
 #include <QHelpEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <cmath>
@@ -72,9 +73,13 @@ ObjectTree::ObjectTree(MainWindowServices& services, QWidget* parent) : QTreeWid
     setSelectionMode(QAbstractItemView::NoSelection);
     setMouseTracking(true);  // hover highlight
     setUniformRowHeights(true);
-    // Long texts scroll sideways instead of being cut.
+    // Long texts scroll sideways instead of being cut. Measuring every row at
+    // every rebuild is slow for large projects: the column fits the rows in
+    // view and widens as wider rows come into view.
     header()->setStretchLastSection(false);
-    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    header()->setResizeContentsPrecision(0);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ObjectTree::widen_to_rows_in_view);
+    connect(this, &QTreeWidget::itemExpanded, this, &ObjectTree::widen_to_rows_in_view);
     build_menu();
 }
 
@@ -121,13 +126,15 @@ void ObjectTree::refresh_icons() {
 }
 
 void ObjectTree::apply_colours() {
+    // Only a change of colours is applied: restyling is slow, and most rebuilds keep them.
     const gcm::Scheme& scheme = gcm::scheme();
     QPalette colours = palette();
     for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Window}) colours.setColor(role, scheme.panel_color);
     for (const QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText})
         colours.setColor(role, scheme.panel_text_color);
-    setPalette(colours);
-    menu_->setStyleSheet(toolkit::menu_style_sheet(toolkit::button_strip_colours(), 0, 0));
+    if (colours != palette()) setPalette(colours);
+    const QString menu_style = toolkit::menu_style_sheet(toolkit::button_strip_colours(), 0, 0);
+    if (menu_style != menu_->styleSheet()) menu_->setStyleSheet(menu_style);
 }
 
 QTreeWidgetItem* ObjectTree::add_object(QTreeWidgetItem* parent, const Node& node) {
@@ -194,7 +201,13 @@ void ObjectTree::rebuild(bool from_settings) {
     addTopLevelItems({project_item, requirements, problems, options, arguments, evidence});
     apply_expansion();
     show_selection();
+    setColumnWidth(0, sizeHintForColumn(0));
     setUpdatesEnabled(true);
+}
+
+void ObjectTree::widen_to_rows_in_view() {
+    if (!updatesEnabled()) return;  // a rebuild fits the column once at its end
+    if (const int wanted = sizeHintForColumn(0); wanted > columnWidth(0)) setColumnWidth(0, wanted);
 }
 
 void ObjectTree::apply_expansion() {

@@ -57,6 +57,7 @@ private:
     QTreeWidgetItem* add_object(QTreeWidgetItem* parent, const Node& node);
     void add_option_layer(QTreeWidgetItem* parent, const TreeEl& element);
     void apply_expansion();
+    void widen_to_rows_in_view();
     void refresh_icons();
     void apply_colours();
     void clicked(const QTreeWidgetItem& item, bool ctrl);
