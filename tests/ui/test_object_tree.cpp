@@ -225,8 +225,16 @@ private slots:
                 QCOMPARE(gate.coloured_as_selected(uid),
                          std::find(step.after.begin(), step.after.end(), uid) != step.after.end());
         }
-        // A group selects nothing.
-        gate.press(gate.tree->top_item(ObjectTree::Top::Requirements), Qt::LeftButton);
+        // A group selects nothing; its arrow folds it and selects nothing either.
+        QTreeWidgetItem* group = gate.tree->top_item(ObjectTree::Top::Requirements);
+        gate.press(group, Qt::LeftButton);
+        QCOMPARE(gate.window.selected_uids(), Uids{a});
+        QTreeWidgetItem* option = gate.item(gate.of_kind(&Node::is_opt).front());
+        QVERIFY(option->childCount() > 0 && option->isExpanded());
+        const QRect row = gate.tree->visualItemRect(option);
+        QTest::mouseClick(gate.tree->viewport(), Qt::LeftButton, {},
+                          QPoint(row.left() - gate.tree->indentation() / 2, row.center().y()));
+        QVERIFY(!option->isExpanded());
         QCOMPARE(gate.window.selected_uids(), Uids{a});
 
         // Selecting is no edit: no undo state, nothing unsaved.
