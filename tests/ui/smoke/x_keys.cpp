@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -48,6 +49,16 @@ void send_key(Display* display, Window window, KeySym symbol, bool press, unsign
     XFlush(display);
 }
 
+// The keys may close the window before the last one is sent (the release of
+// the key that chose Exit): a window that is gone is no failure of the tool.
+int tolerate_closed_window(Display* display, XErrorEvent* error) {
+    if (error->error_code == BadWindow) return 0;
+    char text[256] = {};
+    XGetErrorText(display, error->error_code, text, sizeof text);
+    std::fprintf(stderr, "x_keys: X error %s\n", text);
+    std::exit(3);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -60,6 +71,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "x_keys: no X display\n");
         return 2;
     }
+    XSetErrorHandler(tolerate_closed_window);
     const int seconds = std::stoi(argv[2]);
     Window window = 0;
     for (int tick = 0; tick < seconds * 10 && !window; ++tick) {
