@@ -61,3 +61,13 @@ void ProjectSettings::colors_to_white() { apply_scheme(1); }
 void ProjectSettings::colors_to_dark() { apply_scheme(2); }
 void ProjectSettings::colors_to_light_colorful() { apply_scheme(3); }
 void ProjectSettings::colors_to_dark_colorful() { apply_scheme(4); }
+
+void ProjectSettings::copy_colors_from(const ProjectSettings& other) {
+    for (const auto& row : scheme_table()) this->*row.field = other.*row.field;
+}
+
+bool ProjectSettings::has_same_colors(const ProjectSettings& other) const {
+    for (const auto& row : scheme_table())
+        if (!(this->*row.field == other.*row.field)) return false;
+    return true;
+}

@@ -29,6 +29,9 @@ public:
     void colors_to_dark();
     void colors_to_light_colorful();
     void colors_to_dark_colorful();
+    // The thirty colours alone, nothing else (the appearance editor applies with it).
+    void copy_colors_from(const ProjectSettings& other);
+    bool has_same_colors(const ProjectSettings& other) const;
 
     // Display filter: a text or index that is not one of the options selects option 0.
     std::string get_show_str();

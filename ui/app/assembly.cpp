@@ -1,5 +1,6 @@
 #include "ui/app/assembly.h"
 
+#include "ui/appearance/appearance_editor.h"
 #include "ui/find/find_commands.h"
 #include "ui/main_window/main_window.h"
 #include "ui/tree/object_tree.h"
@@ -7,4 +8,5 @@
 void assemble_main_window(MainWindow& window) {
     install_object_tree(window);
     find_commands::install(window);
+    appearance::install(window);
 }

@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "ui/main_window/main_window_services.h"
 #include "ui/main_window/readiness_icons.h"
 #include "ui/main_window/window_layout.h"
+#include "ui/theme/scheme.h"
 #include "ui/toolkit/app_form_resizable.h"
 
 class CanvasView;
@@ -74,6 +76,16 @@ public:
     // rebuilt from the top (after an open with the tree expansion of the file).
     void adopt_new_project(bool opened = false);
 
+    // ---- Colours being tried (the appearance editor) ----
+    // The window, its tree and its page show these colours instead of the
+    // project's until the trial ends; the project's settings stay untouched, so
+    // no save, configuration write or undo state can capture them, and the
+    // project is not marked unsaved. The trial outlives a replaced project.
+    void show_trial_colours(const ProjectSettings& colours);
+    // Back to the current project's own colours.
+    void end_trial_colours();
+    bool shows_trial_colours() const { return trial_colours_.has_value(); }
+
     // Runs a command as its menu item would; false when it is not available.
     bool run_command(Command command);
     file_commands::FileController& files() { return *files_; }
@@ -128,6 +140,8 @@ signals:
     void closing();
     // The selection changed (the tree recolours its nodes).
     void selectionChanged();
+    // The window took its colours again (from the project or a trial).
+    void coloursApplied();
 
 protected:
     void relayout() override;
@@ -143,6 +157,8 @@ private:
     void install_file_commands();
 
     void apply_colours();
+    // Recolours the window and redraws tree and page; the project stays saved.
+    void recolour_and_redraw();
     void apply_font_scaling(bool after_font_change);
     void implement_font_scaling();
     void lay_out(bool after_font_change);
@@ -193,6 +209,7 @@ private:
     CanvasView* canvas_ = nullptr;
     RebuildQueue* rebuilds_ = nullptr;
 
+    std::optional<gcm::Scheme> trial_colours_;
     ReadinessIcons readiness_icons_;
     std::vector<std::string> selected_;
     bool painting_ = false;

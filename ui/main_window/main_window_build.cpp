@@ -17,6 +17,7 @@
 #include "ui/main_window/canvas_view.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/menu_table.h"
+#include "ui/main_window/rebuild_queue.h"
 #include "ui/main_window/tab_page_buttons.h"
 #include "ui/theme/fonts.h"
 #include "ui/theme/scheme.h"
@@ -162,7 +163,10 @@ void MainWindow::build_body() {
 // ---------------------------------------------------------------- appearance
 
 void MainWindow::apply_colours() {
-    if (GCC::RP) gcm::set_scheme(settings());
+    if (trial_colours_)
+        gcm::set_scheme(*trial_colours_);
+    else if (GCC::RP)
+        gcm::set_scheme(settings());
     const gcm::Scheme& scheme = gcm::scheme();
 
     const bool dark_buttons = glue::is_dark(scheme.button_color);
@@ -192,6 +196,25 @@ void MainWindow::apply_colours() {
                                                      f + 8, 3 * f, 11 * f));
     set_tb_color();
     update();
+    emit coloursApplied();
+}
+
+void MainWindow::show_trial_colours(const ProjectSettings& colours) {
+    trial_colours_ = gcm::scheme_of(colours);
+    recolour_and_redraw();
+}
+
+void MainWindow::end_trial_colours() {
+    if (!trial_colours_) return;
+    trial_colours_.reset();
+    recolour_and_redraw();
+}
+
+void MainWindow::recolour_and_redraw() {
+    apply_colours();
+    // Straight to the queue: nothing of the project changed, so it stays saved.
+    rebuilds_->request_tree();
+    rebuilds_->request_page(true);
 }
 
 void MainWindow::apply_font_scaling(bool after_font_change) {

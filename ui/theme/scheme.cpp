@@ -45,12 +45,6 @@ constexpr std::array<std::pair<RGB_Color P::*, QColor S::*>, 30> colour_fields{{
     {&P::btn_border_color, &S::btn_border_color},
 }};
 
-Scheme scheme_of(const ProjectSettings& settings) {
-    Scheme result;
-    for (const auto& [from, to] : colour_fields) result.*to = glue::to_qcolor(settings.*from);
-    return result;
-}
-
 Scheme& current() {
     static Scheme value = scheme_of(ProjectSettings());
     return value;
@@ -58,9 +52,17 @@ Scheme& current() {
 
 }  // namespace
 
+Scheme scheme_of(const ProjectSettings& settings) {
+    Scheme result;
+    for (const auto& [from, to] : colour_fields) result.*to = glue::to_qcolor(settings.*from);
+    return result;
+}
+
 const Scheme& scheme() { return current(); }
 
 void set_scheme(const ProjectSettings& settings) { current() = scheme_of(settings); }
+
+void set_scheme(const Scheme& colours) { current() = colours; }
 
 TitleBarColours title_bar_colours(const QColor& panel_color) {
     if (glue::is_dark(panel_color)) return {title_bar_color_dark, title_bar_txt_color_dark};

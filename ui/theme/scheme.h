@@ -30,6 +30,9 @@ struct Scheme {
 const Scheme& scheme();
 // Copies the thirty colours of the settings, in their order.
 void set_scheme(const ProjectSettings& settings);
+void set_scheme(const Scheme& colours);
+// The thirty colours of the settings as window colours.
+Scheme scheme_of(const ProjectSettings& settings);
 
 inline const QColor title_bar_color_light{95, 160, 195};
 inline const QColor title_bar_color_dark{26, 89, 132};

@@ -256,6 +256,31 @@ TEST_F(Settings, EverySchemeSetsAllThirtyColours) {
     }
 }
 
+// The appearance editor applies its colours and nothing else: zooms, filter,
+// font size and recent files of the target stay.
+TEST_F(Settings, CopyColorsTakesEveryColourAndNothingElse) {
+    ProjectSettings source;
+    for (size_t i = 0; i < colour_fields.size(); ++i) source.*colour_fields[i] = RGB_Color(3, 4, int32_t(i));
+    source.font_size = 20;
+    source.zoom_opt = 250;
+    source.set_show_str(uint16_t{4});
+    source.add_recent_file("/from.xml");
+
+    ProjectSettings target;
+    const ProjectSettings before = target;
+    EXPECT_FALSE(target.has_same_colors(source));
+    target.copy_colors_from(source);
+    EXPECT_TRUE(target.has_same_colors(source));
+    for (size_t i = 0; i < colour_fields.size(); ++i)
+        EXPECT_EQ(target.*colour_fields[i], RGB_Color(3, 4, int32_t(i))) << "colour field " << i;
+    target.copy_colors_from(before);
+    EXPECT_EQ(target, before);
+
+    // One differing colour is enough to differ.
+    target.btn_border_color = RGB_Color(1, 1, 1);
+    EXPECT_FALSE(target.has_same_colors(before));
+}
+
 TEST_F(Settings, WhiteSchemeSelectionColourText) {
     ProjectSettings s;
     s.colors_to_white();
