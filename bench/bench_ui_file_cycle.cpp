@@ -4,6 +4,7 @@
 // beside them, so that the cost of the desktop on top of the core shows.
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
 #include <map>
@@ -11,13 +12,14 @@
 #include <string>
 
 #include "bench/bulk_project.h"
-#include "bench/ui_bench_main.h"
+#include "bench/ui_bench_environment.h"
 #include "core/constants/gcc.h"
 #include "core/model/process_state.h"
 #include "core/model/project.h"
 #include "ui/app/assembly.h"
 #include "ui/dialogs/dialog_seam.h"
 #include "ui/main_window/main_window.h"
+#include "ui/platform/qt_services.h"
 
 namespace {
 
@@ -168,7 +170,11 @@ BENCHMARK(BM_ModelUndo)->Apply(sizes);
 BENCHMARK(BM_TreeRebuild)->Apply(sizes);
 
 int main(int argc, char** argv) {
+    const UiBenchEnvironment environment;
+    QApplication app(argc, argv);
+    ui_platform::install_qt_services();
     auto runner = std::make_unique<RefusedDialogs>();
     refused = runner.get();
-    return bench_support::run_ui_benchmarks(argc, argv, [&runner] { dialogs::install_runner(std::move(runner)); });
+    dialogs::install_runner(std::move(runner));
+    return UiBenchEnvironment::run(argc, argv);
 }

@@ -7,11 +7,12 @@
 #include <fstream>
 #include <string>
 
-#include "bench/ui_bench_main.h"
+#include "bench/ui_bench_environment.h"
 #include "core/constants/gcc.h"
 #include "core/model/project.h"
 #include "ui/app/assembly.h"
 #include "ui/main_window/main_window.h"
+#include "ui/platform/qt_services.h"
 
 namespace {
 
@@ -62,8 +63,11 @@ BENCHMARK(BM_ShowMainWindowWithGateExample)->Unit(benchmark::kMillisecond)->UseR
 }  // namespace
 
 int main(int argc, char** argv) {
-    return bench_support::run_ui_benchmarks(argc, argv, [] {
-        const long before = resident_kib();
+    const UiBenchEnvironment environment;
+    QApplication app(argc, argv);
+    ui_platform::install_qt_services();
+    const long before = resident_kib();
+    {
         MainWindow idle;
         assemble_main_window(idle);
         idle.show();
@@ -71,5 +75,7 @@ int main(int argc, char** argv) {
         const long shown = resident_kib();
         benchmark::AddCustomContext("resident_kib_application_only", std::to_string(before));
         benchmark::AddCustomContext("resident_kib_idle_with_main_window", std::to_string(shown));
-    });
+    }
+
+    return UiBenchEnvironment::run(argc, argv);
 }

@@ -3,10 +3,12 @@
 #include "ui/appearance/appearance_editor.h"
 #include "ui/find/find_commands.h"
 #include "ui/main_window/main_window.h"
+#include "ui/tables/table_commands.h"
 #include "ui/tree/object_tree.h"
 
 void assemble_main_window(MainWindow& window) {
     install_object_tree(window);
     find_commands::install(window);
+    tables::install_table_commands(window);
     appearance::install(window);
 }
