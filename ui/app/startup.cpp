@@ -11,6 +11,7 @@
 #include "ui/icons/icon_library.h"
 #include "ui/main_window/main_window.h"
 #include "ui/pages/page_painter.h"
+#include "ui/picture/picture_commands.h"
 #include "ui/platform/qt_services.h"
 #include "ui/theme/texts.h"
 
@@ -67,6 +68,7 @@ int run(int argc, char** argv) {
         MainWindow window;
         pages::install(window);
         appearance::install(window);
+        picture::install(window);
         window.show_maximised();
         return QApplication::exec();
     } catch (const std::exception& failure) {
