@@ -29,6 +29,7 @@
 #include "ui/picture/picture_commands.h"
 #include "ui/picture/picture_files.h"
 #include "ui/picture/picture_rules.h"
+#include "ui/picture/picture_texts.h"
 #include "ui/toolkit/app_combo_box.h"
 
 using picture::Area;
@@ -300,6 +301,68 @@ private slots:
         // The tab page's zoom and the project are as before.
         QCOMPARE(window.canvas()->zoom_percent(), 80);
         QCOMPARE(ui_testing::saved_text(), saved);
+    }
+
+    void dialogs_refusals_and_one_export_at_a_time() {
+        MainWindow window;
+        show_page(window, std::nullopt, TabPage::Project);
+        const QString jpg = in_folder(QStringLiteral("fitted.jpg"));
+        QFile old(jpg);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        // JPEG chosen, ".png" typed: the fitted name exists, so the user is asked first.
+        for (const toolkit::Answer answer : {toolkit::Answer::No, toolkit::Answer::Yes}) {
+            ui_testing::ScriptedDialogs dialogs;
+            dialogs.script()
+                .expect(save_title, save_as(2, in_folder(QStringLiteral("fitted.png"))))
+                .answer(save_title, answer);
+            picture::save_page(window);
+            QCOMPARE(QFileInfo(jpg).size() > 3, answer == toolkit::Answer::Yes);
+        }
+        QVERIFY(!QFileInfo::exists(in_folder(QStringLiteral("fitted.png"))));
+        QByteArray format;
+        QVERIFY(!read_image(jpg, &format).isNull());
+        QCOMPARE(format, QByteArray("jpeg"));
+
+        // A picture command asked for while the save dialog is open does nothing;
+        // a cancelled paper size ends the command without a file.
+        {
+            ui_testing::ScriptedDialogs dialogs;
+            dialogs.script()
+                .expect(save_title,
+                        [&window](QDialog& dialog) {
+                            picture::save_page(window);
+                            picture::copy_area(window);
+                            return save_as(7, QStringLiteral("custom"))(dialog);
+                        })
+                .expect(QStringLiteral("pdf paper size"), [](QDialog& dialog) {
+                    static_cast<dialogs::InputDialog&>(dialog).press_cancel();
+                    return dialog.result();
+                });
+            picture::save_page(window);
+        }
+        QVERIFY(!QFileInfo::exists(in_folder(QStringLiteral("custom.pdf"))));
+
+        // A page too large for a picture at 500 % is refused with the memory
+        // warning; as a PDF, drawn as vectors, it is written.
+        QVERIFY(window.run_command(Command::GateExample));
+        settle();
+        window.activate_page(TabPage::Validation);
+        for (int step = 0; step < 40 && window.run_command(Command::FontIncrease); ++step) settle();
+        const picture::PixelSize large = picture::page_size(*window.canvas(), 500);
+        QCOMPARE(picture::memory_check(large.width, large.height), picture::MemoryVerdict::TooLarge);
+        {
+            ui_testing::ScriptedDialogs dialogs;
+            dialogs.script()
+                .expect(save_title, save_as(1, in_folder(QStringLiteral("large"))))
+                .answer(QStringLiteral("Warning"), toolkit::Answer::Ok)
+                .expect(save_title, save_as(6, in_folder(QStringLiteral("large"))));
+            picture::save_page(window);
+            picture::save_page(window);
+            QCOMPARE(dialogs.script().messages(), QStringList{QString::fromUtf8(picture::texts::too_large)});
+        }
+        QVERIFY(!QFileInfo::exists(in_folder(QStringLiteral("large.png"))));
+        QCOMPARE(pdf_pages(in_folder(QStringLiteral("large.pdf"))).pages, 1);
     }
 
     void validation_page_is_the_page_whatever_the_window_shows() {
