@@ -343,6 +343,22 @@ private slots:
         }
         QVERIFY(!QFileInfo::exists(in_folder(QStringLiteral("custom.pdf"))));
 
+        // The tool-strip commands: a click saves, a click with Ctrl held copies.
+        {
+            ui_testing::ScriptedDialogs dialogs;
+            dialogs.script().expect(save_title, [](QDialog& dialog) {
+                dialog.reject();
+                return dialog.result();
+            });
+            QVERIFY(window.run_command(Command::Screenshot));
+        }
+        QApplication::clipboard()->clear();
+        QTest::keyPress(&window, Qt::Key_Control, Qt::ControlModifier);
+        QVERIFY(window.run_command(Command::Screenshot));
+        QTest::keyRelease(&window, Qt::Key_Control, Qt::NoModifier);
+        const picture::PixelSize shown = picture::page_size(*window.canvas(), window.canvas()->zoom_percent());
+        QCOMPARE(QApplication::clipboard()->image().size(), QSize(int(shown.width), int(shown.height)));
+
         // A page too large for a picture at 500 % is refused with the memory
         // warning; as a PDF, drawn as vectors, it is written.
         QVERIFY(window.run_command(Command::GateExample));
