@@ -3,41 +3,15 @@
 // into an image, that image written as PNG, and the page as a vector PDF.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <string>
-
-#include "bench/offscreen_desktop.h"
-#include "bench/page_projects.h"
+#include "bench/page_window.h"
 #include "bench/scratch_folder.h"
-#include "core/constants/gcc.h"
 #include "ui/main_window/canvas_view.h"
-#include "ui/main_window/main_window.h"
-#include "ui/pages/page_painter.h"
 #include "ui/picture/page_render.h"
 #include "ui/picture/picture_files.h"
-#include "ui/platform/qt_services.h"
 
 namespace {
 
 MainWindow* window = nullptr;
-
-void settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// Puts the generated project for the page into the window, drawn once.
-void show_project(TabPage page, int64_t boxes) {
-    delete GCC::RP;
-    bench_support::PageProject made = bench_support::page_project(static_cast<page_geometry::TabPage>(page), boxes);
-    const std::string selected = made.selected ? made.selected->get_uid() : std::string();
-    made.project.release();
-    window->adopt_new_project();
-    if (!selected.empty()) window->select_uid(selected);
-    window->activate_page(page);
-    window->request_page_rebuild(false);
-    settle();
-}
 
 void count_pixels(benchmark::State& state) {
     const picture::PixelSize size = picture::page_size(*window->canvas(), 100);
@@ -47,7 +21,7 @@ void count_pixels(benchmark::State& state) {
 enum class Output { Image, Png, Pdf };
 
 void PagePicture(benchmark::State& state, TabPage page, Output output) {
-    show_project(page, state.range(0));
+    bench_support::show_page_project(*window, page, state.range(0));
     const CanvasView& canvas = *window->canvas();
     const std::filesystem::path png = bench_support::scratch() / "page.png";
     const std::filesystem::path pdf = bench_support::scratch() / "page.pdf";
@@ -79,20 +53,5 @@ BENCHMARK_CAPTURE(PagePicture, RequirementsPdf, TabPage::Requirements, Output::P
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bench_support::OffscreenDesktop desktop;
-
-    QApplication app(argc, argv);
-    ui_platform::install_qt_services();
-    MainWindow main_window;
-    pages::install(main_window);
-    main_window.resize(1600, 1000);
-    main_window.show();
-    settle();
-    window = &main_window;
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench_support::run_with_page_window(argc, argv, [](MainWindow* shown) { window = shown; });
 }

@@ -13,6 +13,7 @@
 #include "ui/pages/page_painter.h"
 #include "ui/picture/picture_commands.h"
 #include "ui/platform/qt_services.h"
+#include "ui/tables/table_commands.h"
 #include "ui/theme/texts.h"
 
 namespace startup {
@@ -67,6 +68,7 @@ int run(int argc, char** argv) {
         ui_platform::install_qt_services();
         MainWindow window;
         pages::install(window);
+        tables::install_table_commands(window);
         appearance::install(window);
         picture::install(window);
         window.show_maximised();
