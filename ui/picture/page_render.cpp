@@ -52,11 +52,11 @@ void paint_page(const CanvasView& canvas, QPainter& painter, const QRectF& targe
 QImage render_visible(CanvasView& canvas, const QRect& area) {
     if (area.isEmpty()) return {};
     QImage image(area.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(canvas.backgroundBrush().color());
     QPainter painter(&image);
     painter.setRenderHints(render_hints);
     // Drawn from the scene through the view's transform and scroll position.
-    canvas.render(&painter, QRectF(0, 0, area.width(), area.height()), area,
-                  Qt::IgnoreAspectRatio);
+    canvas.render(&painter, QRectF(0, 0, area.width(), area.height()), area, Qt::IgnoreAspectRatio);
     return image;
 }
 
