@@ -425,6 +425,19 @@ private slots:
                  // Nothing is rebuilt; the box shows the new tooltip at once.
                  QVERIFY(boxes_of(*window.canvas(), uid).front()->text_area()->toolTip().contains("at the gate"));
              }},
+            {"edit the tooltip while the page is drawn anew", gate_example, TabPage::Options, gate_option("Guard"),
+             none(), "Edit tooltp text",
+             [](DialogScript& s) {
+                 s.expect("Modify ToolTip Text", [](QDialog& dialog) {
+                     main_window()->request_page_rebuild(true);
+                     settle();
+                     return type_long_text("drawn meanwhile")(dialog);
+                 });
+             },
+             1, true, false,
+             [](MainWindow& window, const std::string& uid) {
+                 QVERIFY(boxes_of(*window.canvas(), uid).front()->text_area()->toolTip().contains("drawn meanwhile"));
+             }},
             {"an empty tooltip brings back the default", gate_example, TabPage::Options, gate_option("back-up"),
              none(), "Edit tooltp text", [](DialogScript& s) { s.expect("Modify ToolTip Text", type_long_text("")); },
              1, true, false,
