@@ -4,44 +4,26 @@
 // release of the previous page's items and the repaint of the visible part.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <string>
 
-#include "bench/ui_bench_environment.h"
-#include "bench/page_projects.h"
-#include "core/constants/gcc.h"
+#include "bench/page_window.h"
 #include "ui/boxes/object_box.h"
 #include "ui/main_window/canvas_view.h"
 #include "ui/main_window/main_window.h"
-#include "ui/pages/page_painter.h"
-#include "ui/platform/qt_services.h"
 
 namespace {
 
 MainWindow* window = nullptr;
 std::string shown_key;
 
-// The queued rebuild runs, and what the previous page dropped is released.
-void settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+using bench_support::settle;
 
 // Puts the generated project for the page into the window, drawn once.
 void show_project(TabPage page, int64_t boxes) {
     const std::string key = std::to_string(static_cast<int>(page)) + "/" + std::to_string(boxes);
     if (key == shown_key) return;
     shown_key = key;
-    // The window's file commands own the current project; a new one replaces it.
-    delete GCC::RP;
-    bench_support::PageProject made = bench_support::page_project(static_cast<page_geometry::TabPage>(page), boxes);
-    const std::string selected = made.selected ? made.selected->get_uid() : std::string();
-    made.project.release();
-    window->adopt_new_project();
-    if (!selected.empty()) window->select_uid(selected);
-    window->activate_page(page);
-    window->request_page_rebuild(false);
-    settle();
+    bench_support::show_page_project(*window, page, boxes);
 }
 
 size_t item_count(QGraphicsScene& scene, int type) {
@@ -84,15 +66,5 @@ BENCHMARK_CAPTURE(PageRebuild, VDiagram, TabPage::VDiagram)->Apply(sizes);
 }  // namespace
 
 int main(int argc, char** argv) {
-    const UiBenchEnvironment environment;
-
-    QApplication app(argc, argv);
-    ui_platform::install_qt_services();
-    MainWindow main_window;
-    pages::install(main_window);
-    main_window.resize(1600, 1000);
-    main_window.show();
-    settle();
-    window = &main_window;
-    return UiBenchEnvironment::run(argc, argv);
+    return bench_support::run_with_page_window(argc, argv, [](MainWindow* shown) { window = shown; });
 }

@@ -4,6 +4,7 @@
 #include "ui/find/find_commands.h"
 #include "ui/main_window/main_window.h"
 #include "ui/pages/page_painter.h"
+#include "ui/picture/picture_commands.h"
 #include "ui/tables/table_commands.h"
 #include "ui/tree/object_tree.h"
 
@@ -13,4 +14,5 @@ void assemble_main_window(MainWindow& window) {
     find_commands::install(window);
     tables::install_table_commands(window);
     appearance::install(window);
+    picture::install(window);
 }
