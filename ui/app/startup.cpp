@@ -13,6 +13,7 @@
 #include "ui/pages/page_painter.h"
 #include "ui/platform/qt_services.h"
 #include "ui/theme/texts.h"
+#include "ui/windows/secondary_windows.h"
 
 namespace startup {
 namespace {
@@ -67,6 +68,7 @@ int run(int argc, char** argv) {
         MainWindow window;
         pages::install(window);
         appearance::install(window);
+        windows::install(window);
         window.show_maximised();
         return QApplication::exec();
     } catch (const std::exception& failure) {

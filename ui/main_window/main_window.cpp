@@ -118,6 +118,7 @@ void MainWindow::rebuild_page(bool keep_scroll) {
     canvas_->rebuild(keep_scroll, gcm::app_font_height(), [this, page](QGraphicsScene& scene) {
         if (GCC::RP && paint_page_) paint_page_(page, scene);
     });
+    emit pageRebuilt();
 }
 
 void MainWindow::rebuild_after_undo_or_redo() {
@@ -193,4 +194,21 @@ void MainWindow::show_related_objects(const std::string& uid, const QPoint& at) 
 
 void MainWindow::show_hide_nodes(const std::vector<std::string>& candidate_uids, const QPoint& at) {
     if (secondary_.hide_show) secondary_.hide_show(candidate_uids, at);
+}
+
+bool MainWindow::show_search_results(const std::string& text, const std::vector<std::string>& uids,
+                                     const std::vector<size_t>& quantity_types, const QPoint& at) {
+    return secondary_.search_results && secondary_.search_results(text, uids, quantity_types, at);
+}
+
+void MainWindow::show_int_req_review(const std::vector<std::string>& option_uids, const QPoint& at) {
+    if (secondary_.int_req_review) secondary_.int_req_review(option_uids, at);
+}
+
+void MainWindow::show_evidence_review(const std::string& mandate_uid, const QPoint& at) {
+    if (secondary_.evidence_review) secondary_.evidence_review(mandate_uid, at);
+}
+
+void MainWindow::show_origin_tree(const std::string& requirement_uid, const QPoint& at) {
+    if (secondary_.origin_tree) secondary_.origin_tree(requirement_uid, at);
 }

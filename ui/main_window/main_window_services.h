@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QPoint>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,19 @@ public:
     // the choice to the project's shown-uid set; when that changed, it records
     // one undo state of the project and asks for the tree and page rebuilds.
     virtual void show_hide_nodes(const std::vector<std::string>& candidate_uids, const QPoint& at) = 0;
+    // The modal search results for text: the objects found and the quantity
+    // types found (indexes of the quantity-type table). True when the user
+    // chose to select the objects; false without the window.
+    virtual bool show_search_results(const std::string& text, const std::vector<std::string>& uids,
+                                     const std::vector<size_t>& quantity_types, const QPoint& at) = 0;
+    // The modal reviews: the options among option_uids that lack an
+    // integration requirement, and what under the mandate needs evidence of a
+    // higher readiness level.
+    virtual void show_int_req_review(const std::vector<std::string>& option_uids, const QPoint& at) = 0;
+    virtual void show_evidence_review(const std::string& mandate_uid, const QPoint& at) = 0;
+    // The modal origin tree of a requirement ("Show Why"): the requirements it
+    // comes from above it.
+    virtual void show_origin_tree(const std::string& requirement_uid, const QPoint& at) = 0;
 };
 
 // The main window while it exists, else null.

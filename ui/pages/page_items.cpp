@@ -26,19 +26,20 @@ ObjectBox* draw_box(QGraphicsScene& scene, const page_geometry::BoxDescription& 
     return item;
 }
 
-std::vector<ObjectBox*> draw_page(QGraphicsScene& scene, const page_geometry::PageGeometry& page) {
+std::vector<ObjectBox*> draw_page(QGraphicsScene& scene, const page_geometry::PageGeometry& page,
+                                  std::shared_ptr<const BoxStyle> style) {
     const gcm::Scheme& scheme = gcm::scheme();
     for (const page_geometry::LineDescription& line : page.lines) {
         auto* item = new ConnectorItem(line, scheme.box_connect_color);
         item->setZValue(z_of(line.layer));
         scene.addItem(item);
     }
-    const std::shared_ptr<const BoxStyle> style = BoxStyle::current();
+    if (!style) style = BoxStyle::current();
     std::vector<ObjectBox*> boxes;
     boxes.reserve(page.boxes.size());
     for (const page_geometry::BoxDescription& box : page.boxes) boxes.push_back(draw_box(scene, box, style));
     for (const page_geometry::LabelDescription& label : page.labels) {
-        auto* item = new LabelItem(label, gcm::mp_font(), scheme.panel_text_color, scheme.panel_color);
+        auto* item = new LabelItem(label, style->font(), scheme.panel_text_color, scheme.panel_color);
         item->setZValue(z_of(label.layer));
         scene.addItem(item);
     }

@@ -6,6 +6,7 @@
 #include <vector>
 
 class CanvasView;
+class QGraphicsView;
 class MainWindow;
 class ObjectBox;
 class QMenu;
@@ -20,12 +21,12 @@ void show_with_pages(MainWindow& window);
 // Runs the queued rebuilds and releases what they dropped.
 void settle();
 
-// The object boxes on the canvas in drawing order: all of them, or those of a uid.
-std::vector<ObjectBox*> boxes_on(const CanvasView& canvas);
-std::vector<ObjectBox*> boxes_of(const CanvasView& canvas, const std::string& uid);
+// The object boxes on the canvas (or any view of boxes) in drawing order: all of them, or those of a uid.
+std::vector<ObjectBox*> boxes_on(const QGraphicsView& canvas);
+std::vector<ObjectBox*> boxes_of(const QGraphicsView& canvas, const std::string& uid);
 
 // Scrolls the box into view and right-clicks its text; the menu that opened, or null.
-QMenu* right_click(CanvasView& canvas, ObjectBox& box);
+QMenu* right_click(QGraphicsView& canvas, ObjectBox& box);
 
 // The menu's items in order: their captions, "-" for a separator.
 QStringList menu_texts(const QMenu& menu);
@@ -34,7 +35,7 @@ QStringList menu_texts(const QMenu& menu);
 bool choose(QMenu& menu, const QString& caption);
 
 // Right-clicks the box and clicks the item; false when no menu opened or it has no such item.
-bool choose_on(CanvasView& canvas, ObjectBox& box, const QString& caption);
+bool choose_on(QGraphicsView& canvas, ObjectBox& box, const QString& caption);
 
 // The current project's file text, the oracle of the commands.
 std::string saved_text();
