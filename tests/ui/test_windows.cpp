@@ -534,6 +534,11 @@ private slots:
             QTest::mouseClick(explain->button(QString::fromStdString(caption)), Qt::LeftButton);
         };
         QVERIFY(!explain->presentation_layout());
+        const auto fills = [&] {
+            return explain->layout_panel()->geometry() ==
+                   QRect(0, explain->title_bar_height(), explain->width(), explain->height() - explain->title_bar_height());
+        };
+        QVERIFY(fills());
         const auto buttons = explain->findChildren<toolkit::AppButton*>().size();
         QCOMPARE(explain->explain_label()->text(), QString::fromStdString(GCC::prj_txt));
         click(GCC::man_nd_name);
@@ -551,6 +556,7 @@ private slots:
         explain->toggle_maximised();
         settle();
         QVERIFY(explain->presentation_layout());
+        QVERIFY(fills());
         click(GCC::man_nd_name);
         QCOMPARE(explain->explain_label()->text(), QString::fromStdString(GCC::man_bullet_txt));
         QVERIFY(explain->int_req_controls().empty());
@@ -563,6 +569,7 @@ private slots:
         }
         QVERIFY(!explain->presentation_layout());
         QCOMPARE(explain->height(), normal_height);
+        QVERIFY(fills());
         QCOMPARE(explain->findChildren<toolkit::AppButton*>().size(), buttons);
         explain->close();
         settle();

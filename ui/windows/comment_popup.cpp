@@ -103,7 +103,8 @@ QPlainTextEdit* CommentPopup::add_field(QWidget* panel, const std::string& text,
     auto* edit = new QPlainTextEdit(panel);
     edit->setFrameShape(QFrame::NoFrame);
     edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Fitted fields show their whole text; only the new comment may grow beyond its field.
+    edit->setVerticalScrollBarPolicy(fit || !text.empty() ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
     edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     edit->setFont(font());
     QPalette colours = edit->palette();

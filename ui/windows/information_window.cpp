@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
-#include <QVBoxLayout>
 #include <cmath>
 
 #include "ui/dialogs/dialog_seam.h"
@@ -29,17 +28,19 @@ InformationWindow::InformationWindow(const QString& title, const QString& text, 
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll_->setGeometry(0, title_bar_height() + m, width - m, height - 2 * m - title_bar_height());
     const int flow_width = scroll_->width() - 2 * m;
-    auto* flow = new toolkit::AppPanel(nullptr, m, m, flow_width, 0, gcm::scheme().panel_color);
-    auto* lines = new QVBoxLayout(flow);
-    lines->setContentsMargins(m, m, m, m);
-    lines->setSizeConstraint(QLayout::SetMinAndMaxSize);
-    text_ = new toolkit::AppLabel(flow, text, gcm::app_font(), 0, 0, gcm::scheme().panel_text_color);
+    // A top-down flow: the text, then the contact lines.
+    auto* flow = new toolkit::AppPanel(nullptr, 0, 0, flow_width, 0, gcm::scheme().panel_color);
+    text_ = new toolkit::AppLabel(flow, text, gcm::app_font(), m, m, gcm::scheme().panel_text_color);
     text_->setWordWrap(true);
-    text_->setFixedWidth(flow_width - 20);
-    lines->addWidget(text_);
-    for (QLabel* line : contact_lines(flow, gcm::app_font())) lines->addWidget(line);
+    const int text_width = flow_width - 20;
+    text_->setFixedSize(text_width, text_->heightForWidth(text_width));
+    int y = text_->geometry().bottom() + 1 + m;
+    for (QLabel* line : contact_lines(flow, gcm::app_font())) {
+        line->move(m, y);
+        y = line->geometry().bottom() + 1 + m;
+    }
+    flow->resize(flow_width, y);
     scroll_->setWidget(flow);
-    scroll_->setStyleSheet(QString());
     QPalette colours = scroll_->palette();
     colours.setColor(QPalette::Window, gcm::scheme().panel_color);
     scroll_->setPalette(colours);

@@ -86,6 +86,7 @@ ObjectExplainWindow::ObjectExplainWindow(QWidget* parent)
     const int needed = apply_normal_layout();
     resize(width(), needed);
     laid_out_size_ = size();
+    fit_panel();
     glue::place_near_edges(*this, screen.topLeft() + QPoint(screen.width() / 5, screen.height() / 10), 20);
 }
 
@@ -103,11 +104,14 @@ void ObjectExplainWindow::start_panel() {
     }
     buttons_.clear();
     int_req_controls_.clear();
+    line_layers_.clear();
     const int top = title_bar_height();
     panel_ = new toolkit::AppPanel(this, 0, top, width(), std::max(height() - top, 0), gcm::scheme().panel_color);
     lines_ = new Lines(panel_);
     lines_->setGeometry(panel_->rect());
-    panel_->show();
+    line_layers_.push_back(lines_);
+    // Shown once the layout is complete, with every control on it.
+    panel_->hide();
 }
 
 int ObjectExplainWindow::apply_normal_layout() {
@@ -141,6 +145,7 @@ int ObjectExplainWindow::apply_normal_layout() {
         line->move(10, y);
         y = line->geometry().bottom() + 1 + 5;
     }
+    panel_->show();
     return y - 5 + fh + title_bar_height();
 }
 
@@ -163,6 +168,7 @@ void ObjectExplainWindow::apply_presentation_layout() {
     explain_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     explain_->setGeometry(left, 3 * fh, std::max(width() - left - fh, fh), height() - title_bar_height() - 4 * fh);
     set_explain_text(GCC::prj_txt, GCC::prj_bullet_txt);
+    panel_->show();
 }
 
 toolkit::AppButton* ObjectExplainWindow::add_button(const QString& text, int x, int y, const QColor& text_colour,
@@ -226,16 +232,17 @@ void ObjectExplainWindow::add_graph(int top) {
     const int left_line = req.center().x();
     const int right_line = arg.center().x();
     const int gap = u_.obj_dist / 3;
-    const int iw = right_line - left_line - 2 * gap;
+    const QString caption = QStringLiteral("Integration Requirement");
+    const int iw = std::max(right_line - left_line - 2 * gap, QFontMetrics(bold_font_).horizontalAdvance(caption) + 8);
     const int ih = std::min(h, std::max(u_.obj_dist - 4, QFontMetrics(bold_font_).height() + 4));
     const int iy = req.bottom() + (dpr.top() - req.bottom() - ih) / 2;
-    toolkit::AppButton* integration = add_button(QStringLiteral("Integration Requirement"), left_line + gap, iy,
+    toolkit::AppButton* integration = add_button(caption, (left_line + right_line - iw) / 2, iy,
                                                  s.panel_text_color, s.panel_color, bold_font_, iw, ih);
     integration->set_border_color(s.panel_color);
     connect(integration, &QPushButton::clicked, this, &ObjectExplainWindow::explain_integration);
     const int mid = iy + ih / 2;
-    lines_->add({right_line, mid}, {integration->geometry().right(), mid});
-    lines_->add({integration->geometry().left(), mid}, {left_line, mid});
+    if (integration->geometry().right() < right_line) lines_->add({right_line, mid}, {integration->geometry().right(), mid});
+    if (integration->geometry().left() > left_line) lines_->add({integration->geometry().left(), mid}, {left_line, mid});
     lines_->add({left_line + gap / 2, mid}, {left_line + gap / 2, mid - gap}, Head::Up);
     lines_->setGeometry(panel_->rect());
     lines_->lower();
@@ -272,6 +279,7 @@ void ObjectExplainWindow::add_int_req_diagram() {
     const int pitch = h + fh;
     auto* arrows = new Lines(panel_);
     arrows->setGeometry(panel_->rect());
+    line_layers_.push_back(arrows);
     arrows->show();
     int_req_controls_.push_back(arrows);
     const auto box = [&](const QString& text, int col, int row, const QColor& fill, const QColor& colour) {
@@ -301,16 +309,24 @@ void ObjectExplainWindow::add_int_req_diagram() {
     arrows->lower();
 }
 
+void ObjectExplainWindow::fit_panel() {
+    const int top = title_bar_height();
+    panel_->setGeometry(0, top, width(), std::max(height() - top, 0));
+    for (Lines* lines : line_layers_) lines->setGeometry(panel_->rect());
+}
+
 void ObjectExplainWindow::relayout() {
     if (!panel_) return;
     const bool maximised = isMaximized();
-    if (size() == laid_out_size_ && maximised == laid_out_presentation_) return;
-    laid_out_size_ = size();
-    laid_out_presentation_ = maximised;
-    if (maximised)
-        apply_presentation_layout();
-    else
-        apply_normal_layout();
+    if (size() != laid_out_size_ || maximised != laid_out_presentation_) {
+        laid_out_size_ = size();
+        laid_out_presentation_ = maximised;
+        if (maximised)
+            apply_presentation_layout();
+        else
+            apply_normal_layout();
+    }
+    fit_panel();
 }
 
 void show_object_explanation(QWidget* parent) {

@@ -51,6 +51,8 @@ private:
     int apply_normal_layout();
     void apply_presentation_layout();
     void start_panel();
+    // The panel fills the window below the title bar.
+    void fit_panel();
     // The kind boxes, their arrows and the integration-requirement button.
     void add_graph(int top);
     toolkit::AppButton* add_button(const QString& text, int x, int y, const QColor& text_colour, const QColor& fill,
@@ -68,6 +70,8 @@ private:
     QFont label_font_;
     toolkit::AppPanel* panel_ = nullptr;
     class Lines* lines_ = nullptr;
+    // Every painted layer of lines, sized with the panel.
+    std::vector<class Lines*> line_layers_;
     QLabel* explain_ = nullptr;
     std::vector<toolkit::AppButton*> buttons_;
     std::vector<QWidget*> int_req_controls_;
