@@ -83,6 +83,18 @@ Fixture small_project(MainWindow& window, int options = 3) {
     return f;
 }
 
+// The main window's undo brings back the text before the command, its redo
+// the text after it.
+void undo_and_redo(MainWindow& window, const std::string& before) {
+    const std::string after = saved_text();
+    QVERIFY(window.run_command(Command::Undo));
+    settle();
+    QCOMPARE(saved_text(), before);
+    QVERIFY(window.run_command(Command::Redo));
+    settle();
+    QCOMPARE(saved_text(), after);
+}
+
 QPlainTextEdit* nth_field(CommentPopup& popup, size_t i) { return popup.fields().at(i); }
 
 void press(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
@@ -153,13 +165,7 @@ private slots:
         QCOMPARE(recorded_states(), size_t{1});
         QVERIFY(!window.is_saved());
         QCOMPARE(object(f.r)->get_comments(), std::vector<std::string>{"needs a motor\nsoon"});
-        const std::string after = saved_text();
-        QVERIFY(window.run_command(Command::Undo));
-        settle();
-        QCOMPARE(saved_text(), before);
-        QVERIFY(window.run_command(Command::Redo));
-        settle();
-        QCOMPARE(saved_text(), after);
+        undo_and_redo(window, before);
     }
 
     // The popup's own keys move the history as the main window's do: the
@@ -247,19 +253,28 @@ private slots:
         settle();
         QCOMPARE(recorded_states(), size_t{1});
         QCOMPARE(object(f.evd_a)->get_comments_size(), size_t{11});
-        const std::string after = saved_text();
-        QVERIFY(window.run_command(Command::Undo));
-        settle();
-        QCOMPARE(saved_text(), before);
-        QVERIFY(window.run_command(Command::Redo));
-        settle();
-        QCOMPARE(saved_text(), after);
+        undo_and_redo(window, before);
 
-        // The object goes away (undo of its creation) while the popup is open
-        // with a pending edit: closing writes nothing and touches nothing.
+        // The main window undoes while the popup holds a typed comment: closing
+        // writes it to the object as it is now, as one more state.
         popup = CommentPopup::current();
         QVERIFY(popup);
         popup->new_comment_field()->setPlainText(QStringLiteral("late"));
+        QVERIFY(window.run_command(Command::Undo));
+        settle();
+        const std::string undone = saved_text();
+        popup->close();
+        settle();
+        QCOMPARE(object(f.evd_a)->get_comments_size(), size_t{13});
+        QCOMPARE(object(f.evd_a)->get_comments().back(), std::string("late"));
+        undo_and_redo(window, undone);
+
+        // The object goes away (another project) while the popup is open with
+        // a pending edit: closing writes nothing and touches nothing.
+        window.open_comment_popup(f.evd_a, QPoint(100, 100));
+        popup = CommentPopup::current();
+        QVERIFY(popup);
+        popup->new_comment_field()->setPlainText(QStringLiteral("later"));
         delete GCC::RP;
         testing_support::SmallProject other;
         window.adopt_new_project();
@@ -339,13 +354,7 @@ private slots:
         QVERIFY(!GCC::RP->get_shown_uids().count(f.options[0]));
         QVERIFY(GCC::RP->get_shown_uids().count(f.options[1]));
         QVERIFY(!GCC::RP->get_shown_uids().count("OPT-gone"));
-        const std::string after = saved_text();
-        QVERIFY(window.run_command(Command::Undo));
-        settle();
-        QCOMPARE(saved_text(), before);
-        QVERIFY(window.run_command(Command::Redo));
-        settle();
-        QCOMPARE(saved_text(), after);
+        undo_and_redo(window, before);
     }
 
     // Geometry of the related objects, then the window through a deletion of
