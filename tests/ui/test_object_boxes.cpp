@@ -256,7 +256,9 @@ private slots:
 
         // The comment button opens the comments of the object, beside the box.
         std::string opened;
-        window.install_secondary_windows({[&](const std::string& uid, const QPoint&) { opened = uid; }, {}, {}});
+        MainWindow::SecondaryWindows popup;
+        popup.comment_popup = [&](const std::string& uid, const QPoint&) { opened = uid; };
+        window.install_secondary_windows(popup);
         const QPointF centre = spring->comment_button()->sceneBoundingRect().center();
         window.canvas()->ensureVisible(spring);
         QTest::mouseClick(window.canvas()->viewport(), Qt::LeftButton, {}, window.canvas()->mapFromScene(centre));
@@ -456,8 +458,10 @@ private slots:
         gate_example(window);
         std::string related;
         std::vector<std::string> candidates;
-        window.install_secondary_windows({{}, [&](const std::string& uid, const QPoint&) { related = uid; },
-                                          [&](const std::vector<std::string>& uids, const QPoint&) { candidates = uids; }});
+        MainWindow::SecondaryWindows recorders;
+        recorders.related_objects = [&](const std::string& uid, const QPoint&) { related = uid; };
+        recorders.hide_show = [&](const std::vector<std::string>& uids, const QPoint&) { candidates = uids; };
+        window.install_secondary_windows(recorders);
         const std::string guard = uid_of("OPT", "Guard");
         ObjectBox* box = box_on(window, TabPage::Options, guard);
         QVERIFY(ui_testing::choose_on(*window.canvas(), *box, "Show related objects"));
