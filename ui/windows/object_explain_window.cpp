@@ -15,6 +15,7 @@
 #include "ui/theme/scheme.h"
 #include "ui/toolkit/app_button.h"
 #include "ui/toolkit/app_label.h"
+#include "ui/toolkit/title_bar.h"
 #include "ui/windows/contact_lines.h"
 
 namespace windows {
@@ -79,6 +80,7 @@ ObjectExplainWindow::ObjectExplainWindow(QWidget* parent)
     : AppFormResizable(QStringLiteral("The Morvanta objects"), parent) {
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
+    title_bar()->hide_minimise();
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     setFont(font_of_height(screen.height() / 60, false));
     const int fh = QFontMetrics(font()).height();
