@@ -24,6 +24,7 @@
 #include "tests/ui/support/dialog_script.h"
 #include "tests/ui/support/ui_test_environment.h"
 #include "ui/boxes/object_box.h"
+#include "ui/glue/screen_placement.h"
 #include "ui/main_window/main_window.h"
 #include "ui/theme/fonts.h"
 #include "ui/toolkit/app_button.h"
@@ -400,6 +401,20 @@ private slots:
         // Another project: nothing of the old one stays, and its boxes do nothing.
         small_project(window);
         QVERIFY(uids_drawn(*related->view()).empty());
+        related->close();
+        settle();
+
+        // Four children need more than 90 % of the working area: the window
+        // takes 90 % and its row scrolls.
+        const Fixture wide = small_project(window, 4);
+        window.show_related_objects(wide.d, QPoint(20, 20));
+        settle();
+        related = only_window<windows::RelatedObjectsWindow>(window);
+        QVERIFY(related);
+        const QRect area = glue::available_geometry_at(QPoint(20, 20));
+        QVERIFY(related->panel_width() > 0.9 * area.width());
+        QCOMPARE(related->width(), static_cast<int>(0.9 * area.width()));
+        QCOMPARE(related->view()->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
         related->close();
         settle();
     }

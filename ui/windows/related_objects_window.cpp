@@ -59,6 +59,13 @@ void add_row(page_geometry::PageBuilder& page, const std::vector<Node*>& nodes, 
     if (n > 1) page.add_hor_line({first_x, above ? centre.y - d : centre.bottom() + d}, last_x - first_x);
 }
 
+// Room for the longer row of relatives and a gap and a half on each side; at
+// least a centre box wide.
+int row_width(const page_geometry::BoxMetrics& m, const Node* node) {
+    const size_t most = node ? std::max(node->get_parents().size(), node->get_children().size()) : 0;
+    return std::max((m.w + m.f) * static_cast<int>(most) + 3 * m.f, m.w + 2 * m.f);
+}
+
 }  // namespace
 
 RelatedObjectsWindow::RelatedObjectsWindow(const std::string& uid, const QPoint& at, QWidget* parent)
@@ -68,11 +75,7 @@ RelatedObjectsWindow::RelatedObjectsWindow(const std::string& uid, const QPoint&
     const QRect area = glue::available_geometry_at(at);
     view_ = new BoxView(this, window_font(area));
     const page_geometry::BoxMetrics m = view_->metrics();
-    const Node* node = resolve(uid_);
-    const size_t most = node ? std::max(node->get_parents().size(), node->get_children().size()) : 0;
-    panel_width_ = (m.w + m.f) * static_cast<int>(most) + 3 * m.f;
-    // Without any relative the row is as wide as the centre box.
-    panel_width_ = std::max(panel_width_, m.w + 2 * m.f);
+    panel_width_ = row_width(m, resolve(uid_));
     const int height = needed_height(m.f);
     const int width_limit = static_cast<int>(0.9 * area.width());
     const bool scrolls = panel_width_ >= width_limit;
@@ -91,6 +94,9 @@ void RelatedObjectsWindow::relayout() {
 void RelatedObjectsWindow::draw() {
     const Node* node = resolve(uid_);
     if (!node) return;
+    // Relatives added since opening widen the row; the view then scrolls.
+    panel_width_ = row_width(view_->metrics(), node);
+    if (panel_width_ > view_->width()) view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     page_geometry::PageBuilder page = view_->builder();
     const int panel_height = height() - title_bar_height() - 2;
     const int centre = page.add_box(node, (panel_width_ - page.m.w) / 2, (panel_height - page.m.h) / 2);
