@@ -7,7 +7,7 @@
 #include <QApplication>
 #include <string>
 
-#include "bench/offscreen_desktop.h"
+#include "bench/ui_bench_environment.h"
 #include "bench/page_projects.h"
 #include "core/constants/gcc.h"
 #include "ui/boxes/object_box.h"
@@ -84,7 +84,7 @@ BENCHMARK_CAPTURE(PageRebuild, VDiagram, TabPage::VDiagram)->Apply(sizes);
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bench_support::OffscreenDesktop desktop;
+    const UiBenchEnvironment environment;
 
     QApplication app(argc, argv);
     ui_platform::install_qt_services();
@@ -94,10 +94,5 @@ int main(int argc, char** argv) {
     main_window.show();
     settle();
     window = &main_window;
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return UiBenchEnvironment::run(argc, argv);
 }

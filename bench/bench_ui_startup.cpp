@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "bench/offscreen_desktop.h"
+#include "bench/ui_bench_environment.h"
 #include "core/constants/gcc.h"
 #include "core/model/project.h"
 #include "ui/main_window/main_window.h"
@@ -64,14 +64,12 @@ BENCHMARK(BM_ShowMainWindowWithGateExample)->Unit(benchmark::kMillisecond)->UseR
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bench_support::OffscreenDesktop desktop;
-
+    const UiBenchEnvironment environment;
     QApplication app(argc, argv);
     ui_platform::install_qt_services();
     const long before = resident_kib();
     {
         MainWindow idle;
-        pages::install(idle);
         idle.show();
         for (int turn = 0; turn < 10; ++turn) settle();
         const long shown = resident_kib();
@@ -79,9 +77,5 @@ int main(int argc, char** argv) {
         benchmark::AddCustomContext("resident_kib_idle_with_main_window", std::to_string(shown));
     }
 
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return UiBenchEnvironment::run(argc, argv);
 }

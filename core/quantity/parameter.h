@@ -93,6 +93,11 @@ public:
     // Removes a custom unit; every parameter of that type is re-indexed.
     static void remove_custom_units(uint32_t type_index, uint16_t unit_index);
     static void remove_custom_units();
+    // Removes a custom type that no requirement or evidence uses; the
+    // quantities of the custom types after it follow their rows down one
+    // index. "" or the reason it was refused; moved receives the objects whose
+    // type index changed (their undo mementos must be renewed).
+    static std::string remove_custom_poss_parameter(uint32_t type_index, std::vector<Node*>* moved = nullptr);
     static void remove_custom_poss_parameters();
     static void activate_all_poss_parameters();
     // Back to the twelve standard rows, every unit active.

@@ -46,6 +46,17 @@ void PossPar::remove_custom_unit(uint16_t unit_index) {
     at(unit_is_active);
 }
 
+void PossPar::rename(const std::string& new_name) {
+    name = new_name;
+    name_lc = MyStrF::_trimLwr(new_name);
+}
+
+void PossPar::rename_unit(size_t unit_index, const std::string& symbol) {
+    if (unit_index >= unit_symbols.size()) return;
+    unit_symbols[unit_index] = symbol;
+    unit_symbols_lc[unit_index] = MyStrF::_trimLwr(symbol);
+}
+
 std::string PossPar::get_str(bool lower) const {
     std::string text;
     for (const auto& t : target_texts) text += t + " ";

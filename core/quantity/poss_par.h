@@ -20,6 +20,10 @@ public:
     void add_unit(const std::string& symbol, double factor, double delta, bool active);
     // Only custom units above the base unit can be removed.
     void remove_custom_unit(uint16_t unit_index);
+    // New texts with their lookup keys, so that lookups by name or symbol and
+    // the duplicate checks see the new text at once.
+    void rename(const std::string& new_name);
+    void rename_unit(size_t unit_index, const std::string& symbol);
     // Search text: the target phrases, the name and the unit symbols.
     std::string get_str(bool lower) const;
 

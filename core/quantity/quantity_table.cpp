@@ -157,6 +157,25 @@ void Parameter::remove_custom_units() {
         for (size_t u = p.unit_count(); u-- > 1;) p.remove_custom_unit(static_cast<uint16_t>(u));
 }
 
+std::string Parameter::remove_custom_poss_parameter(uint32_t type_index, std::vector<Node*>* moved) {
+    if (type_index >= _possible_par_types.size()) return type_too_large;
+    if (!_possible_par_types[type_index].is_custom) return "Only custom types can be deleted.";
+    if (const size_t users = quantified_nodes(type_index).size(); users != 0)
+        return std::to_string(users) + " Objects are using this parameter type.\nTherefore, it hasn't been deleted.";
+    std::vector<VerbCapParamBase*> later;
+    for (uint32_t t = type_index + 1; t < _possible_par_types.size(); ++t)
+        for (VerbCapParamBase* q : quantified_nodes(t)) later.push_back(q);
+    _possible_par_types.erase(_possible_par_types.begin() + type_index);
+    // Each keeps its unit, value and target: only the row it points at moved.
+    for (VerbCapParamBase* q : later) {
+        Parameter& par = q->get_par();
+        par.type -= 1;
+        if (moved) moved->push_back(q);
+    }
+    _update_option_par_base_value_sum();
+    return {};
+}
+
 void Parameter::remove_custom_poss_parameters() {
     std::erase_if(_possible_par_types, [](const PossPar& p) { return p.is_custom; });
 }

@@ -3,6 +3,7 @@
 // before and after it and after its undo and redo, and the lifetime of boxes,
 // menus and dialogs across rebuilds, undo and redo.
 #include <QAbstractButton>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QGraphicsScene>
 #include <QMenu>
@@ -23,6 +24,7 @@
 #include "ui/boxes/box_commands.h"
 #include "ui/boxes/box_menu.h"
 #include "ui/boxes/box_parts.h"
+#include "ui/boxes/common_commands.h"
 #include "ui/boxes/object_box.h"
 #include "ui/boxes/reference_commands.h"
 #include "ui/dialogs/input_dialog.h"
@@ -117,6 +119,43 @@ ObjectBox* box_on(MainWindow& window, TabPage page, const std::string& uid, cons
 }
 
 using Response = DialogScript::Response;
+
+// Takes the links the program hands to the desktop.
+class LinkCatcher : public QObject {
+    Q_OBJECT
+public:
+    LinkCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open"); }
+    ~LinkCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened.push_back(url); }
+};
+
+// The tooltip of every common item, "" for those without one (Qt then
+// answers the caption).
+const std::vector<std::pair<QString, QString>> common_tooltips{
+    {"Link a reference", "To link an existing reference"},
+    {"Add a reference", "To add a new reference"},
+    {"Open a reference", "To open a reference"},
+    {"Edit references", "To edit a reference"},
+    {"Remove reference",
+     "Remove one of the references from this\nobject. The reference will be deleted\nif no other objects link the "
+     "reference."},
+    {"Copy object", "Copy the UID of this\nobject to the clipboard"},
+    {"Paste object", "Create a copy using the\nUID on the clipboard"},
+    {"Select object in tree", "Select this object in the main tree"},
+    {"Deselect object in tree", "To deselect this object in the main tree"},
+    {"Delete object", "Delete the object, including single parent children"},
+    {"Edit tooltp text", ""},
+    {"Show related objects", ""},
+    {"Hide or Show Nodes", ""},
+};
+
+QString expected_tooltip(const QString& caption) {
+    for (const auto& [item, tooltip] : common_tooltips)
+        if (item == caption) return tooltip.isEmpty() ? caption : tooltip;
+    return QStringLiteral("(not a common item)");
+}
 
 Response choose_entry(int row, int entry) {
     return [row, entry](QDialog& dialog) {
@@ -301,10 +340,11 @@ private slots:
             QMenu* menu = right_click(*window.canvas(), *box);
             QVERIFY2(menu, c.name);
             const QStringList texts = menu_texts(*menu);
+            for (const QAction* action : menu->actions())
+                if (!action->isSeparator()) QCOMPARE(action->toolTip(), expected_tooltip(action->text()));
             menu->close();
             if (texts != c.expected) qWarning() << c.name << texts;
             QVERIFY2(texts == c.expected, c.name);
-            // The tooltips are the captions' own.
             settle();
         }
     }
@@ -349,6 +389,12 @@ private slots:
                  // Door, Guard and the copy of the weapon.
                  QCOMPARE(static_cast<DesignProblem*>(object(uid))->get_child_options(false).size(), size_t{3});
              }},
+            {"paste a clipboard that names no object", gate_example, TabPage::Options, uid("DPR"), none(),
+             "Paste object", [](DialogScript&) { platform::services().set_clipboard_text("no such object"); }, 0,
+             false, true, {}},
+            {"paste an object onto itself", gate_example, TabPage::Options, gate_option("Guard"), none(),
+             "Paste object", [](DialogScript&) { platform::services().set_clipboard_text(uid_of("OPT", "Guard")); },
+             0, false, true, {}},
             {"select in tree", gate_example, TabPage::Options, gate_option("Guard"), none(), "Select object in tree",
              no_dialogs(), 1, false, true,
              [](MainWindow& window, const std::string& uid) {
@@ -380,6 +426,19 @@ private slots:
                  QCOMPARE(object(uid)->get_tooltip_txt(), std::string("A guard\nat the gate"));
                  // Nothing is rebuilt; the box shows the new tooltip at once.
                  QVERIFY(boxes_of(*window.canvas(), uid).front()->text_area()->toolTip().contains("at the gate"));
+             }},
+            {"edit the tooltip while the page is drawn anew", gate_example, TabPage::Options, gate_option("Guard"),
+             none(), "Edit tooltp text",
+             [](DialogScript& s) {
+                 s.expect("Modify ToolTip Text", [](QDialog& dialog) {
+                     main_window()->request_page_rebuild(true);
+                     settle();
+                     return type_long_text("drawn meanwhile")(dialog);
+                 });
+             },
+             1, true, false,
+             [](MainWindow& window, const std::string& uid) {
+                 QVERIFY(boxes_of(*window.canvas(), uid).front()->text_area()->toolTip().contains("drawn meanwhile"));
              }},
             {"an empty tooltip brings back the default", gate_example, TabPage::Options, gate_option("back-up"),
              none(), "Edit tooltp text", [](DialogScript& s) { s.expect("Modify ToolTip Text", type_long_text("")); },
@@ -435,6 +494,19 @@ private slots:
             {"the shown option chosen again", references_project, TabPage::VDiagram, gate_option("motor"), none(),
              "Hide or Show Nodes", [](DialogScript& s) { s.expect("Select Shown Option", choose_entry(0, 0)); }, 0,
              false, true, {}},
+            {"an option deleted while the choice is open is never shown", references_project, TabPage::VDiagram,
+             gate_option("motor"), none(), "Hide or Show Nodes",
+             [](DialogScript& s) {
+                 s.expect("Select Shown Option", [](QDialog& dialog) {
+                     delete object(uid_of("OPT", "spring"));
+                     return choose_entry(0, 1)(dialog);
+                 });
+             },
+             0, true, true,
+             [](MainWindow&, const std::string& uid) {
+                 for (const std::string& shown : GCC::RP->get_shown_uids()) QVERIFY(object(shown));
+                 QVERIFY(GCC::RP->get_shown_uids().count(uid));
+             }},
             {"another option shown", references_project, TabPage::VDiagram, gate_option("motor"), none(),
              "Hide or Show Nodes", [](DialogScript& s) { s.expect("Select Shown Option", choose_entry(0, 1)); }, 1,
              false, false,
@@ -448,6 +520,80 @@ private slots:
         for (const CommandCase& c : cases) {
             run_command_case(c);
             if (QTest::currentTestFailed()) return;
+        }
+    }
+
+    void open_a_reference_hands_its_link_to_the_desktop_and_records_nothing() {
+        ui_testing::ScriptedDialogs unexpected;  // any dialog not scripted fails the test
+        LinkCatcher links;
+        MainWindow window;
+        ui_testing::show_with_pages(window);
+        references_project(window);
+        const std::string motor = uid_of("OPT", "motor");
+        GCC::RP->get_reference(object(motor)->get_ref_ids().front())->set_link("https://drawing.example");
+        settle_fixture(window);
+        const std::string before = saved_text();
+
+        // One reference: opened without a question.
+        QVERIFY(ui_testing::choose_on(*window.canvas(), *box_on(window, TabPage::Options, motor), "Open a reference"));
+        QCOMPARE(links.opened, QList<QUrl>{QUrl("https://drawing.example")});
+        // Two: the user chooses which.
+        {
+            ui_testing::ScriptedDialogs scripted;
+            scripted.script().expect("Select Reference", choose_entry(0, 1));
+            ObjectBox* evidence = box_on(window, TabPage::Validation, uid_of("EVD"), motor);
+            QVERIFY(evidence);
+            QVERIFY(ui_testing::choose_on(*window.canvas(), *evidence, "Open a reference"));
+        }
+        QCOMPARE(links.opened.size(), 2);
+        QCOMPARE(links.opened.back(), QUrl("https://b.example"));
+        settle();
+        QCOMPARE(recorded_states(), size_t{0});
+        QCOMPARE(saved_text(), before);
+        QVERIFY(window.is_saved());
+    }
+
+    // The ending of a kind's own edit dialog: nothing, the boxes of the object
+    // refilled in place, or the page drawn anew.
+    void kind_edit_refills_its_boxes_or_rebuilds_the_page() {
+        struct EditCase {
+            const char* name;
+            bool changed, structural;
+            size_t states;
+            bool same_box;
+        };
+        const EditCase cases[] = {
+            {"nothing changed", false, false, 0, true},
+            {"the object's own text", true, false, 1, true},
+            {"the structure", true, true, 1, false},
+            {"the structure, told unchanged", false, true, 1, false},
+        };
+        for (const EditCase& c : cases) {
+            bool structural = c.structural, changed = c.changed;
+            boxes::install_kind_commands(page_geometry::NodeKind::Option,
+                                         {{}, [&](const BoxCommandContext& context) {
+                                              Node* node = context.node();
+                                              if (changed) node->set_subject("wheel", false);
+                                              boxes::conditional_update(context, changed, structural, {node});
+                                          }});
+            MainWindow window;
+            ui_testing::show_with_pages(window);
+            plain_project(window);
+            const std::string motor = uid_of("OPT", "motor");
+            QPointer<ObjectBox> box = box_on(window, TabPage::Options, motor);
+            QVERIFY2(box, c.name);
+            const std::string before = saved_text();
+            box->double_click();
+            settle();
+            QVERIFY2(recorded_states() == c.states, c.name);
+            QVERIFY2(bool(box) == c.same_box, c.name);
+            QVERIFY2(window.is_saved() == (c.states == 0), c.name);
+            QVERIFY2((saved_text() != before) == c.changed, c.name);
+            const std::vector<ObjectBox*> shown = boxes_of(*window.canvas(), motor);
+            QVERIFY2(shown.size() == 1, c.name);
+            QVERIFY2(shown.front()->text_area()->scroll().text() == QString::fromStdString(object(motor)->get_txt()),
+                     c.name);
+            boxes::remove_all_kind_commands();
         }
     }
 

@@ -2,6 +2,8 @@
 // as one item per description, the stacking, the scroll position across
 // rebuilds, the Validation page's option and the V-diagram's choices.
 #include <QGraphicsScene>
+#include <QImage>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 
@@ -9,6 +11,7 @@
 #include "core/layout/tree_el.h"
 #include "core/model/option.h"
 #include "core/model/project.h"
+#include "core/settings/project_settings.h"
 #include "tests/ui/support/canvas_driver.h"
 #include "tests/ui/support/ui_test_environment.h"
 #include "ui/boxes/object_box.h"
@@ -79,6 +82,30 @@ void expect_canvas_matches_layout(const MainWindow& window, TabPage page) {
         QVERIFY2(layer >= last_layer, qPrintable(context));
         last_layer = layer;
     }
+}
+
+// The share of the item's painted pixels (drawn alone on white) that have the colour.
+double share_in_colour(const QGraphicsItem& item, const QColor& colour) {
+    const QRectF area = item.sceneBoundingRect();
+    QImage image(area.size().toSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QGraphicsScene& scene = *item.scene();
+    const QList<QGraphicsItem*> all = scene.items();
+    std::vector<QGraphicsItem*> hidden;
+    for (QGraphicsItem* other : all)
+        if (other != &item && !other->parentItem() && other->isVisible()) {
+            other->hide();
+            hidden.push_back(other);
+        }
+    {
+        QPainter painter(&image);
+        scene.render(&painter, QRectF(QPointF(0, 0), area.size()), area);
+    }
+    for (QGraphicsItem* other : hidden) other->show();
+    int matching = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) matching += QColor(image.pixel(x, y)) == colour;
+    return double(matching) / (image.width() * image.height());
 }
 
 void show_gate_example(MainWindow& window) {
@@ -183,6 +210,44 @@ private slots:
         for (const ObjectBox* box : boxes_on(*window.canvas()))
             stacked = stacked || (box->description().hide_show_command && box->description().alternatives.size() > 1);
         QVERIFY(stacked);
+    }
+
+    void arrow_head_is_only_its_triangle() {
+        const ArrowItem arrow(page_geometry::arrow_head({100, 100}, 2), Qt::black);
+        QCOMPARE(arrow.boundingRect(), QRectF(94, 86, 11, 14));
+        QVERIFY(arrow.shape().contains(QPointF(99.5, 98)));  // near the tip
+        QVERIFY(!arrow.shape().contains(QPointF(95, 99)));   // a corner of the bounds
+    }
+
+    void tried_colours_reach_boxes_and_connectors_as_they_are_drawn() {
+        MainWindow window;
+        show_gate_example(window);
+        window.activate_page(TabPage::Requirements);
+        settle();
+        ObjectBox* requirement = nullptr;
+        for (ObjectBox* box : boxes_on(*window.canvas()))
+            if (box->face().colours == page_geometry::BoxColours::Requirement) requirement = box;
+        QVERIFY(requirement);
+        const auto lines = items_of_type<ConnectorItem>(*window.canvas()->scene());
+        QVERIFY(!lines.empty());
+        const QGraphicsItem& line = *lines.front();
+        QVERIFY(share_in_colour(*requirement, gcm::scheme().box_color_req) > 0.5);
+
+        ProjectSettings trial = GCC::RP->get_settings();
+        const QColor fill(12, 34, 56), connector(201, 7, 99);
+        trial.box_color_req = RGB_Color(fill.red(), fill.green(), fill.blue());
+        trial.box_connect_color = RGB_Color(connector.red(), connector.green(), connector.blue());
+        window.show_trial_colours(trial);
+        // The boxes and lines already on the canvas show the trial, before any rebuild.
+        QVERIFY(share_in_colour(*requirement, fill) > 0.5);
+        QCOMPARE(share_in_colour(line, connector), 1.0);
+
+        window.end_trial_colours();
+        settle();
+        for (ObjectBox* box : boxes_on(*window.canvas()))
+            if (box->face().colours == page_geometry::BoxColours::Requirement)
+                QCOMPARE(share_in_colour(*box, fill), 0.0);
+        QCOMPARE(share_in_colour(*items_of_type<ConnectorItem>(*window.canvas()->scene()).front(), connector), 0.0);
     }
 
     void drawn_tree_returns_its_root_box() {

@@ -20,6 +20,7 @@
 #include "ui/toolkit/app_label.h"
 #include "ui/toolkit/app_scroll_label.h"
 #include "ui/toolkit/app_text_box.h"
+#include "ui/toolkit/column_fill.h"
 #include "ui/toolkit/data_grid_form.h"
 #include "ui/toolkit/frame_geometry.h"
 #include "ui/toolkit/message_box.h"
@@ -271,6 +272,23 @@ private slots:
         QCOMPARE(table.click_pos(), grid.viewport()->mapToGlobal(cell.center()));
         QVERIFY(!table.set_clicked_cell(QPoint(grid.viewport()->width() - 2, cell.center().y())));
         QVERIFY(table.clicked_cell() == nullptr);
+    }
+
+    void columns_share_the_width_by_weight_above_their_minimums() {
+        struct Case {
+            int available;
+            std::vector<toolkit::FillColumn> columns;
+            std::vector<int> widths;
+        };
+        const std::vector<Case> cases{
+            {1050, {{5, 50}, {100, 0}, {100, 0}}, {50, 500, 500}},        // the small weight is pinned
+            {2050, {{5, 50}, {100, 0}, {100, 0}}, {50, 1000, 1000}},
+            {4100, {{5, 50}, {100, 0}, {100, 0}}, {100, 2000, 2000}},     // a share above the minimum
+            {10, {{1, 0}, {1, 0}, {1, 0}}, {3, 3, 4}},                    // the remainder goes to the last
+            {100, {{1, 80}, {1, 80}}, {80, 80}},                          // minimums wider than the table
+            {300, {{1, 0}, {1, 250}}, {50, 250}},
+        };
+        for (const Case& c : cases) QCOMPARE(toolkit::fill_widths(c.available, c.columns), c.widths);
     }
 
     void strip_hover_colours_shift_their_background() {

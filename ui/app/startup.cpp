@@ -12,6 +12,7 @@
 #include "ui/main_window/main_window.h"
 #include "ui/pages/page_painter.h"
 #include "ui/platform/qt_services.h"
+#include "ui/tables/table_commands.h"
 #include "ui/theme/texts.h"
 #include "ui/windows/secondary_windows.h"
 
@@ -67,6 +68,7 @@ int run(int argc, char** argv) {
         ui_platform::install_qt_services();
         MainWindow window;
         pages::install(window);
+        tables::install_table_commands(window);
         appearance::install(window);
         windows::install(window);
         window.show_maximised();

@@ -4,6 +4,9 @@
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSceneWheelEvent>
 #include <QPainter>
+#include <utility>
+
+#include "ui/boxes/box_style.h"
 
 namespace boxes {
 
@@ -20,6 +23,15 @@ void TextArea::set_text(const QString& text, const QColor& text_colour, const QC
     text_ = text;
     text_colour_ = text_colour;
     background_ = background;
+    style_.reset();
+    laid_out_ = false;
+    update();
+}
+
+void TextArea::set_text(const QString& text, page_geometry::BoxColours colours, std::shared_ptr<const BoxStyle> style) {
+    text_ = text;
+    colours_ = colours;
+    style_ = std::move(style);
     laid_out_ = false;
     update();
 }
@@ -39,7 +51,10 @@ QRectF TextArea::boundingRect() const { return QRectF(QPointF(0, 0), QSizeF(size
 
 void TextArea::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
     lay_out();
-    scroll_.paint(*painter, text_colour_, background_);
+    if (style_)
+        scroll_.paint(*painter, style_->text(colours_), style_->fill(colours_));
+    else
+        scroll_.paint(*painter, text_colour_, background_);
 }
 
 void TextArea::wheelEvent(QGraphicsSceneWheelEvent* event) {

@@ -5,8 +5,13 @@
 #include <QGraphicsPixmapItem>
 #include <QString>
 #include <functional>
+#include <memory>
+
+#include "ui/geometry/box_face.h"
 
 #include "ui/toolkit/scroll_text.h"
+
+class BoxStyle;
 
 // The parts of an object box that are items of their own, for their tooltips
 // and their mouse handling; the box paints its outline, title and separator.
@@ -19,7 +24,11 @@ class TextArea : public QGraphicsItem {
 public:
     TextArea(QGraphicsItem* box, const QRect& area, const QFont& font);
 
+    // The text in fixed colours.
     void set_text(const QString& text, const QColor& text_colour, const QColor& background);
+    // The text in the colours of a kind of box, read from the scheme whenever
+    // it is drawn.
+    void set_text(const QString& text, page_geometry::BoxColours colours, std::shared_ptr<const BoxStyle> style);
     const toolkit::ScrollText& scroll() const;
 
     QRectF boundingRect() const override;
@@ -35,6 +44,8 @@ private:
     QString text_;
     QColor text_colour_;
     QColor background_;
+    page_geometry::BoxColours colours_ = page_geometry::BoxColours::Error;
+    std::shared_ptr<const BoxStyle> style_;  // null: the fixed colours
     mutable bool laid_out_ = false;
     mutable toolkit::ScrollText scroll_;
 };

@@ -27,7 +27,6 @@ std::shared_ptr<const BoxStyle> BoxStyle::for_font(const QFont& font) {
     style->title_font_.setBold(true);
     style->font_height_ = QFontMetrics(style->font_).height();
     style->title_height_ = QFontMetrics(style->title_font_).height();
-    style->border_ = gcm::scheme().box_border_color;
     return style;
 }
 
@@ -58,7 +57,8 @@ QColor BoxStyle::fill(BoxColours colours) const { return colour_pair(colours).fi
 
 QColor BoxStyle::text(BoxColours colours) const { return colour_pair(colours).second; }
 
-QColor BoxStyle::border(BoxColours colours) const { return colours == BoxColours::Error ? error_border : border_; }
+QColor BoxStyle::border(BoxColours colours) const { return colours == BoxColours::Error ? error_border : gcm::scheme().box_border_color;
+}
 
 QPixmap BoxStyle::comment_picture(bool has_comments, bool dark_fill) const {
     QPixmap& picture = comment_pictures_[has_comments][dark_fill];

@@ -9,7 +9,9 @@
 #include "ui/geometry/box_face.h"
 
 // What every box of one drawing shares: the canvas font and its bold title
-// copy with their heights, the scheme colours and the comment pictures.
+// copy with their heights, the scheme colours (read from the scheme in use
+// whenever asked, so that a tried colour shows without a rebuild) and the
+// comment pictures.
 // Made once per page rebuild, so that a box costs no font metrics or
 // picture drawing of its own.
 class BoxStyle {
@@ -38,7 +40,6 @@ private:
     QFont title_font_;
     int font_height_ = 0;
     int title_height_ = 0;
-    QColor border_;
     // [has comments][dark fill], drawn when first asked for.
     mutable std::array<std::array<QPixmap, 2>, 2> comment_pictures_;
 };

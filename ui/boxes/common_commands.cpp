@@ -215,7 +215,12 @@ void conditional_update(const BoxCommandContext& context, bool changed, bool str
 }
 
 void refill_boxes(const BoxCommandContext& context) {
-    if (!context.box || !context.box->scene()) return;
+    // The page was drawn anew while the command ran, from the object as it
+    // was then: only another drawing shows the change.
+    if (!context.box || !context.box->scene()) {
+        if (MainWindowServices* window = main_window()) window->request_page_rebuild(true);
+        return;
+    }
     for (QGraphicsItem* item : context.box->scene()->items())
         if (item->type() == ObjectBox::Type) {
             auto* box = static_cast<ObjectBox*>(item);

@@ -21,7 +21,8 @@ void add_common_items(QMenu& menu, const BoxCommandContext& context, Node& node)
 // read it again.
 void conditional_update(const BoxCommandContext& context, bool changed, bool structural, const NodeList& nodes);
 
-// The boxes of the context's page that show its object read it again.
+// The boxes of the context's page that show its object read it again; the
+// page is drawn anew when the context's box has gone meanwhile.
 void refill_boxes(const BoxCommandContext& context);
 
 }  // namespace boxes

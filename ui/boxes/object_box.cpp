@@ -69,8 +69,7 @@ void ObjectBox::fill_content_box() {
 
 void ObjectBox::apply_face() {
     title_ = glue::to_ui(face_.title);
-    const QColor fill = style_->fill(face_.colours);
-    text_area_->set_text(glue::to_ui(face_.text), style_->text(face_.colours), fill);
+    text_area_->set_text(glue::to_ui(face_.text), face_.colours, style_);
     if (description_.uid.empty())
         text_area_->setToolTip(QStringLiteral("error. no object."));
     else
@@ -88,7 +87,7 @@ void ObjectBox::apply_face() {
         readiness_->setToolTip(glue::plain_tooltip(glue::to_ui(face_.readiness_tooltip)));
     }
 
-    const bool dark = glue::is_dark(fill);
+    const bool dark = glue::is_dark(style_->fill(face_.colours));
     comment_->setPixmap(style_->comment_picture(face_.has_comments, dark));
     comment_->setToolTip(description_.uid.empty()       ? QString()
                          : face_.has_comments ? QStringLiteral("Show and Edit comments.")

@@ -1,5 +1,7 @@
 #include "ui/geometry/box_face.h"
 
+#include <utility>
+
 #include "core/constants/gcc.h"
 #include "core/model/evidence.h"
 #include "core/model/option.h"
@@ -45,22 +47,26 @@ BoxFace box_face(const Node* node) {
         face.title = "No object";
         return face;
     }
+    const auto kind = [&face](std::string title, BoxColours colours) {
+        face.title = std::move(title);
+        face.colours = colours;
+    };
     if (node->is_arg()) {
-        face = {"Argument", BoxColours::Argument};
+        kind("Argument", BoxColours::Argument);
     } else if (node->is_dpr()) {
-        face = {"Design Problem", BoxColours::DesignProblem};
+        kind("Design Problem", BoxColours::DesignProblem);
     } else if (node->is_man()) {
-        face = {"Mandate", BoxColours::Mandate};
+        kind("Mandate", BoxColours::Mandate);
     } else if (node->is_usy()) {
-        face = {"User Story", BoxColours::UserStory};
+        kind("User Story", BoxColours::UserStory);
     } else if (node->is_opt()) {
         option_title_and_colours(static_cast<const Option&>(*node), face);
     } else if (node->is_prj()) {
-        face = {"Project " + static_cast<const Project&>(*node).get_name(), BoxColours::Project};
+        kind("Project " + static_cast<const Project&>(*node).get_name(), BoxColours::Project);
     } else if (node->is_req()) {
-        face = {requirement_title(static_cast<const Requirement&>(*node)), BoxColours::Requirement};
+        kind(requirement_title(static_cast<const Requirement&>(*node)), BoxColours::Requirement);
     } else if (node->is_evd()) {
-        face = {evidence_title(static_cast<const Evidence&>(*node)), BoxColours::Evidence};
+        kind(evidence_title(static_cast<const Evidence&>(*node)), BoxColours::Evidence);
     } else {
         face.title = "Unknown object";
         return face;

@@ -3,8 +3,14 @@
 #include <QColor>
 #include <QFont>
 #include <QGraphicsItem>
+#include <optional>
 
+#include "ui/geometry/connectors.h"
 #include "ui/geometry/page_description.h"
+
+// The items below paint in the scheme's colours as they are when drawn (a
+// colour tried in the appearance editor shows at once), unless given a
+// fixed colour.
 
 // One straight connector segment on a page, exactly the area the line
 // occupies (the connector thickness wide), in the connector colour.
@@ -12,7 +18,7 @@ class ConnectorItem : public QGraphicsItem {
 public:
     enum { Type = UserType + 2 };
 
-    ConnectorItem(const page_geometry::LineDescription& line, const QColor& colour);
+    explicit ConnectorItem(const page_geometry::LineDescription& line, std::optional<QColor> colour = std::nullopt);
 
     const page_geometry::LineDescription& line() const { return line_; }
 
@@ -22,16 +28,17 @@ public:
 
 private:
     page_geometry::LineDescription line_;
-    QColor colour_;
+    std::optional<QColor> colour_;
 };
 
 // A short text on a connector ("AND", "OR"), in the canvas font, on the
-// canvas colour, centred in its rectangle.
+// canvas colour, centred in its rectangle, in the panel text colour.
 class LabelItem : public QGraphicsItem {
 public:
     enum { Type = UserType + 3 };
 
-    LabelItem(const page_geometry::LabelDescription& label, const QFont& font, const QColor& text, const QColor& back);
+    LabelItem(const page_geometry::LabelDescription& label, const QFont& font, std::optional<QColor> text = std::nullopt,
+              std::optional<QColor> back = std::nullopt);
 
     const page_geometry::LabelDescription& label() const { return label_; }
 
@@ -42,6 +49,24 @@ public:
 private:
     page_geometry::LabelDescription label_;
     QFont font_;
-    QColor text_;
-    QColor back_;
+    std::optional<QColor> text_;
+    std::optional<QColor> back_;
+};
+
+// An arrow head on a connector, in the connector colour: only the triangle is
+// seen and hit.
+class ArrowItem : public QGraphicsItem {
+public:
+    enum { Type = UserType + 4 };
+
+    explicit ArrowItem(const page_geometry::ArrowHead& arrow, std::optional<QColor> colour = std::nullopt);
+
+    int type() const override { return Type; }
+    QRectF boundingRect() const override;
+    QPainterPath shape() const override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+private:
+    page_geometry::ArrowHead arrow_;
+    std::optional<QColor> colour_;
 };

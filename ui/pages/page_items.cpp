@@ -9,7 +9,6 @@
 #include "ui/pages/canvas_font.h"
 #include "ui/pages/connector_item.h"
 #include "ui/theme/fonts.h"
-#include "ui/theme/scheme.h"
 
 namespace pages {
 namespace {
@@ -28,9 +27,8 @@ ObjectBox* draw_box(QGraphicsScene& scene, const page_geometry::BoxDescription& 
 
 std::vector<ObjectBox*> draw_page(QGraphicsScene& scene, const page_geometry::PageGeometry& page,
                                   std::shared_ptr<const BoxStyle> style) {
-    const gcm::Scheme& scheme = gcm::scheme();
     for (const page_geometry::LineDescription& line : page.lines) {
-        auto* item = new ConnectorItem(line, scheme.box_connect_color);
+        auto* item = new ConnectorItem(line);
         item->setZValue(z_of(line.layer));
         scene.addItem(item);
     }
@@ -39,7 +37,7 @@ std::vector<ObjectBox*> draw_page(QGraphicsScene& scene, const page_geometry::Pa
     boxes.reserve(page.boxes.size());
     for (const page_geometry::BoxDescription& box : page.boxes) boxes.push_back(draw_box(scene, box, style));
     for (const page_geometry::LabelDescription& label : page.labels) {
-        auto* item = new LabelItem(label, style->font(), scheme.panel_text_color, scheme.panel_color);
+        auto* item = new LabelItem(label, style->font());
         item->setZValue(z_of(label.layer));
         scene.addItem(item);
     }

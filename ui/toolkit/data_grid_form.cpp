@@ -1,10 +1,16 @@
 #include "ui/toolkit/data_grid_form.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QHeaderView>
-#include <algorithm>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <algorithm>
+#include <cmath>
 
 #include "ui/glue/colours.h"
 #include "ui/glue/screen_placement.h"
@@ -15,6 +21,7 @@ namespace toolkit {
 namespace {
 
 constexpr int button_role = Qt::UserRole + 1;
+constexpr int check_role = Qt::UserRole + 2;
 
 QString css(const QColor& colour) { return colour.name(QColor::HexRgb); }
 
@@ -24,6 +31,7 @@ public:
     ButtonCellDelegate(const ShowDataGridViewForm& form, QObject* parent) : QStyledItemDelegate(parent), form_(form) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        if (const QVariant check = index.data(check_role); check.isValid()) return paint_check(painter, option, index, check.toBool());
         if (!index.data(button_role).toBool()) return QStyledItemDelegate::paint(painter, option, index);
         const bool selected = option.state & QStyle::State_Selected;
         painter->fillRect(option.rect.adjusted(1, 1, -1, -1), selected ? form_.btn_sel_color() : form_.btn_color());
@@ -32,6 +40,21 @@ public:
     }
 
 private:
+    // The cell as any other (background, selection), then the box in its middle.
+    void paint_check(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index,
+                     bool checked) const {
+        QStyledItemDelegate::paint(painter, option, index);
+        const QWidget* widget = option.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        QStyleOptionButton box;
+        const int w = style->pixelMetric(QStyle::PM_IndicatorWidth, &box, widget);
+        const int h = style->pixelMetric(QStyle::PM_IndicatorHeight, &box, widget);
+        box.rect = QRect(option.rect.center() - QPoint(w / 2, h / 2), QSize(w, h));
+        box.state = QStyle::State_Enabled | (checked ? QStyle::State_On : QStyle::State_Off);
+        box.palette = option.palette;
+        style->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, painter, widget);
+    }
+
     const ShowDataGridViewForm& form_;
 };
 
@@ -44,6 +67,7 @@ ShowDataGridViewForm::ShowDataGridViewForm(const QString& title, QWidget* parent
     btn_color_ = glue::offset_color(panel, 30);
     btn_sel_color_ = glue::offset_color(panel, 40);
     grid_->setItemDelegate(new ButtonCellDelegate(*this, grid_));
+    grid_->viewport()->installEventFilter(this);
     apply_grid_theme();
 
     const QRect area = glue::available_geometry_under_mouse();
@@ -82,10 +106,78 @@ bool ShowDataGridViewForm::is_button_cell(const QTableWidgetItem* cell) {
     return cell && cell->data(button_role).toBool();
 }
 
+void ShowDataGridViewForm::style_check_cell(QTableWidgetItem* cell, bool checked) {
+    if (!cell) return;
+    cell->setData(check_role, checked);
+    cell->setFlags(cell->flags() & ~(Qt::ItemIsEditable | Qt::ItemIsUserCheckable));
+}
+
+bool ShowDataGridViewForm::is_checked(const QTableWidgetItem* cell) {
+    return cell && cell->data(check_role).toBool();
+}
+
+void ShowDataGridViewForm::empty_data() {
+    ++generation_;
+    grid_->clear();
+    grid_->setColumnCount(0);
+    grid_->setRowCount(0);
+}
+
+void ShowDataGridViewForm::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() == Qt::ControlModifier && (event->key() == Qt::Key_Z || event->key() == Qt::Key_Y)) {
+        event->key() == Qt::Key_Z ? undo_step() : redo_step();
+        event->accept();
+        return;
+    }
+    AppFormResizable::keyPressEvent(event);
+}
+
+void ShowDataGridViewForm::set_fill_columns(std::vector<FillColumn> columns) {
+    fill_columns_ = std::move(columns);
+    grid_->horizontalHeader()->setSectionResizeMode(fill_columns_.empty() ? QHeaderView::Stretch
+                                                                          : QHeaderView::Fixed);
+    apply_column_fill();
+}
+
+int ShowDataGridViewForm::narrow_column_minimum() {
+    return static_cast<int>(std::lround(3.3 * gcm::app_font_height()));
+}
+
+void ShowDataGridViewForm::apply_column_fill() {
+    if (fill_columns_.empty() || grid_->columnCount() != static_cast<int>(fill_columns_.size())) return;
+    const std::vector<int> widths = fill_widths(grid_->viewport()->width(), fill_columns_);
+    for (int c = 0; c < grid_->columnCount(); ++c) grid_->setColumnWidth(c, widths[static_cast<size_t>(c)]);
+}
+
+bool ShowDataGridViewForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid_->viewport() && event->type() == QEvent::Resize) apply_column_fill();
+    if (watched == grid_->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && set_clicked_cell(mouse->position().toPoint())) {
+            const int row = clicked_row_, column = clicked_column_, generation = generation_;
+            QMetaObject::invokeMethod(
+                this,
+                [this, row, column, generation] {
+                    if (handling_click_ || generation != generation_) return;
+                    const QScopedValueRollback<bool> handling(handling_click_, true);
+                    cell_clicked(row, column);
+                },
+                Qt::QueuedConnection);
+        }
+    }
+    return AppFormResizable::eventFilter(watched, event);
+}
+
 bool ShowDataGridViewForm::set_clicked_cell(const QPoint& viewport_pos) {
     click_pos_ = grid_->viewport()->mapToGlobal(viewport_pos);
-    clicked_cell_ = grid_->itemAt(viewport_pos);
-    return clicked_cell_ != nullptr;
+    const QTableWidgetItem* hit = grid_->itemAt(viewport_pos);
+    clicked_row_ = hit ? hit->row() : -1;
+    clicked_column_ = hit ? hit->column() : -1;
+    return hit != nullptr;
+}
+
+QTableWidgetItem* ShowDataGridViewForm::clicked_cell() const {
+    return clicked_row_ < 0 ? nullptr : grid_->item(clicked_row_, clicked_column_);
 }
 
 int ShowDataGridViewForm::scroll_row_index() const {

@@ -70,6 +70,45 @@ TEST_F(QuantityTable, RemovingACustomUnitReindexesParameters) {
     EXPECT_EQ(row.unit_symbols_lc.size(), row.factors.size());
 }
 
+TEST_F(QuantityTable, RenamedTypesAndUnitsAreFoundByTheirNewTexts) {
+    ASSERT_EQ(Parameter::add_cust_poss_parameter("pressure", {"bar"}, {1.0}, {0.0}, {true}, seven), "");
+    PossPar& pressure = Parameter::_possible_par_types.back();
+    pressure.rename("Stress ");
+    pressure.rename_unit(0, "MPa");
+    pressure.rename_unit(7, "never");  // no such unit
+    EXPECT_EQ(pressure.name, "Stress ");
+    EXPECT_EQ(Parameter::_get_i_type("stress"), 12u);
+    EXPECT_EQ(Parameter::get_par_type("mpa"), "Stress ");
+    EXPECT_EQ(Parameter::get_par_type("bar"), "real");
+    EXPECT_EQ(pressure.unit_symbols, std::vector<std::string>{"MPa"});
+}
+
+TEST_F(QuantityTable, RemovingACustomTypeMovesTheLaterTypesDown) {
+    testing_support::SmallProject p;
+    ASSERT_EQ(Parameter::add_cust_poss_parameter("pressure", {"bar"}, {1.0}, {0.0}, {true}, seven), "");
+    ASSERT_EQ(Parameter::add_cust_poss_parameter("flow", {"l/s", "l/min"}, {1.0, 1.0 / 60}, {0.0, 0.0},
+                                                 {true, true}, seven),
+              "");
+    Requirement* flow = p.mandate->add_q_requirement("pump", "water", 13, 120.0, 1, 2, 100);
+    const double flow_base = flow->get_par().get_base_value();
+
+    std::vector<Node*> moved;
+    EXPECT_NE(Parameter::remove_custom_poss_parameter(length, &moved), "");   // standard
+    EXPECT_NE(Parameter::remove_custom_poss_parameter(14, &moved), "");       // beyond the table
+    EXPECT_EQ(Parameter::remove_custom_poss_parameter(13, &moved),
+              "1 Objects are using this parameter type.\nTherefore, it hasn't been deleted.");
+    EXPECT_EQ(Parameter::_possible_par_types.size(), 14u);
+    EXPECT_TRUE(moved.empty());
+
+    EXPECT_EQ(Parameter::remove_custom_poss_parameter(12, &moved), "");
+    EXPECT_EQ(moved, std::vector<Node*>{flow});
+    EXPECT_EQ(Parameter::_possible_par_types.size(), 13u);
+    EXPECT_EQ(flow->get_par().get_type_int(), 12u);
+    EXPECT_EQ(flow->get_par().get_type(), "flow");
+    EXPECT_EQ(flow->get_par().get_unit_symbol(), "l/min");
+    EXPECT_DOUBLE_EQ(flow->get_par().get_base_value(), flow_base);
+}
+
 TEST_F(QuantityTable, ActiveTypesAndFind) {
     Parameter::_possible_par_types[9].set_all_units_inactive();
     const auto active = Parameter::get_all_possible_types(true);

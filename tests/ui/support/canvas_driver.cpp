@@ -6,9 +6,6 @@
 #include <QMenu>
 #include <QTest>
 
-#include "core/constants/gcc.h"
-#include "core/io/project_writer.h"
-#include "core/model/project.h"
 #include "ui/boxes/object_box.h"
 #include "ui/main_window/canvas_view.h"
 #include "ui/main_window/main_window.h"
@@ -21,13 +18,6 @@ void show_with_pages(MainWindow& window) {
     window.resize(1400, 900);
     window.show();
     settle();
-}
-
-void settle() {
-    for (int turn = 0; turn < 3; ++turn) {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
 }
 
 std::vector<ObjectBox*> boxes_on(const QGraphicsView& canvas) {
@@ -72,7 +62,5 @@ bool choose_on(QGraphicsView& canvas, ObjectBox& box, const QString& caption) {
     QMenu* menu = right_click(canvas, box);
     return menu && choose(*menu, caption);
 }
-
-std::string saved_text() { return GCC::RP ? project_file::project_file_text(*GCC::RP) : std::string(); }
 
 }  // namespace ui_testing

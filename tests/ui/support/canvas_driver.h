@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/ui/support/ui_driving.h"
+
 class CanvasView;
 class QGraphicsView;
 class MainWindow;
@@ -17,9 +19,6 @@ namespace ui_testing {
 
 // The main window with the pages installed, shown at a fixed size.
 void show_with_pages(MainWindow& window);
-
-// Runs the queued rebuilds and releases what they dropped.
-void settle();
 
 // The object boxes on the canvas (or any view of boxes) in drawing order: all of them, or those of a uid.
 std::vector<ObjectBox*> boxes_on(const QGraphicsView& canvas);
@@ -36,8 +35,5 @@ bool choose(QMenu& menu, const QString& caption);
 
 // Right-clicks the box and clicks the item; false when no menu opened or it has no such item.
 bool choose_on(QGraphicsView& canvas, ObjectBox& box, const QString& caption);
-
-// The current project's file text, the oracle of the commands.
-std::string saved_text();
 
 }  // namespace ui_testing
