@@ -161,6 +161,11 @@ private slots:
         QTest::mouseClick(popup->add_button(), Qt::LeftButton);
         QCOMPARE(recorded_states(), size_t{0});
         popup->new_comment_field()->setPlainText(QStringLiteral("  needs a motor\r\nsoon "));
+        // Add stores it at once and offers the next empty field.
+        QTest::mouseClick(popup->add_button(), Qt::LeftButton);
+        settle();
+        QCOMPARE(popup->fields().size(), size_t{4});
+        QVERIFY(popup->new_comment_field()->toPlainText().isEmpty());
         popup->close();
         settle();
         QCOMPARE(recorded_states(), size_t{1});
@@ -356,6 +361,20 @@ private slots:
         QVERIFY(GCC::RP->get_shown_uids().count(f.options[1]));
         QVERIFY(!GCC::RP->get_shown_uids().count("OPT-gone"));
         undo_and_redo(window, before);
+
+        // Thirty candidates on the small screen: the rows scroll, the buttons stay below them.
+        std::vector<std::string> many;
+        for (int i = 0; i < 30; ++i) many.push_back("REQ-gone-" + std::to_string(i));
+        ui_testing::ScriptedDialogs scripted;
+        scripted.script().expect("Hide or Show Nodes", checked([](QDialog& dialog) {
+            auto& d = static_cast<windows::HideShowDialog&>(dialog);
+            QCOMPARE(d.rows()->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+            QVERIFY(d.rows()->widget()->height() > d.rows()->height());
+            QVERIFY(d.ok_button()->geometry().top() >= d.rows()->geometry().bottom());
+            QVERIFY(d.ok_button()->geometry().bottom() < d.height());
+            dialog.reject();
+        }));
+        window.show_hide_nodes(many, QPoint(50, 50));
     }
 
     // Geometry of the related objects, then the window through a deletion of
