@@ -41,7 +41,9 @@ using ui_testing::DialogScript;
 using ui_testing::menu_texts;
 using ui_testing::right_click;
 using ui_testing::saved_text;
+using ui_testing::recorded_states;
 using ui_testing::settle;
+using ui_testing::settle_fixture;
 
 namespace {
 
@@ -54,15 +56,6 @@ std::string uid_of(const std::string& kind, const std::string& subject = "") {
     return {};
 }
 
-size_t recorded_states() { return GCC::RP->get_state_count() - 1; }
-
-// The project as a fixture leaves it: its history one state long, saved.
-void settle_fixture(MainWindow& window) {
-    GCC::RP->restart_history();
-    window.update_undo_redo_buttons();
-    window.set_saved(true);
-    settle();
-}
 
 void gate_example(MainWindow& window) {
     window.run_command(Command::GateExample);

@@ -43,20 +43,20 @@
 
 using ui_testing::boxes_of;
 using ui_testing::saved_text;
+using ui_testing::recorded_states;
 using ui_testing::settle;
+using ui_testing::settle_fixture;
 using windows::CommentPopup;
 
 namespace {
 
 Node* object(const std::string& uid) { return GCC::RP->_get_pointer_to_node_with_uid(uid); }
 
-size_t recorded_states() { return GCC::RP->get_state_count() - 1; }
 
-void settle_fixture(MainWindow& window) {
-    GCC::RP->restart_history();
-    window.update_undo_redo_buttons();
-    window.set_saved(true);
-    settle();
+// The main window with its pages and these windows.
+void show_with_windows(MainWindow& window) {
+    ui_testing::show_with_pages(window);
+    windows::install(window);
 }
 
 // The small project with options a, b, c below its design problem, each
@@ -138,8 +138,7 @@ private slots:
     void comment_popup_writes_back_on_closing() {
         ui_testing::ScriptedDialogs unexpected;
         MainWindow window;
-        ui_testing::show_with_pages(window);
-        windows::install(window);
+        show_with_windows(window);
         const Fixture f = small_project(window);
         const std::string before = saved_text();
 
@@ -179,8 +178,7 @@ private slots:
     void comment_popup_undo_and_redo_go_through_the_history() {
         ui_testing::ScriptedDialogs unexpected;
         MainWindow window;
-        ui_testing::show_with_pages(window);
-        windows::install(window);
+        show_with_windows(window);
         const Fixture f = small_project(window);
         object(f.r)->add_comment("ann", "first");
         GCC::RP->add_uid_state(object(f.r));
@@ -243,8 +241,7 @@ private slots:
     void comment_popup_delete_scroll_and_lifetime() {
         ui_testing::ScriptedDialogs unexpected;
         MainWindow window;
-        ui_testing::show_with_pages(window);
-        windows::install(window);
+        show_with_windows(window);
         const Fixture f = small_project(window);
         for (int i = 0; i < 12; ++i) object(f.evd_a)->add_comment("ann", "a comment\nof two lines");
         settle_fixture(window);
@@ -296,8 +293,7 @@ private slots:
     void comment_popup_closes_when_it_loses_the_focus() {
         ui_testing::ScriptedDialogs unexpected;
         MainWindow window;
-        ui_testing::show_with_pages(window);
-        windows::install(window);
+        show_with_windows(window);
         const Fixture f = small_project(window);
         window.open_comment_popup(f.d, QPoint(100, 100));
         QPointer<CommentPopup> popup = CommentPopup::current();
@@ -315,8 +311,7 @@ private slots:
     // NODE", is preset to Hide, cannot be changed and is never shown.
     void hide_show_dialog() {
         MainWindow window;
-        ui_testing::show_with_pages(window);
-        windows::install(window);
+        show_with_windows(window);
         const Fixture f = small_project(window);
         auto& shown = GCC::RP->get_shown_uids();
         shown.clear();
@@ -381,8 +376,7 @@ private slots:
     // its centre from its own box, undo, redo and open.
     void related_objects_window_follows_the_model() {
         MainWindow window;
-        ui_testing::show_with_pages(window);
-        windows::install(window);
+        show_with_windows(window);
         const Fixture f = small_project(window);
         window.show_related_objects(f.d, QPoint(20, 20));
         settle();
@@ -442,8 +436,7 @@ private slots:
     // a box inside leaves the other hits in place.
     void search_results_window() {
         MainWindow window;
-        ui_testing::show_with_pages(window);
-        windows::install(window);
+        show_with_windows(window);
         const Fixture f = small_project(window, 4);
         struct Case {
             std::vector<std::string> uids;
@@ -482,8 +475,7 @@ private slots:
 
     void int_req_review_rows() {
         MainWindow window;
-        ui_testing::show_with_pages(window);
-        windows::install(window);
+        show_with_windows(window);
         const Fixture f = small_project(window, 5);
         ui_testing::ScriptedDialogs scripted;
         scripted.script().expect("Review Integration Requirements", checked([&f](QDialog& dialog) {
@@ -507,8 +499,7 @@ private slots:
     // refills the rows, and the other boxes keep working.
     void evidence_review() {
         MainWindow window;
-        ui_testing::show_with_pages(window);
-        windows::install(window);
+        show_with_windows(window);
         const Fixture f = small_project(window);
         ReadinessLevel::set_reqd_level(9);
         settle_fixture(window);
@@ -544,8 +535,7 @@ private slots:
     // needs (2 + 7) font heights and two box heights.
     void origin_tree_upside_down() {
         MainWindow window;
-        ui_testing::show_with_pages(window);
-        windows::install(window);
+        show_with_windows(window);
         const Fixture f = small_project(window);
         ui_testing::ScriptedDialogs scripted;
         scripted.script().expect("Origin of " + QString::fromStdString(f.r), checked([&f](QDialog& dialog) {

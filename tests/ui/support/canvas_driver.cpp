@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <QTest>
 
+#include "core/constants/gcc.h"
+#include "core/model/project.h"
 #include "ui/boxes/object_box.h"
 #include "ui/main_window/canvas_view.h"
 #include "ui/main_window/main_window.h"
@@ -19,6 +21,15 @@ void show_with_pages(MainWindow& window) {
     window.show();
     settle();
 }
+
+void settle_fixture(MainWindow& window) {
+    GCC::RP->restart_history();
+    window.update_undo_redo_buttons();
+    window.set_saved(true);
+    settle();
+}
+
+size_t recorded_states() { return GCC::RP->get_state_count() - 1; }
 
 std::vector<ObjectBox*> boxes_on(const QGraphicsView& canvas) {
     std::vector<ObjectBox*> boxes;

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,11 @@ namespace ui_testing {
 
 // The main window with the pages installed, shown at a fixed size.
 void show_with_pages(MainWindow& window);
+
+// The project as a fixture leaves it: its history one state long, saved.
+void settle_fixture(MainWindow& window);
+// The undo states recorded since.
+size_t recorded_states();
 
 // The object boxes on the canvas (or any view of boxes) in drawing order: all of them, or those of a uid.
 std::vector<ObjectBox*> boxes_on(const QGraphicsView& canvas);
