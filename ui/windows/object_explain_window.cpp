@@ -235,16 +235,20 @@ void ObjectExplainWindow::add_graph(int top) {
     const int right_line = arg.center().x();
     const int gap = u_.obj_dist / 3;
     const QString caption = QStringLiteral("Integration Requirement");
-    const int iw = std::max(right_line - left_line - 2 * gap, QFontMetrics(bold_font_).horizontalAdvance(caption) + 8);
-    const int ih = std::min(h, std::max(u_.obj_dist - 4, QFontMetrics(bold_font_).height() + 4));
+    const int iw = right_line - left_line - 2 * gap;
+    // The caption fits between the two lines, in a smaller font where it must.
+    QFont caption_font = bold_font_;
+    while (caption_font.pixelSize() > 6 && QFontMetrics(caption_font).horizontalAdvance(caption) + 8 > iw)
+        caption_font.setPixelSize(caption_font.pixelSize() - 1);
+    const int ih = std::min(h, std::max(u_.obj_dist - 4, QFontMetrics(caption_font).height() + 4));
     const int iy = req.bottom() + (dpr.top() - req.bottom() - ih) / 2;
-    toolkit::AppButton* integration = add_button(caption, (left_line + right_line - iw) / 2, iy,
-                                                 s.panel_text_color, s.panel_color, bold_font_, iw, ih);
+    toolkit::AppButton* integration = add_button(caption, left_line + gap, iy, s.panel_text_color, s.panel_color,
+                                                 caption_font, iw, ih);
     integration->set_border_color(s.panel_color);
     connect(integration, &QPushButton::clicked, this, &ObjectExplainWindow::explain_integration);
     const int mid = iy + ih / 2;
-    if (integration->geometry().right() < right_line) lines_->add({right_line, mid}, {integration->geometry().right(), mid});
-    if (integration->geometry().left() > left_line) lines_->add({integration->geometry().left(), mid}, {left_line, mid});
+    lines_->add({right_line, mid}, {integration->geometry().right(), mid});
+    lines_->add({integration->geometry().left(), mid}, {left_line, mid});
     lines_->add({left_line + gap / 2, mid}, {left_line + gap / 2, mid - gap}, Head::Up);
     lines_->setGeometry(panel_->rect());
     lines_->lower();
