@@ -44,6 +44,13 @@ public:
     void open_comment_popup(const std::string&, const QPoint&) override {}
     void show_related_objects(const std::string&, const QPoint&) override {}
     void show_hide_nodes(const std::vector<std::string>&, const QPoint&) override {}
+    bool show_search_results(const std::string&, const std::vector<std::string>&, const std::vector<size_t>&,
+                             const QPoint&) override {
+        return false;
+    }
+    void show_int_req_review(const std::vector<std::string>&, const QPoint&) override {}
+    void show_evidence_review(const std::string&, const QPoint&) override {}
+    void show_origin_tree(const std::string&, const QPoint&) override {}
 };
 
 }  // namespace ui_testing
