@@ -1,7 +1,6 @@
-// The desktop application's start: constructing and showing the main window
-// (the pages drawn as the program draws them) with an empty project and with
-// the gate example, on the offscreen platform, and the resident memory of the
-// idle application.
+// The desktop application's start: constructing, assembling and showing the
+// main window with an empty project and with the gate example, on the
+// offscreen platform, and the resident memory of the idle application.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -11,8 +10,8 @@
 #include "bench/ui_bench_environment.h"
 #include "core/constants/gcc.h"
 #include "core/model/project.h"
+#include "ui/app/assembly.h"
 #include "ui/main_window/main_window.h"
-#include "ui/pages/page_painter.h"
 #include "ui/platform/qt_services.h"
 
 namespace {
@@ -34,7 +33,7 @@ void settle() {
 void BM_ShowMainWindow(benchmark::State& state) {
     for (auto _ : state) {
         auto* window = new MainWindow();
-        pages::install(*window);
+        assemble_main_window(*window);
         window->show();
         settle();
         benchmark::DoNotOptimize(window->winId());
@@ -48,7 +47,7 @@ BENCHMARK(BM_ShowMainWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_ShowMainWindowWithGateExample(benchmark::State& state) {
     for (auto _ : state) {
         auto* window = new MainWindow();
-        pages::install(*window);
+        assemble_main_window(*window);
         window->run_command(Command::GateExample);
         window->show();
         settle();
@@ -70,6 +69,7 @@ int main(int argc, char** argv) {
     const long before = resident_kib();
     {
         MainWindow idle;
+        assemble_main_window(idle);
         idle.show();
         for (int turn = 0; turn < 10; ++turn) settle();
         const long shown = resident_kib();
