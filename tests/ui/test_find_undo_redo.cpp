@@ -246,9 +246,9 @@ private slots:
     void find_object_with_uid_selects_it_and_redraws_the_page() {
         Window w;
         const auto [unlock, close] = w.two_stories();
-        // The search results come with their window; finding by uid needs none.
-        QVERIFY(!w.window.menu_action(Command::Find)->isEnabled());
-        QVERIFY(!w.window.menu_action(Command::FindComments)->isEnabled());
+        // The assembled window has the search results window: every find is offered.
+        QVERIFY(w.window.menu_action(Command::Find)->isEnabled());
+        QVERIFY(w.window.menu_action(Command::FindComments)->isEnabled());
         QVERIFY(w.window.menu_action(Command::FindUid)->isEnabled());
         QVERIFY(w.window.tool_action(Command::FindUid)->isEnabled());
 

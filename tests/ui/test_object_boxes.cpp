@@ -41,7 +41,9 @@ using ui_testing::DialogScript;
 using ui_testing::menu_texts;
 using ui_testing::right_click;
 using ui_testing::saved_text;
+using ui_testing::recorded_states;
 using ui_testing::settle;
+using ui_testing::settle_fixture;
 
 namespace {
 
@@ -54,15 +56,6 @@ std::string uid_of(const std::string& kind, const std::string& subject = "") {
     return {};
 }
 
-size_t recorded_states() { return GCC::RP->get_state_count() - 1; }
-
-// The project as a fixture leaves it: its history one state long, saved.
-void settle_fixture(MainWindow& window) {
-    GCC::RP->restart_history();
-    window.update_undo_redo_buttons();
-    window.set_saved(true);
-    settle();
-}
 
 void gate_example(MainWindow& window) {
     window.run_command(Command::GateExample);
@@ -295,7 +288,9 @@ private slots:
 
         // The comment button opens the comments of the object, beside the box.
         std::string opened;
-        window.install_secondary_windows({[&](const std::string& uid, const QPoint&) { opened = uid; }, {}, {}, {}});
+        MainWindow::SecondaryWindows popup;
+        popup.comment_popup = [&](const std::string& uid, const QPoint&) { opened = uid; };
+        window.install_secondary_windows(popup);
         const QPointF centre = spring->comment_button()->sceneBoundingRect().center();
         window.canvas()->ensureVisible(spring);
         QTest::mouseClick(window.canvas()->viewport(), Qt::LeftButton, {}, window.canvas()->mapFromScene(centre));
@@ -602,8 +597,10 @@ private slots:
         gate_example(window);
         std::string related;
         std::vector<std::string> candidates;
-        window.install_secondary_windows({{}, [&](const std::string& uid, const QPoint&) { related = uid; },
-                                          [&](const std::vector<std::string>& uids, const QPoint&) { candidates = uids; }, {}});
+        MainWindow::SecondaryWindows recorders;
+        recorders.related_objects = [&](const std::string& uid, const QPoint&) { related = uid; };
+        recorders.hide_show = [&](const std::vector<std::string>& uids, const QPoint&) { candidates = uids; };
+        window.install_secondary_windows(recorders);
         const std::string guard = uid_of("OPT", "Guard");
         ObjectBox* box = box_on(window, TabPage::Options, guard);
         QVERIFY(ui_testing::choose_on(*window.canvas(), *box, "Show related objects"));

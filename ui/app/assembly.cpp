@@ -7,6 +7,7 @@
 #include "ui/picture/picture_commands.h"
 #include "ui/tables/table_commands.h"
 #include "ui/tree/object_tree.h"
+#include "ui/windows/secondary_windows.h"
 
 void assemble_main_window(MainWindow& window) {
     install_object_tree(window);
@@ -15,4 +16,5 @@ void assemble_main_window(MainWindow& window) {
     tables::install_table_commands(window);
     appearance::install(window);
     picture::install(window);
+    windows::install(window);
 }

@@ -18,9 +18,11 @@ const QColor error_border{0, 0, 0};
 
 }  // namespace
 
-std::shared_ptr<const BoxStyle> BoxStyle::current() {
+std::shared_ptr<const BoxStyle> BoxStyle::current() { return for_font(gcm::mp_font()); }
+
+std::shared_ptr<const BoxStyle> BoxStyle::for_font(const QFont& font) {
     auto style = std::make_shared<BoxStyle>();
-    style->font_ = gcm::mp_font();
+    style->font_ = font;
     style->title_font_ = style->font_;
     style->title_font_.setBold(true);
     style->font_height_ = QFontMetrics(style->font_).height();

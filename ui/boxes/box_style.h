@@ -18,6 +18,9 @@ class BoxStyle {
 public:
     // The canvas font and the scheme in use now.
     static std::shared_ptr<const BoxStyle> current();
+    // The scheme in use now with another font (windows that scale their
+    // boxes to a font of their own).
+    static std::shared_ptr<const BoxStyle> for_font(const QFont& font);
 
     const QFont& font() const { return font_; }
     const QFont& title_font() const { return title_font_; }

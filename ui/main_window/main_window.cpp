@@ -134,6 +134,7 @@ void MainWindow::rebuild_page(bool keep_scroll) {
         if (GCC::RP && paint_page_) paint_page_(page, scene);
     });
     painting_ = false;
+    emit pageRebuilt();
 }
 
 void MainWindow::rebuild_after_undo_or_redo() {
@@ -248,4 +249,16 @@ void MainWindow::show_hide_nodes(const std::vector<std::string>& candidate_uids,
 bool MainWindow::show_search_results(const std::string& text, const std::vector<std::string>& uids,
                                      const std::vector<size_t>& quantity_types, const QPoint& at) {
     return secondary_.search_results && secondary_.search_results(text, uids, quantity_types, at);
+}
+
+void MainWindow::show_int_req_review(const std::vector<std::string>& option_uids, const QPoint& at) {
+    if (secondary_.int_req_review) secondary_.int_req_review(option_uids, at);
+}
+
+void MainWindow::show_evidence_review(const std::string& mandate_uid, const QPoint& at) {
+    if (secondary_.evidence_review) secondary_.evidence_review(mandate_uid, at);
+}
+
+void MainWindow::show_origin_tree(const std::string& requirement_uid, const QPoint& at) {
+    if (secondary_.origin_tree) secondary_.origin_tree(requirement_uid, at);
 }

@@ -67,6 +67,9 @@ public:
         std::function<bool(const std::string& text, const std::vector<std::string>& uids,
                            const std::vector<size_t>& quantity_types, const QPoint& at)>
             search_results;
+        std::function<void(const std::vector<std::string>& option_uids, const QPoint& at)> int_req_review;
+        std::function<void(const std::string& mandate_uid, const QPoint& at)> evidence_review;
+        std::function<void(const std::string& requirement_uid, const QPoint& at)> origin_tree;
     };
     void install_secondary_windows(SecondaryWindows windows);
 
@@ -127,6 +130,9 @@ public:
     void show_hide_nodes(const std::vector<std::string>& candidate_uids, const QPoint& at) override;
     bool show_search_results(const std::string& text, const std::vector<std::string>& uids,
                              const std::vector<size_t>& quantity_types, const QPoint& at) override;
+    void show_int_req_review(const std::vector<std::string>& option_uids, const QPoint& at) override;
+    void show_evidence_review(const std::string& mandate_uid, const QPoint& at) override;
+    void show_origin_tree(const std::string& requirement_uid, const QPoint& at) override;
 
     // ---- The file commands' view of the window ----
     void show_replaced_project(bool opened) override;
@@ -142,6 +148,9 @@ signals:
     void selectionChanged();
     // The window took its colours again (from the project or a trial).
     void coloursApplied();
+    // The page was drawn anew (after every change of the model that the page
+    // shows): open viewer windows refresh from it.
+    void pageRebuilt();
 
 protected:
     void relayout() override;

@@ -102,6 +102,14 @@ public:
     // chose to select the objects; false without the window.
     virtual bool show_search_results(const std::string& text, const std::vector<std::string>& uids,
                                      const std::vector<size_t>& quantity_types, const QPoint& at) = 0;
+    // The modal reviews: the options among option_uids that lack an
+    // integration requirement, and what under the mandate needs evidence of a
+    // higher readiness level.
+    virtual void show_int_req_review(const std::vector<std::string>& option_uids, const QPoint& at) = 0;
+    virtual void show_evidence_review(const std::string& mandate_uid, const QPoint& at) = 0;
+    // The modal origin tree of a requirement ("Show Why"): the requirements it
+    // comes from above it.
+    virtual void show_origin_tree(const std::string& requirement_uid, const QPoint& at) = 0;
 };
 
 // The main window while it exists, else null.

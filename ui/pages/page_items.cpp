@@ -25,18 +25,19 @@ ObjectBox* draw_box(QGraphicsScene& scene, const page_geometry::BoxDescription& 
     return item;
 }
 
-std::vector<ObjectBox*> draw_page(QGraphicsScene& scene, const page_geometry::PageGeometry& page) {
+std::vector<ObjectBox*> draw_page(QGraphicsScene& scene, const page_geometry::PageGeometry& page,
+                                  std::shared_ptr<const BoxStyle> style) {
     for (const page_geometry::LineDescription& line : page.lines) {
         auto* item = new ConnectorItem(line);
         item->setZValue(z_of(line.layer));
         scene.addItem(item);
     }
-    const std::shared_ptr<const BoxStyle> style = BoxStyle::current();
+    if (!style) style = BoxStyle::current();
     std::vector<ObjectBox*> boxes;
     boxes.reserve(page.boxes.size());
     for (const page_geometry::BoxDescription& box : page.boxes) boxes.push_back(draw_box(scene, box, style));
     for (const page_geometry::LabelDescription& label : page.labels) {
-        auto* item = new LabelItem(label, gcm::mp_font());
+        auto* item = new LabelItem(label, style->font());
         item->setZValue(z_of(label.layer));
         scene.addItem(item);
     }

@@ -20,9 +20,10 @@ namespace pages {
 ObjectBox* draw_box(QGraphicsScene& scene, const page_geometry::BoxDescription& box,
                     const std::shared_ptr<const BoxStyle>& style);
 
-// Everything the page describes, in the canvas font and the scheme in use;
-// returns the boxes in the order of their descriptions.
-std::vector<ObjectBox*> draw_page(QGraphicsScene& scene, const page_geometry::PageGeometry& page);
+// Everything the page describes, in the canvas font (or the style's font)
+// and the scheme in use; returns the boxes in the order of their descriptions.
+std::vector<ObjectBox*> draw_page(QGraphicsScene& scene, const page_geometry::PageGeometry& page,
+                                  std::shared_ptr<const BoxStyle> style = nullptr);
 
 // A laid-out tree with its connectors at (x0, y0), for windows that show a
 // tree of boxes; returns the root's box, or null for a null tree.

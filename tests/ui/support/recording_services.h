@@ -50,6 +50,9 @@ public:
                              const QPoint&) override {
         return false;
     }
+    void show_int_req_review(const std::vector<std::string>&, const QPoint&) override {}
+    void show_evidence_review(const std::string&, const QPoint&) override {}
+    void show_origin_tree(const std::string&, const QPoint&) override {}
 };
 
 }  // namespace ui_testing
