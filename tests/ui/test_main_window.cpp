@@ -137,10 +137,12 @@ private slots:
         QVERIFY(!window.tool_action(Command::Undo)->isEnabled());
         QVERIFY(window.menu_action(Command::SaveAs)->isEnabled());
         // Commands of later parts are offered once installed.
-        QVERIFY(!window.menu_action(Command::Find)->isEnabled());
-        window.install_command(Command::Find, [] {});
-        QVERIFY(window.menu_action(Command::Find)->isEnabled());
-        QVERIFY(window.tool_action(Command::Find)->isEnabled());
+        QVERIFY(!window.menu_action(Command::References)->isEnabled());
+        window.install_command(Command::References, [] {});
+        QVERIFY(window.menu_action(Command::References)->isEnabled());
+        QVERIFY(!window.tool_action(Command::Screenshot)->isEnabled());
+        window.install_command(Command::Screenshot, [] {});
+        QVERIFY(window.tool_action(Command::Screenshot)->isEnabled());
         const QList<QAction*> file = window.file_menu()->actions();
         QCOMPARE(file.last()->text(), QStringLiteral("no recent files"));
         QVERIFY(!file.last()->isEnabled());
@@ -472,6 +474,36 @@ private slots:
         window.adopt_new_project();
         QVERIFY(shows("save_10"));
         QCOMPARE(window.title_bar()->palette().color(QPalette::Window), QColor(95, 160, 195));
+    }
+
+    void exports_write_the_chosen_file_or_show_why_not() {
+        MainWindow window;
+        GCC::RP->set_name("Gate");
+        GCC::RP->add_user_story("open", "remotely", "gate", "", false);
+        for (Command command : {Command::ExportPdf, Command::ExportReqPdf, Command::ExportReqIf, Command::ExportSysml})
+            QVERIFY(window.menu_action(command)->isEnabled());
+        const QString target = environment.documents_folder() + QStringLiteral("/exports/gate.reqif");
+        ui_testing::ScriptedDialogs dialogs;
+        dialogs.script().expect(QStringLiteral("Export ReqIF file"), choose_file(target));
+        QVERIFY(window.run_command(Command::ExportReqIf));
+        QFile written(target);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray content = written.readAll();
+        QVERIFY(content.contains("<REQ-IF"));
+        QVERIFY(content.contains("remotely"));
+        QCOMPARE(GCC::RP->get_export_directory(), (environment.documents_folder() + QStringLiteral("/exports")).toStdString());
+
+        // A folder that cannot be made (a file stands in its way): the user is told.
+        QFile blocker(environment.documents_folder() + QStringLiteral("/blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        dialogs.script()
+            .expect(QStringLiteral("Export pdf document"),
+                    choose_file(blocker.fileName() + QStringLiteral("/reports/gate.pdf")))
+            .answer(QStringLiteral("Error"), Answer::Ok);
+        QVERIFY(window.run_command(Command::ExportPdf));
+        QVERIFY(!dialogs.script().messages().value(0).isEmpty());
+        QVERIFY(!QFile::exists(blocker.fileName() + QStringLiteral("/reports/gate.pdf")));
     }
 
     void appearance_default_writes_the_configuration() {

@@ -63,5 +63,26 @@ TEST(Connectors, ElbowJoinsBothEndsThroughItsLane) {
     }
 }
 
+TEST(Connectors, ArrowHeadPutsItsTipOnThePoint) {
+    struct ArrowCase {
+        int orientation;
+        Rect bounds;
+        std::array<Point, 3> corners;
+    };
+    const ArrowCase cases[] = {
+        {1, {86, 94, 14, 11}, {{{0, 0}, {14, 5}, {0, 11}}}},
+        {2, {94, 86, 11, 14}, {{{0, 0}, {5, 14}, {11, 0}}}},
+        {3, {100, 94, 14, 11}, {{{14, 0}, {0, 5}, {14, 11}}}},
+        {4, {94, 100, 11, 14}, {{{0, 14}, {5, 0}, {11, 14}}}},
+        {0, {86, 94, 14, 11}, {{{0, 0}, {14, 5}, {0, 11}}}},  // unknown: to the right
+    };
+    for (const ArrowCase& c : cases) {
+        SCOPED_TRACE(c.orientation);
+        const ArrowHead arrow = arrow_head({100, 100}, c.orientation);
+        EXPECT_EQ(arrow.bounds, c.bounds);
+        EXPECT_EQ(arrow.corners, c.corners);
+    }
+}
+
 }  // namespace
 }  // namespace page_geometry

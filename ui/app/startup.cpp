@@ -6,12 +6,11 @@
 
 #include "core/constants/gcc.h"
 #include "ui/app/application.h"
+#include "ui/app/assembly.h"
 #include "ui/app/crash_handler.h"
-#include "ui/appearance/appearance_editor.h"
 #include "ui/icons/icon_library.h"
 #include "ui/main_window/main_window.h"
 #include "ui/platform/qt_services.h"
-#include "ui/tables/table_commands.h"
 #include "ui/theme/texts.h"
 
 namespace startup {
@@ -65,8 +64,7 @@ int run(int argc, char** argv) {
         QApplication::setWindowIcon(icons::app_icon());
         ui_platform::install_qt_services();
         MainWindow window;
-        tables::install_table_commands(window);
-        appearance::install(window);
+        assemble_main_window(window);
         window.show_maximised();
         return QApplication::exec();
     } catch (const std::exception& failure) {

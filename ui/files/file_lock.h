@@ -39,9 +39,10 @@ struct LockAttempt {
 };
 
 // Takes locks. A lock left behind by a process that no longer runs is stale
-// and taken over. (The Qt implementation uses QLockFile on lock_file_path with
-// the stale-lock age check switched off, setStaleLockTime(0): a project stays
-// open for hours, and only a dead holder makes a lock stale.)
+// and taken over, as is a lock file that names no holder and that no process
+// keeps locked. (The program's implementation, ui/file_ports/qt_file_lock.h,
+// uses QLockFile on lock_file_path with the age check switched off,
+// setStaleLockTime(0): a project stays open for hours.)
 class FileLocks {
 public:
     virtual ~FileLocks() = default;

@@ -29,4 +29,17 @@ Elbow hor_conn(Point a, Point b, int x_mid) {
             {hor_line(a, x_mid - a.x), vert_line({x_mid, a.y}, b.y - a.y), hor_line(b, x_mid - b.x)}};
 }
 
+ArrowHead arrow_head(Point tip, int orientation) {
+    constexpr int length = 14;  // along the direction it points
+    constexpr int breadth = 11;
+    // Half the breadth, as the position takes it: fractions truncated.
+    const auto half = [](int at) { return static_cast<int>(at - breadth / 2.0); };
+    switch (orientation) {
+        case 2: return {{half(tip.x), tip.y - length, breadth, length}, {{{0, 0}, {breadth / 2, length}, {breadth, 0}}}};
+        case 3: return {{tip.x, half(tip.y), length, breadth}, {{{length, 0}, {0, breadth / 2}, {length, breadth}}}};
+        case 4: return {{half(tip.x), tip.y, breadth, length}, {{{0, length}, {breadth / 2, 0}, {breadth, length}}}};
+        default: return {{tip.x - length, half(tip.y), length, breadth}, {{{0, 0}, {length, breadth / 2}, {0, breadth}}}};
+    }
+}
+
 }  // namespace page_geometry

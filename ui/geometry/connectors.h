@@ -26,4 +26,12 @@ struct Elbow {
 };
 Elbow hor_conn(Point a, Point b, int x_mid);
 
+// A small filled triangle whose tip lies on a point, pointing right (1), down
+// (2), left (3) or up (4); any other orientation points right.
+struct ArrowHead {
+    Rect bounds;                   // 14 x 11 across, 11 x 14 upright
+    std::array<Point, 3> corners;  // relative to the bounds' top-left corner
+};
+ArrowHead arrow_head(Point tip, int orientation);
+
 }  // namespace page_geometry

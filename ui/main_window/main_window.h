@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "ui/file_ports/file_dialogs.h"
+#include "ui/file_ports/qt_file_lock.h"
 #include "ui/files/file_controller.h"
 #include "ui/files/main_window_port.h"
-#include "ui/files/posix_file_lock.h"
 #include "ui/main_window/commands.h"
 #include "ui/main_window/main_window_services.h"
 #include "ui/main_window/readiness_icons.h"
@@ -57,11 +57,19 @@ public:
     void install_tree_builder(std::function<void(bool from_settings)> build_tree);
     // Stores the tree's expansion into the project's settings (before a save).
     void install_tree_expansion_store(std::function<void()> store);
+    // Whether the tree shows an object: only those can be selected.
+    void install_tree_lookup(std::function<bool(const std::string& uid)> shows);
     void install_page_painter(std::function<void(TabPage, QGraphicsScene&)> paint_page);
     struct SecondaryWindows {
         std::function<void(const std::string& uid, const QPoint& at)> comment_popup;
         std::function<void(const std::string& uid, const QPoint& at)> related_objects;
         std::function<void(const std::vector<std::string>& uids, const QPoint& at)> hide_show;
+        std::function<bool(const std::string& text, const std::vector<std::string>& uids,
+                           const std::vector<size_t>& quantity_types, const QPoint& at)>
+            search_results;
+        std::function<void(const std::vector<std::string>& option_uids, const QPoint& at)> int_req_review;
+        std::function<void(const std::string& mandate_uid, const QPoint& at)> evidence_review;
+        std::function<void(const std::string& requirement_uid, const QPoint& at)> origin_tree;
     };
     void install_secondary_windows(SecondaryWindows windows);
 
@@ -105,6 +113,7 @@ public:
     bool is_saved() const override { return saved_; }
     std::vector<std::string> selected_uids() const override { return selected_; }
     std::string first_selected_uid() const override;
+    void set_selection(const std::vector<std::string>& uids) override;
     void select_uid(const std::string& uid) override;
     void add_to_selection(const std::string& uid) override;
     void deselect_uid(const std::string& uid) override;
@@ -115,9 +124,15 @@ public:
     std::vector<QPixmap> readiness_icon_list(int size) override;
     QPixmap comment_icon(CommentIcon icon, bool dark_background, int size) override;
     void update_undo_redo_buttons() override;
+    bool offers(Window window) const override;
     void open_comment_popup(const std::string& uid, const QPoint& at) override;
     void show_related_objects(const std::string& uid, const QPoint& at) override;
     void show_hide_nodes(const std::vector<std::string>& candidate_uids, const QPoint& at) override;
+    bool show_search_results(const std::string& text, const std::vector<std::string>& uids,
+                             const std::vector<size_t>& quantity_types, const QPoint& at) override;
+    void show_int_req_review(const std::vector<std::string>& option_uids, const QPoint& at) override;
+    void show_evidence_review(const std::string& mandate_uid, const QPoint& at) override;
+    void show_origin_tree(const std::string& requirement_uid, const QPoint& at) override;
 
     // ---- The file commands' view of the window ----
     void show_replaced_project(bool opened) override;
@@ -133,6 +148,9 @@ signals:
     void selectionChanged();
     // The window took its colours again (from the project or a trial).
     void coloursApplied();
+    // The page was drawn anew (after every change of the model that the page
+    // shows): open viewer windows refresh from it.
+    void pageRebuilt();
 
 protected:
     void relayout() override;
@@ -155,9 +173,16 @@ private:
     void lay_out(bool after_font_change);
     void refresh_command_states();
 
-    void rebuild_tree();
+    // page_follows: the page is rebuilt right after, whatever the selection does.
+    void rebuild_tree(bool page_follows);
     void rebuild_page(bool keep_scroll);
     void rebuild_after_undo_or_redo();
+
+    // The selection becomes uids (those that can be selected, each once); the
+    // project follows. When it changed, selectionChanged, and the page is
+    // redrawn unless redraw_page is false or the Project page is active.
+    void change_selection(const std::vector<std::string>& uids, bool redraw_page = true);
+    bool selectable(const std::string& uid) const;
 
     // Runs a change of the active page's zoom in the settings; when it took effect,
     // the view follows and the project is unsaved.
@@ -177,6 +202,7 @@ private:
     std::map<Command, QAction*> tool_actions_;
     std::function<void(bool)> build_tree_;
     std::function<void()> store_tree_expansion_;
+    std::function<bool(const std::string&)> tree_shows_;
     bool tree_expansion_from_settings_ = false;
     std::function<void(TabPage, QGraphicsScene&)> paint_page_;
     SecondaryWindows secondary_;
@@ -195,12 +221,13 @@ private:
     std::optional<gcm::Scheme> trial_colours_;
     ReadinessIcons readiness_icons_;
     std::vector<std::string> selected_;
+    bool painting_ = false;
     window_layout::Result layout_;
     bool saved_ = true;
     bool save_enabled_ = false;
     bool close_confirmed_ = false;
 
     QtFileDialogs file_dialogs_;
-    file_commands::PosixFileLocks file_locks_;
+    QtFileLocks file_locks_;
     std::unique_ptr<file_commands::FileController> files_;
 };

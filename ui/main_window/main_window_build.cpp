@@ -183,13 +183,17 @@ void MainWindow::apply_colours() {
     for (int i = 0; i < split_->count(); ++i) set_background(split_->widget(i), scheme.btn_border_color);
     set_background(split_, scheme.button_color);
 
-    tool_strip_->setStyleSheet(toolkit::tool_strip_style_sheet(toolkit::button_strip_colours()));
+    // Restyling is slow, and most rebuilds keep the colours and the font.
+    const auto restyle = [](QWidget* widget, const QString& style) {
+        if (widget->styleSheet() != style) widget->setStyleSheet(style);
+    };
+    restyle(tool_strip_, toolkit::tool_strip_style_sheet(toolkit::button_strip_colours()));
     const gcm::TitleBarColours bar = gcm::title_bar_colours(scheme.panel_color);
     const int f = gcm::app_font_height();
-    menu_bar_->setStyleSheet(toolkit::menu_bar_style_sheet(
-        toolkit::strip_colours(scheme.btn_border_color, bar.background, bar.text, scheme.button_color,
-                               scheme.panel_text_color),
-        f + 8, 3 * f, 11 * f));
+    restyle(menu_bar_, toolkit::menu_bar_style_sheet(toolkit::strip_colours(scheme.btn_border_color, bar.background,
+                                                                           bar.text, scheme.button_color,
+                                                                           scheme.panel_text_color),
+                                                     f + 8, 3 * f, 11 * f));
     set_tb_color();
     update();
     emit coloursApplied();

@@ -45,6 +45,10 @@ void MainWindow::install_file_commands() {
     commands_.install(Command::Save, [&files] { files.save_to_file(false); });
     commands_.install(Command::SaveAs, [&files] { files.save_to_file(true); });
     commands_.install(Command::ImportComments, [&files] { files.import_comments(); });
+    commands_.install(Command::ExportPdf, [&files] { files.export_pdf_report(); });
+    commands_.install(Command::ExportReqPdf, [&files] { files.export_requirements_pdf(); });
+    commands_.install(Command::ExportReqIf, [&files] { files.export_reqif(); });
+    commands_.install(Command::ExportSysml, [&files] { files.export_sysml(); });
     commands_.install(Command::ExplainExample, [&files] { files.open_example(Example::ExplainObjects); });
     commands_.install(Command::GateExample, [&files] { files.open_example(Example::Gate); });
 }
@@ -62,6 +66,9 @@ void MainWindow::refresh_command_states() {
     for (const auto& [command, action] : tool_actions_) enable(command, true);
 
     enable(Command::Save, save_enabled_);
+    // Finding ends in the search results, which come with their window.
+    enable(Command::Find, offers(Window::SearchResults));
+    enable(Command::FindComments, offers(Window::SearchResults));
     enable(Command::Undo, with_project && GCC::RP->get_current_state() > 0);
     enable(Command::Redo, with_project && GCC::RP->get_current_state() + 1u < GCC::RP->get_state_count());
     enable(Command::FontDecrease, with_project && settings().can_decrease_font_size());

@@ -103,6 +103,7 @@ inline constexpr Caption deselect_obj{"Deselect object in tree", "To deselect th
 inline constexpr Caption show_related{"Show related objects", ""};
 inline constexpr Caption delete_obj{"Delete object", "Delete the object, including single parent children"};
 inline constexpr Caption modify_tooltip{"Edit tooltp text", ""};
+inline constexpr Caption hide_show_nodes{"Hide or Show Nodes", ""};
 inline constexpr Caption add_goal{"Add Goal", "A property must be as small/large as possible"};
 inline constexpr Caption add_func_req{"Add Functional Requirement", "Does not define any quantitative value"};
 inline constexpr Caption add_req{"Add Requirement", "Define a quantitative\nor functional Requirement."};

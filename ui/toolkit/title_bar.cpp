@@ -140,6 +140,10 @@ void TitleBar::set_maximised_glyph(bool maximised) {
     if (maximise_) maximise_->set_glyph(maximised ? GlyphButton::Glyph::Restore : GlyphButton::Glyph::Maximise);
 }
 
+void TitleBar::hide_minimise() {
+    if (minimise_) minimise_->hide();
+}
+
 void TitleBar::place_children() {
     const int h = height();
     const int button_width = static_cast<int>(std::lround(1.4 * h));

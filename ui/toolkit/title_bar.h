@@ -31,6 +31,8 @@ public:
     void apply_size();
     void apply_colours(const QColor& background, const QColor& text);
     void set_maximised_glyph(bool maximised);
+    // For windows that are never minimised; the other buttons keep their places.
+    void hide_minimise();
 
     static int height_for_font(int font_height) { return font_height + 14; }
     int icon_right() const;

@@ -15,7 +15,7 @@
 #include "core/model/project.h"
 #include "core/model/requirement.h"
 #include "core/text/number_format.h"
-#include "tests/core/history/random_editor.h"
+#include "tests/support/core/random_editor.h"
 #include "tests/support/core/core_test.h"
 #include "tests/support/core/model_dump.h"
 

@@ -48,6 +48,14 @@ void send_key(Display* display, Window window, KeySym symbol, bool press, unsign
     XFlush(display);
 }
 
+// The keys may close the window before the last of them is released (Return
+// on File > Exit): a window that is gone ends the typing, it is no failure.
+bool window_gone = false;
+int note_error(Display*, XErrorEvent* error) {
+    if (error->error_code == BadWindow) window_gone = true;
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -75,7 +83,8 @@ int main(int argc, char** argv) {
     std::printf("shown %dx%d\n", attributes.width, attributes.height);
     std::fflush(stdout);
     usleep(500000);  // let the window finish its first layout
-    for (int i = 3; i < argc; ++i) {
+    XSetErrorHandler(note_error);
+    for (int i = 3; i < argc && !window_gone; ++i) {
         const KeySym symbol = XStringToKeysym(argv[i]);
         if (symbol == NoSymbol) {
             std::fprintf(stderr, "x_keys: unknown key %s\n", argv[i]);
@@ -84,6 +93,7 @@ int main(int argc, char** argv) {
         const bool alt = symbol == XK_Alt_L;
         send_key(display, window, symbol, true, 0);
         send_key(display, window, symbol, false, alt ? Mod1Mask : 0);
+        XSync(display, False);
         usleep(300000);
     }
     XCloseDisplay(display);

@@ -31,6 +31,7 @@ public:
     bool is_saved() const override { return saved; }
     std::vector<std::string> selected_uids() const override { return {}; }
     std::string first_selected_uid() const override { return {}; }
+    void set_selection(const std::vector<std::string>&) override {}
     void select_uid(const std::string&) override {}
     void add_to_selection(const std::string&) override {}
     void deselect_uid(const std::string&) override {}
@@ -41,9 +42,17 @@ public:
     std::vector<QPixmap> readiness_icon_list(int) override { return {}; }
     QPixmap comment_icon(CommentIcon, bool, int) override { return {}; }
     void update_undo_redo_buttons() override { ++undo_redo_updates; }
+    bool offers(Window) const override { return false; }
     void open_comment_popup(const std::string&, const QPoint&) override {}
     void show_related_objects(const std::string&, const QPoint&) override {}
     void show_hide_nodes(const std::vector<std::string>&, const QPoint&) override {}
+    bool show_search_results(const std::string&, const std::vector<std::string>&, const std::vector<size_t>&,
+                             const QPoint&) override {
+        return false;
+    }
+    void show_int_req_review(const std::vector<std::string>&, const QPoint&) override {}
+    void show_evidence_review(const std::string&, const QPoint&) override {}
+    void show_origin_tree(const std::string&, const QPoint&) override {}
 };
 
 }  // namespace ui_testing

@@ -4,18 +4,11 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "core/constants/gcc.h"
-#include "core/io/project_writer.h"
-#include "core/model/project.h"
 #include "ui/main_window/main_window.h"
 #include "ui/tables/table_commands.h"
 #include "ui/toolkit/data_grid_form.h"
 
 namespace ui_testing {
-
-void settle() { QCoreApplication::processEvents(); }
-
-std::string saved_text() { return project_file::project_file_text(*GCC::RP); }
 
 void show_active(QWidget& window) {
     window.show();

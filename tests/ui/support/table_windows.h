@@ -3,6 +3,8 @@
 #include <Qt>
 #include <string>
 
+#include "tests/ui/support/ui_driving.h"
+
 class MainWindow;
 class QWidget;
 
@@ -13,10 +15,6 @@ class ShowDataGridViewForm;
 // Driving the table windows as a user does, and judging them by the project's saved text.
 namespace ui_testing {
 
-// Runs what is queued (clicks are acted on in the next turn of the event loop).
-void settle();
-// The current project as its file would hold it.
-std::string saved_text();
 // Shows the window and makes it the active one (keys and editors need it).
 void show_active(QWidget& window);
 // A left click on a cell, scrolled into view first, and what it queued.

@@ -1,4 +1,4 @@
-#include "tests/core/history/random_editor.h"
+#include "tests/support/core/random_editor.h"
 
 #include "core/model/argument.h"
 #include "core/model/design_problem.h"

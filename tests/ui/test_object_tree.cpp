@@ -1,0 +1,412 @@
+// The left object tree: what it shows and where, its click, Ctrl-click and
+// right-click semantics, the selection it carries (by uid, in order, through
+// rebuilds, undo and deletion), the pages that follow it, and its expansion.
+#include <QFileDialog>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QTest>
+#include <QToolTip>
+#include <filesystem>
+
+#include "core/constants/gcc.h"
+#include "core/model/evidence.h"
+#include "core/model/option.h"
+#include "core/model/project.h"
+#include "core/model/verb_cap_param_base.h"
+#include "tests/ui/support/dialog_script.h"
+#include "tests/ui/support/ui_test_environment.h"
+#include "ui/app/assembly.h"
+#include "ui/glue/text_conversion.h"
+#include "ui/main_window/main_window.h"
+#include "ui/theme/scheme.h"
+#include "ui/tree/object_tree.h"
+#include "ui/tree/tree_click.h"
+
+using Uids = std::vector<std::string>;
+
+namespace {
+
+void settle() { QCoreApplication::processEvents(); }
+
+ProjectSettings& settings() { return GCC::RP->get_settings(); }
+
+// The main window with its parts, the gate example open and nothing unsaved.
+struct GateWindow {
+    MainWindow window;
+    ObjectTree* tree = nullptr;
+
+    GateWindow() {
+        assemble_main_window(window);
+        tree = window.tree_area()->findChild<ObjectTree*>();
+        window.resize(1400, 900);
+        window.show();
+        window.run_command(Command::GateExample);
+        settle();
+        window.set_saved(true);
+    }
+
+    Uids of_kind(bool (Node::*is_kind)() const) const {
+        Uids uids;
+        for (const auto& [uid, node] : GCC::RP->get_nd_map())
+            if ((node->*is_kind)()) uids.push_back(uid);
+        return uids;
+    }
+
+    QTreeWidgetItem* item(const std::string& uid) const {
+        const auto items = tree->items_of(uid);
+        return items.empty() ? nullptr : items.front();
+    }
+
+    void press(QTreeWidgetItem* at, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {}) {
+        tree->scrollToItem(at);
+        QTest::mouseClick(tree->viewport(), button, modifiers, tree->visualItemRect(at).center());
+    }
+    void click(const std::string& uid, Qt::KeyboardModifiers modifiers = {}) {
+        press(item(uid), Qt::LeftButton, modifiers);
+    }
+
+    bool coloured_as_selected(const std::string& uid) const {
+        bool all = true;
+        for (QTreeWidgetItem* shown : tree->items_of(uid))
+            all = all && shown->background(0).color() == gcm::scheme().panel_color_sel &&
+                  shown->foreground(0).color() == gcm::scheme().panel_text_color_sel;
+        return all;
+    }
+};
+
+Uids children_uids(const QTreeWidgetItem* parent) {
+    Uids uids;
+    for (int i = 0; i < parent->childCount(); ++i) uids.push_back(ObjectTree::uid_of(parent->child(i)));
+    return uids;
+}
+
+Uids project_selection() {
+    const auto& set = GCC::RP->get_sel_uids();
+    Uids uids(set.begin(), set.end());
+    std::sort(uids.begin(), uids.end());
+    return uids;
+}
+
+Uids sorted(Uids uids) {
+    std::sort(uids.begin(), uids.end());
+    return uids;
+}
+
+}  // namespace
+
+class ObjectTreeTest : public QObject {
+    Q_OBJECT
+    ui_testing::UiTestEnvironment environment;
+
+private slots:
+    void cleanup() { ui_testing::UiTestEnvironment::reset(); }
+
+    void objects_by_kind_in_registry_order_and_options_nested() {
+        GateWindow gate;
+        ObjectTree& tree = *gate.tree;
+        QCOMPARE(tree.topLevelItemCount(), 6);
+        QCOMPARE(tree.top_item(ObjectTree::Top::Project)->text(0), glue::to_ui(GCC::RP->get_name()));
+        QCOMPARE(ObjectTree::uid_of(tree.top_item(ObjectTree::Top::Project)), GCC::RP->get_uid());
+        const QStringList groups{"Requirements", "DesignProblems", "Options", "Arguments", "Evidences"};
+        for (int i = 1; i < 6; ++i) QCOMPARE(tree.topLevelItem(i)->text(0), groups[i - 1]);
+        QTreeWidgetItem* project_item = tree.top_item(ObjectTree::Top::Project);
+        QCOMPARE(project_item->child(0)->text(0), QStringLiteral("User Stories"));
+        QCOMPARE(project_item->child(1)->text(0), QStringLiteral("Mandates"));
+
+        QCOMPARE(children_uids(project_item->child(0)), gate.of_kind(&Node::is_usy));
+        QCOMPARE(children_uids(project_item->child(1)), gate.of_kind(&Node::is_man));
+        QCOMPARE(children_uids(tree.top_item(ObjectTree::Top::Requirements)), gate.of_kind(&Node::is_req));
+        QCOMPARE(children_uids(tree.top_item(ObjectTree::Top::DesignProblems)), gate.of_kind(&Node::is_dpr));
+        QCOMPARE(children_uids(tree.top_item(ObjectTree::Top::Arguments)), gate.of_kind(&Node::is_arg));
+        QCOMPARE(children_uids(tree.top_item(ObjectTree::Top::Evidences)), gate.of_kind(&Node::is_evd));
+
+        // Top options directly under "Options"; every sub-option under its option;
+        // the options below a design problem below an option under that option.
+        Uids top_options;
+        for (const Option* option : GCC::RP->get_top_options(false)) top_options.push_back(option->get_uid());
+        QCOMPARE(children_uids(tree.top_item(ObjectTree::Top::Options)), top_options);
+        int sub_options = 0;
+        int below_problems = 0;
+        for (const std::string& uid : gate.of_kind(&Node::is_opt))
+            for (QTreeWidgetItem* shown : tree.items_of(uid)) {
+                const auto* option = static_cast<const Option*>(GCC::RP->_get_pointer_to_node_with_uid(uid));
+                const std::string above = ObjectTree::uid_of(shown->parent());
+                if (const Option* parent = option->get_parent_option()) {
+                    QCOMPARE(above, parent->get_uid());
+                    ++sub_options;
+                } else if (shown->parent() != tree.top_item(ObjectTree::Top::Options)) {
+                    QVERIFY(GCC::RP->_get_pointer_to_node_with_uid(above)->is_opt());
+                    ++below_problems;
+                }
+            }
+        QVERIFY(sub_options > 0);
+        QVERIFY(below_problems > 0);
+
+        // Requirements show their subject; every object has its readiness picture.
+        const std::string requirement = gate.of_kind(&Node::is_req).front();
+        const auto* shown = static_cast<const VerbCapParamBase*>(GCC::RP->_get_pointer_to_node_with_uid(requirement));
+        QCOMPARE(gate.item(requirement)->text(0), glue::to_ui(shown->get_short_txt(0, true)));
+        QVERIFY(!gate.item(requirement)->icon(0).isNull());
+    }
+
+    void tooltips_show_the_full_text_as_it_is() {
+        GateWindow gate;
+        const std::string story = gate.of_kind(&Node::is_usy).front();
+        GCC::RP->_get_pointer_to_node_with_uid(story)->set_subject("<b>gate</b>", false);
+        QTreeWidgetItem* item = gate.item(story);
+        gate.tree->scrollToItem(item);
+        const QPoint at = gate.tree->visualItemRect(item).center();
+        QHelpEvent help(QEvent::ToolTip, at, gate.tree->viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(gate.tree->viewport(), &help);
+        QCOMPARE(QToolTip::text(),
+                 glue::plain_tooltip(glue::to_ui(GCC::RP->_get_pointer_to_node_with_uid(story)->get_txt())));
+        QVERIFY(QToolTip::text().contains(QStringLiteral("&lt;b&gt;")));
+    }
+
+    void long_texts_widen_the_column_when_they_come_into_view() {
+        GateWindow gate;
+        ObjectTree& tree = *gate.tree;
+        const std::string evidence = gate.of_kind(&Node::is_evd).back();
+        GCC::RP->_get_pointer_to_node_with_uid(evidence)->set_subject(std::string(300, 'w'), false);
+        gate.window.request_tree_rebuild();
+        settle();
+        QTreeWidgetItem* item = gate.item(evidence);
+        const int needed = tree.fontMetrics().horizontalAdvance(item->text(0));
+        QVERIFY(tree.columnWidth(0) < needed);  // collapsed: not in view
+        tree.expandItem(tree.top_item(ObjectTree::Top::Evidences));
+        tree.scrollToItem(item);
+        settle();
+        QVERIFY(tree.columnWidth(0) >= needed);
+    }
+
+    void selection_after_a_click() {
+        const struct {
+            Uids selected;
+            std::string clicked;
+            bool ctrl;
+            Uids after;
+        } cases[] = {
+            {{}, "a", false, {"a"}},
+            {{"b"}, "a", false, {"a"}},
+            {{"a"}, "a", false, {}},
+            {{"a", "b"}, "b", false, {}},  // a selected object empties the selection
+            {{"a"}, "b", true, {"a", "b"}},
+            {{"c", "a", "b"}, "a", true, {"c", "b"}},
+            {{}, "a", true, {"a"}},
+        };
+        for (const auto& c : cases) QCOMPARE(object_tree::selection_after_click(c.selected, c.clicked, c.ctrl), c.after);
+    }
+
+    void clicks_select_by_uid_and_record_no_undo_state() {
+        GateWindow gate;
+        const Uids requirements = gate.of_kind(&Node::is_req);
+        const std::string a = requirements[0], b = requirements[1], c = requirements[2];
+        const size_t states = GCC::RP->get_state_count();
+        const bool undo_enabled = gate.window.menu_action(Command::Undo)->isEnabled();
+
+        const struct {
+            std::string uid;
+            Qt::KeyboardModifiers modifiers;
+            Uids after;
+        } steps[] = {
+            {a, {}, {a}},
+            {b, Qt::ControlModifier, {a, b}},
+            {c, Qt::ControlModifier, {a, b, c}},
+            {b, Qt::ControlModifier, {a, c}},
+            {c, {}, {}},
+            {b, {}, {b}},
+            {a, {}, {a}},
+        };
+        for (const auto& step : steps) {
+            gate.click(step.uid, step.modifiers);
+            QCOMPARE(gate.window.selected_uids(), step.after);
+            QCOMPARE(project_selection(), sorted(step.after));
+            for (const std::string& uid : {a, b, c})
+                QCOMPARE(gate.coloured_as_selected(uid),
+                         std::find(step.after.begin(), step.after.end(), uid) != step.after.end());
+        }
+        // A group selects nothing; its arrow folds it and selects nothing either.
+        QTreeWidgetItem* group = gate.tree->top_item(ObjectTree::Top::Requirements);
+        gate.press(group, Qt::LeftButton);
+        QCOMPARE(gate.window.selected_uids(), Uids{a});
+        QTreeWidgetItem* option = gate.item(gate.of_kind(&Node::is_opt).front());
+        QVERIFY(option->childCount() > 0 && option->isExpanded());
+        const QRect row = gate.tree->visualItemRect(option);
+        QTest::mouseClick(gate.tree->viewport(), Qt::LeftButton, {},
+                          QPoint(row.left() - gate.tree->indentation() / 2, row.center().y()));
+        QVERIFY(!option->isExpanded());
+        QCOMPARE(gate.window.selected_uids(), Uids{a});
+
+        // Selecting is no edit: no undo state, nothing unsaved.
+        settle();
+        QCOMPARE(GCC::RP->get_state_count(), states);
+        QCOMPARE(gate.window.menu_action(Command::Undo)->isEnabled(), undo_enabled);
+        QVERIFY(gate.window.is_saved());
+    }
+
+    void a_right_click_opens_the_objects_menu_without_selecting() {
+        GateWindow gate;
+        const Uids requirements = gate.of_kind(&Node::is_req);
+        gate.click(requirements[0]);
+        gate.press(gate.item(requirements[1]), Qt::RightButton);
+        QCOMPARE(gate.window.selected_uids(), Uids{requirements[0]});
+        QMenu* menu = gate.tree->context_menu();
+        QVERIFY(menu->isVisible());
+        QCOMPARE(gate.tree->context_uid(), requirements[1]);
+        QCOMPARE(gate.tree->currentItem(), gate.item(requirements[1]));
+        // The assembled window has the comment and related-objects windows.
+        for (QAction* action : menu->actions()) QVERIFY(action->isEnabled());
+        menu->hide();
+        gate.press(gate.tree->top_item(ObjectTree::Top::Arguments), Qt::RightButton);
+        QVERIFY(!menu->isVisible());
+
+        std::vector<std::pair<std::string, std::string>> opened;
+        MainWindow::SecondaryWindows windows;
+        windows.related_objects = [&](const std::string& uid, const QPoint&) { opened.emplace_back("related", uid); };
+        windows.comment_popup = [&](const std::string& uid, const QPoint&) { opened.emplace_back("comments", uid); };
+        gate.window.install_secondary_windows(windows);
+        gate.press(gate.item(requirements[1]), Qt::RightButton);
+        QCOMPARE(menu->actions().size(), 2);
+        QCOMPARE(menu->actions()[0]->text(), QStringLiteral("Show related objects"));
+        QCOMPARE(menu->actions()[1]->text(), QStringLiteral("Show and edit comments"));
+        menu->actions()[0]->trigger();
+        menu->actions()[1]->trigger();
+        menu->hide();
+        QCOMPARE(opened, (std::vector<std::pair<std::string, std::string>>{{"related", requirements[1]},
+                                                                           {"comments", requirements[1]}}));
+    }
+
+    void the_selection_survives_rebuilds_undo_and_deletion_in_order() {
+        GateWindow gate;
+        const Uids requirements = gate.of_kind(&Node::is_req);
+        const std::string evidence = gate.of_kind(&Node::is_evd).front();
+        GCC::RP->add_user_story("report", "its state", "gate", "", false);  // an edit to undo
+        gate.window.request_tree_rebuild();
+        settle();
+
+        gate.click(requirements[2], Qt::ControlModifier);
+        gate.click(evidence, Qt::ControlModifier);
+        gate.click(requirements[0], Qt::ControlModifier);
+        const Uids chosen{requirements[2], evidence, requirements[0]};
+        QCOMPARE(gate.window.selected_uids(), chosen);
+
+        gate.window.request_tree_rebuild();
+        settle();
+        QCOMPARE(gate.window.selected_uids(), chosen);
+        QCOMPARE(gate.window.first_selected_uid(), requirements[2]);
+        QVERIFY(gate.coloured_as_selected(evidence));
+
+        // Undo and redo rebuild every object; the selection is no part of the history.
+        QVERIFY(gate.window.run_command(Command::Undo));
+        settle();
+        QCOMPARE(gate.window.selected_uids(), chosen);
+        QVERIFY(gate.window.run_command(Command::Redo));
+        settle();
+        QCOMPARE(gate.window.selected_uids(), chosen);
+        QCOMPARE(project_selection(), sorted(chosen));
+        QVERIFY(gate.coloured_as_selected(requirements[0]));
+
+        // A deleted object leaves the selection; the others keep their order.
+        delete GCC::RP->_get_pointer_to_node_with_uid(evidence);
+        GCC::RP->add_node_state();
+        gate.window.request_tree_rebuild();
+        settle();
+        QCOMPARE(gate.window.selected_uids(), (Uids{requirements[2], requirements[0]}));
+        QCOMPARE(project_selection(), sorted({requirements[2], requirements[0]}));
+    }
+
+    void pages_that_start_from_the_selection_are_redrawn() {
+        GateWindow gate;
+        std::vector<std::string> painted_from;
+        std::string follow;  // the Validation page follows its option, as a painter may
+        gate.window.install_page_painter([&](TabPage, QGraphicsScene&) {
+            painted_from.push_back(main_window()->first_selected_uid());
+            if (!follow.empty()) main_window()->select_uid(follow);
+        });
+        const Uids requirements = gate.of_kind(&Node::is_req);
+        gate.click(requirements[0]);
+        settle();
+        QVERIFY(painted_from.empty());  // the Project page does not follow the selection
+
+        gate.window.activate_page(TabPage::Problems);
+        settle();
+        painted_from.clear();
+        gate.click(requirements[1]);
+        QVERIFY(painted_from.empty());  // queued, never inside the click
+        settle();
+        QCOMPARE(painted_from, Uids{requirements[1]});
+
+        follow = requirements[2];
+        gate.click(requirements[0]);
+        settle();
+        settle();
+        QCOMPARE(painted_from, (Uids{requirements[1], requirements[0]}));
+        QCOMPARE(gate.window.selected_uids(), Uids{requirements[2]});
+        QVERIFY(gate.coloured_as_selected(requirements[2]));
+    }
+
+    void expansion_is_kept_and_stored() {
+        GateWindow gate;
+        ObjectTree& tree = *gate.tree;
+        const auto expanded = [&](ObjectTree::Top top) { return tree.top_item(top)->isExpanded(); };
+        QTreeWidgetItem* stories = tree.top_item(ObjectTree::Top::Project)->child(0);
+        // The defaults: Project and Options expanded, with everything below them.
+        QVERIFY(expanded(ObjectTree::Top::Project));
+        QVERIFY(stories->isExpanded());
+        QVERIFY(expanded(ObjectTree::Top::Options));
+        QVERIFY(!expanded(ObjectTree::Top::Requirements));
+        const std::string sub_option = [&] {
+            for (const std::string& uid : gate.of_kind(&Node::is_opt))
+                if (static_cast<Option*>(GCC::RP->_get_pointer_to_node_with_uid(uid))->get_parent_option()) return uid;
+            return std::string();
+        }();
+        QVERIFY(gate.item(sub_option)->parent()->isExpanded());
+
+        // The user's expansion survives a rebuild; the user stories stay in view.
+        tree.expandItem(tree.top_item(ObjectTree::Top::Requirements));
+        tree.collapseItem(tree.top_item(ObjectTree::Top::Options));
+        tree.collapseItem(stories);
+        QVERIFY(gate.window.run_command(Command::FontIncrease));
+        settle();
+        QVERIFY(expanded(ObjectTree::Top::Requirements));
+        QVERIFY(!expanded(ObjectTree::Top::Options));
+        QVERIFY(tree.top_item(ObjectTree::Top::Project)->child(0)->isExpanded());
+        QVERIFY(settings().req_node_expanded);
+        QVERIFY(!settings().opt_node_expanded);
+
+        // A group without children keeps its stored flag.
+        gate.window.set_saved(true);
+        QVERIFY(gate.window.run_command(Command::New));
+        settle();
+        settings().arg_node_expanded = true;
+        tree.store_expansion();
+        QVERIFY(settings().arg_node_expanded);
+    }
+
+    void an_opened_file_brings_its_expansion() {
+        const QString file = environment.documents_folder() + QStringLiteral("/expanded.xml");
+        GateWindow gate;
+        QTreeWidgetItem* problems = gate.tree->top_item(ObjectTree::Top::DesignProblems);
+        gate.tree->expandItem(problems);
+        ui_testing::ScriptedDialogs dialogs;
+        const auto choose = [file](QDialog& dialog) {
+            static_cast<QFileDialog&>(dialog).selectFile(file);
+            dialog.accept();
+            return dialog.result();
+        };
+        dialogs.script().expect(QStringLiteral("Save Morvanta file"), choose);
+        QVERIFY(gate.window.run_command(Command::SaveAs));
+        QVERIFY(settings().dpr_node_expanded);
+
+        // Collapsed now, expanded in the file: the file's expansion wins.
+        gate.tree->collapseItem(problems);
+        dialogs.script().expect(QStringLiteral("Open Morvanta file"), choose);
+        QVERIFY(gate.window.run_command(Command::Open));
+        settle();
+        QVERIFY(gate.tree->top_item(ObjectTree::Top::DesignProblems)->childCount() > 0);
+        QVERIFY(gate.tree->top_item(ObjectTree::Top::DesignProblems)->isExpanded());
+    }
+};
+
+QTEST_MAIN(ObjectTreeTest)
+#include "test_object_tree.moc"

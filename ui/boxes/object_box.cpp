@@ -1,0 +1,154 @@
+#include "ui/boxes/object_box.h"
+
+#include <QGraphicsScene>
+#include <QGraphicsSceneContextMenuEvent>
+#include <QGraphicsSceneMouseEvent>
+#include <QGraphicsView>
+#include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "ui/boxes/box_commands.h"
+#include "ui/boxes/box_menu.h"
+#include "ui/boxes/box_parts.h"
+#include "ui/boxes/box_style.h"
+#include "ui/glue/colours.h"
+#include "ui/glue/text_conversion.h"
+#include "ui/main_window/main_window_services.h"
+
+namespace {
+
+QRectF to_qrect(const page_geometry::Rect& r) { return QRectF(r.x, r.y, r.width, r.height); }
+
+QPainterPath rounded(const page_geometry::RoundedOutline& outline) {
+    QPainterPath path;
+    const double radius = outline.corner_diameter / 2.0;
+    path.addRoundedRect(to_qrect(outline.bounds), radius, radius);
+    return path;
+}
+
+}  // namespace
+
+ObjectBox::ObjectBox(page_geometry::BoxDescription description, std::shared_ptr<const BoxStyle> style)
+    : description_(std::move(description)), style_(std::move(style)) {
+    const page_geometry::Rect& r = description_.rect;
+    setPos(r.x, r.y);
+    parts_ = page_geometry::box_parts({r.width, r.height}, style_->font_height(), style_->title_height());
+    setAcceptedMouseButtons(Qt::LeftButton | Qt::RightButton);
+
+    const page_geometry::Rect& text = parts_.text;
+    text_area_ = new boxes::TextArea(this, QRect(text.x, text.y, text.width, text.height), style_->font());
+    comment_ = new boxes::CommentButton(this, [this] {
+        if (!is_alive()) return;
+        // Beside the box's top-right corner.
+        if (MainWindowServices* window = main_window())
+            window->open_comment_popup(uid(), dialog_position() + QPoint(description_.rect.width + 5, -10));
+    });
+    comment_->setPos(parts_.comment_button.x, parts_.comment_button.y);
+    readiness_ = new boxes::ReadinessPicture(this);
+    readiness_->setAcceptedMouseButtons(Qt::NoButton);
+    fill_content_box();
+}
+
+bool ObjectBox::is_alive() const { return node() != nullptr; }
+
+Node* ObjectBox::node() const { return boxes::resolve(uid()); }
+
+QPoint ObjectBox::dialog_position() const {
+    if (!scene() || scene()->views().isEmpty()) return QPoint();
+    const QGraphicsView* view = scene()->views().front();
+    return view->viewport()->mapToGlobal(view->mapFromScene(mapToScene(QPointF(0, 10))));
+}
+
+void ObjectBox::fill_content_box() {
+    // A box drawn for an object that has gone since shows what it showed.
+    if (!uid().empty() && !is_alive()) return;
+    face_ = page_geometry::box_face(node());
+    apply_face();
+}
+
+void ObjectBox::apply_face() {
+    title_ = glue::to_ui(face_.title);
+    text_area_->set_text(glue::to_ui(face_.text), face_.colours, style_);
+    if (description_.uid.empty())
+        text_area_->setToolTip(QStringLiteral("error. no object."));
+    else
+        text_area_->setToolTip(face_.tooltip.empty() ? QString() : glue::plain_tooltip(glue::to_ui(face_.tooltip)));
+
+    const bool shows_readiness = face_.shows_readiness && main_window();
+    readiness_->setVisible(shows_readiness);
+    if (shows_readiness) {
+        const page_geometry::Rect& button = parts_.readiness_icon;
+        const QPixmap picture = main_window()->readiness_icon(button.width, face_.readiness_code);
+        readiness_->setPixmap(picture);
+        // The picture is one pixel smaller than its button; it sits in the middle.
+        readiness_->setPos(button.x + (button.width - picture.width()) / 2,
+                           button.y + (button.height - picture.height()) / 2);
+        readiness_->setToolTip(glue::plain_tooltip(glue::to_ui(face_.readiness_tooltip)));
+    }
+
+    const bool dark = glue::is_dark(style_->fill(face_.colours));
+    comment_->setPixmap(style_->comment_picture(face_.has_comments, dark));
+    comment_->setToolTip(description_.uid.empty()       ? QString()
+                         : face_.has_comments ? QStringLiteral("Show and Edit comments.")
+                                              : QStringLiteral("Add a comment."));
+    comment_->setVisible(!description_.uid.empty());
+    update();
+}
+
+QRectF ObjectBox::boundingRect() const {
+    return QRectF(0, 0, description_.rect.width, description_.rect.height);
+}
+
+QPainterPath ObjectBox::shape() const { return rounded(parts_.clip); }
+
+void ObjectBox::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(style_->fill(face_.colours));
+    painter->drawPath(rounded(parts_.fill));
+    const QColor border = style_->border(face_.colours);
+    painter->setBrush(Qt::NoBrush);
+    painter->setPen(QPen(border, page_geometry::box_border_thickness));
+    painter->drawPath(rounded(parts_.border));
+    painter->fillRect(to_qrect(parts_.separator), border);
+
+    painter->setFont(style_->title_font());
+    painter->setPen(style_->text(face_.colours));
+    const QRectF title_row(parts_.title_origin.x, parts_.title_origin.y, description_.rect.width - parts_.title_origin.x,
+                           style_->title_height());
+    painter->drawText(title_row, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, title_);
+    // The readiness button covers a long title in the box colour.
+    if (readiness_->isVisible()) painter->fillRect(to_qrect(parts_.readiness_icon), style_->fill(face_.colours));
+    painter->restore();
+}
+
+QMenu* ObjectBox::open_context_menu(const QPoint& screen_pos) {
+    if (!is_alive()) return nullptr;
+    QWidget* parent = scene() && !scene()->views().isEmpty() ? scene()->views().front() : nullptr;
+    QMenu* menu = boxes::build_box_menu(*this, parent);
+    if (menu) menu->popup(screen_pos);
+    return menu;
+}
+
+void ObjectBox::double_click() {
+    if (!is_alive()) return;
+    boxes::run_double_click(*this);
+}
+
+void ObjectBox::mousePressEvent(QGraphicsSceneMouseEvent* event) {
+    // Taken, so that the second click of a double click comes here too.
+    event->accept();
+}
+
+void ObjectBox::mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    event->accept();
+    double_click();
+}
+
+void ObjectBox::contextMenuEvent(QGraphicsSceneContextMenuEvent* event) {
+    event->accept();
+    open_context_menu(event->screenPos());
+}

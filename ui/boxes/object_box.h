@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QColor>
+#include <QGraphicsObject>
+#include <QString>
+#include <memory>
+
+#include "ui/geometry/box_face.h"
+#include "ui/geometry/box_metrics.h"
+#include "ui/geometry/page_description.h"
+
+class BoxStyle;
+class Node;
+class QMenu;
+
+namespace boxes {
+class CommentButton;
+class ReadinessPicture;
+class TextArea;
+}  // namespace boxes
+
+// One object on a page: a rounded box with its kind title, a separator, the
+// object's sentence (scrolled by the wheel), its readiness picture and its
+// comment button, in the scheme colours. A right click opens its context menu,
+// built there and then (the kind's items, then the common ones); a double
+// click runs its kind's edit.
+//
+// The box names its object by uid and reads it only while it is drawn and
+// when a command starts; it holds no pointer to it. It is released by the
+// next rebuild of the page (deleteLater), never by itself.
+class ObjectBox : public QGraphicsObject {
+    Q_OBJECT
+public:
+    enum { Type = UserType + 1 };
+
+    ObjectBox(page_geometry::BoxDescription description, std::shared_ptr<const BoxStyle> style);
+
+    const page_geometry::BoxDescription& description() const { return description_; }
+    const std::string& uid() const { return description_.uid; }
+    const page_geometry::BoxFace& face() const { return face_; }
+
+    // True while the main window and the current project exist and the
+    // project's registry maps the uid to an object.
+    bool is_alive() const;
+    // The object now, or null when it is gone.
+    Node* node() const;
+
+    // Where the box's dialogs open: on the screen, 10 px below its top-left corner.
+    QPoint dialog_position() const;
+
+    // Reads the object's text, title, colours, pictures and tooltip again
+    // (after an edit of the object's own text).
+    void fill_content_box();
+
+    // The context menu, built now and popped up at the screen point; null for
+    // a box whose object is gone. It is released once it hides.
+    QMenu* open_context_menu(const QPoint& screen_pos);
+    // The edit of the box's kind.
+    void double_click();
+
+    int type() const override { return Type; }
+    QRectF boundingRect() const override;
+    QPainterPath shape() const override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+    boxes::TextArea* text_area() const { return text_area_; }
+    boxes::ReadinessPicture* readiness_picture() const { return readiness_; }
+    boxes::CommentButton* comment_button() const { return comment_; }
+
+protected:
+    void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
+    void mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event) override;
+    void contextMenuEvent(QGraphicsSceneContextMenuEvent* event) override;
+
+private:
+    void apply_face();
+
+    page_geometry::BoxDescription description_;
+    std::shared_ptr<const BoxStyle> style_;
+    page_geometry::BoxParts parts_;
+    page_geometry::BoxFace face_;
+    QString title_;
+    boxes::TextArea* text_area_;
+    boxes::ReadinessPicture* readiness_;
+    boxes::CommentButton* comment_;
+};

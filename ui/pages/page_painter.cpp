@@ -1,0 +1,58 @@
+#include "ui/pages/page_painter.h"
+
+#include "core/constants/gcc.h"
+#include "core/model/option.h"
+#include "core/model/project.h"
+#include "ui/boxes/box_commands.h"
+#include "ui/geometry/pages.h"
+#include "ui/main_window/main_window.h"
+#include "ui/pages/canvas_font.h"
+#include "ui/pages/page_items.h"
+
+namespace pages {
+namespace {
+
+page_geometry::TabPage geometry_page(TabPage page) {
+    using G = page_geometry::TabPage;
+    switch (page) {
+        case TabPage::Project: return G::Project;
+        case TabPage::Problems: return G::Problems;
+        case TabPage::Options: return G::Options;
+        case TabPage::Validation: return G::Validation;
+        case TabPage::Requirements: return G::Requirements;
+        case TabPage::VDiagram: return G::VDiagram;
+    }
+    return G::Project;
+}
+
+Node* first_selected(const MainWindowServices& window) { return boxes::resolve(window.first_selected_uid()); }
+
+// The tree selects only the object, unless it does already (a selection that
+// changes would otherwise be announced on every rebuild).
+void select_only(MainWindowServices& window, const std::string& uid) {
+    if (window.selected_uids() != std::vector<std::string>{uid}) window.select_uid(uid);
+}
+
+}  // namespace
+
+void install(MainWindow& window) { window.install_page_painter(paint_page); }
+
+void paint_page(TabPage page, QGraphicsScene& scene) {
+    MainWindowServices* window = main_window();
+    if (!GCC::RP || !window) return;
+    const page_geometry::PageGeometry geometry =
+        page_geometry::layout_page(geometry_page(page), first_selected(*window), canvas_font());
+    if (page == TabPage::VDiagram) page_geometry::record_shown_choices(*GCC::RP, geometry);
+    if (geometry.tree_selection) select_only(*window, *geometry.tree_selection);
+    draw_page(scene, geometry);
+}
+
+std::string current_validation_tabpage_option() {
+    MainWindowServices* window = main_window();
+    if (!GCC::RP || !window || window->active_page() != TabPage::Validation) return {};
+    const page_geometry::ValidationOption shown = page_geometry::validation_page_option(first_selected(*window));
+    if (shown.tree_selection) select_only(*window, *shown.tree_selection);
+    return shown.option ? shown.option->get_uid() : std::string();
+}
+
+}  // namespace pages

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QIcon>
+#include <QTreeWidget>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class MainWindow;
+class MainWindowServices;
+class Node;
+class QMenu;
+class TreeEl;
+
+// The left tree of the main window: every object of the current project
+// grouped by kind, with its readiness picture, its text and its full text as
+// tooltip; options nested as sub-options and by the design problems below
+// them. It shows the main window's selection in the selection colours (the
+// view's own highlight is never used) and changes it by mouse: a click
+// selects an object alone or empties the selection, a Ctrl-click toggles it,
+// and a right click opens the object's menu without selecting. Items name
+// their objects by uid and live until the next rebuild.
+class ObjectTree : public QTreeWidget {
+    Q_OBJECT
+public:
+    // The six top items, in their order and in that of the expansion flags.
+    enum class Top { Project, Requirements, DesignProblems, Options, Arguments, Evidences };
+
+    explicit ObjectTree(MainWindowServices& services, QWidget* parent = nullptr);
+
+    // Rebuilds every item from the current project (none: the tree keeps what
+    // it shows). from_settings: expand as the project's settings say (after an
+    // open); otherwise the expansion of the moment is stored there and kept.
+    void rebuild(bool from_settings);
+    // The expansion of the six top items into the project's settings; an item
+    // without children leaves its flag as it is.
+    void store_expansion() const;
+    // Colours the items of the selected objects, and only those, as selected.
+    void show_selection();
+
+    bool shows(const std::string& uid) const { return items_.count(uid) != 0; }
+    // The items of an object (an option can be shown more than once).
+    std::vector<QTreeWidgetItem*> items_of(const std::string& uid) const;
+    QTreeWidgetItem* top_item(Top top) const { return topLevelItem(static_cast<int>(top)); }
+    // The uid an item stands for; "" for group items.
+    static std::string uid_of(const QTreeWidgetItem* item);
+
+    // The context menu and the object it was opened for.
+    QMenu* context_menu() const { return menu_; }
+    const std::string& context_uid() const { return menu_uid_; }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+
+private:
+    QTreeWidgetItem* add_object(QTreeWidgetItem* parent, const Node& node);
+    void add_option_layer(QTreeWidgetItem* parent, const TreeEl& element);
+    void apply_expansion();
+    void widen_to_rows_in_view();
+    void refresh_icons();
+    void apply_colours();
+    void clicked(const QTreeWidgetItem& item, bool ctrl);
+    void open_menu(QTreeWidgetItem& item, const QPoint& at);
+    void build_menu();
+
+    MainWindowServices& services_;
+    std::unordered_map<std::string, std::vector<QTreeWidgetItem*>> items_;
+    std::vector<std::string> coloured_;
+    std::vector<QIcon> icons_;
+    int icon_size_ = -1;
+    int icon_level_ = -1;
+    QMenu* menu_ = nullptr;
+    QAction* related_ = nullptr;
+    QAction* comments_ = nullptr;
+    std::string menu_uid_;
+};
+
+// Puts the tree into the main window's tree area and installs it: its
+// rebuild, its expansion store, its lookup and its colours on every change of
+// the selection.
+ObjectTree* install_object_tree(MainWindow& window);
