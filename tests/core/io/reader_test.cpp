@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -73,19 +74,40 @@ TEST_F(Reader, FileThatIsNoProjectLeavesTheProjectUntouched) {
 TEST_F(Reader, OnlyRegularFilesAreRead) {
     std::filesystem::create_directory(path_of("folder.xml"));
     ASSERT_EQ(mkfifo(path_of("pipe.xml").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/null", path_of("device.xml"));
+    put_file("locked.xml", project_file("<PRJ><uid>P</uid></PRJ>"));
+    std::filesystem::permissions(path_of("locked.xml"), std::filesystem::perms::none);
+    // Root reads a file whatever its permission bits say.
+    const bool may_be_refused_by_permissions = geteuid() != 0;
     const struct {
         const char* name;
         const char* reported;
+        bool applies;
     } refused[] = {
-        {"folder.xml", "it is a folder"},
-        {"pipe.xml", "it is a pipe"},
-        {"missing.xml", "File was not found: "},
+        {"folder.xml", "it is a folder", true},
+        {"pipe.xml", "it is a pipe", true},
+        {"device.xml", "it is a device", true},
+        {"locked.xml", "cannot be read: Permission denied", may_be_refused_by_permissions},
+        {"missing.xml", "File was not found: ", true},
     };
     for (const auto& file : refused) {
+        if (!file.applies) continue;
         const std::string text = GCC::RP->add_from_file(documents(), file.name);
         EXPECT_NE(text.find(file.reported), std::string::npos) << text;
         EXPECT_NE(text.find(path_of(file.name)), std::string::npos) << text;
     }
+}
+
+// Files written on systems with "\r\n" line ends read with plain "\n".
+TEST_F(Reader, CarriageReturnLineEndsReadAsNewlines) {
+    std::string file = project_file("<PRJ><uid>P</uid><child>U</child><description>first\r\nsecond</description></PRJ>"
+                                    "<USY><uid>U</uid><parent>P</parent><description>one\r\ntwo\r\n</description></USY>");
+    for (size_t at = file.find('\n'); at != std::string::npos; at = file.find('\n', at + 2)) {
+        if (at == 0 || file[at - 1] != '\r') file.insert(at, 1, '\r');
+    }
+    open_file("crlf.xml", file);
+    EXPECT_EQ(GCC::RP->get_description(), "first\nsecond");
+    EXPECT_EQ(object<UserStory>("U")->get_description(), "one\ntwo\n");
 }
 
 // Children keep the stored order, not the order of the elements, and the
