@@ -256,8 +256,11 @@ void paste_ai_answer(const BoxCommandContext& context) {
     if (!requirement) return;
     Option* option = validation_option();
     if (!option) return;
-    // The model records one undo state for the whole answer.
-    if (!requirement->add_ai_objects(MyStrF::_get_text_from_clipboard(), option).empty()) rebuild();
+    // The model records one undo state for the whole answer; an answer that
+    // only brought quantity types creates no object but changed the project.
+    const size_t types_before = Parameter::get_poss_parameters().size();
+    const NodeList created = requirement->add_ai_objects(MyStrF::_get_text_from_clipboard(), option);
+    if (!created.empty() || Parameter::get_poss_parameters().size() != types_before) rebuild();
 }
 
 void show_why(const BoxCommandContext& context) {
