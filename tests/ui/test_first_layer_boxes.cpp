@@ -25,6 +25,7 @@
 #include "ui/boxes/object_box.h"
 #include "ui/dialogs/input_dialog.h"
 #include "ui/dialogs/quantity_row.h"
+#include "ui/kinds/goal_rows.h"
 #include "ui/main_window/canvas_view.h"
 #include "ui/main_window/main_window.h"
 #include "ui/toolkit/app_combo_box.h"
@@ -112,6 +113,17 @@ void with_references(MainWindow& window) {
     adopt(window);
 }
 
+// The small project with a custom type that carries the name "length".
+void custom_length_type(MainWindow& window) {
+    delete GCC::RP;
+    testing_support::SmallProject p;
+    Parameter::add_cust_poss_parameter("span", {"ly"}, {9.46e15}, {0.0}, {true}, std::vector<std::string>(7, "near"));
+    Parameter::_possible_par_types.back().rename("length");
+    adopt(window);
+}
+
+uint32_t custom_type() { return static_cast<uint32_t>(Parameter::get_poss_parameters().size() - 1); }
+
 void gate_example(MainWindow& window) {
     window.run_command(Command::GateExample);
     settle_fixture(window);
@@ -148,6 +160,19 @@ Response answer_rows(std::vector<std::pair<int, QString>> texts, std::vector<std
 }
 
 Response unchanged() { return ok; }
+
+// The goal dialog's answer: the property entry, "Maximize" or not, the importance.
+Response goal_answer(std::function<int()> entry, bool maximize, const QString& importance) {
+    return [entry, maximize, importance](QDialog& dialog) {
+        input(dialog).combo_box(2)->set_selected_index(entry());
+        input(dialog).combo_box(3)->set_selected_index(maximize ? 1 : 0);
+        input(dialog).text_box(4)->set_text(importance);
+        return ok(dialog);
+    };
+}
+
+const Requirement* newest_requirement() { return GCC::RP->get_mandate()->get_child_requirements().back(); }
+
 
 // Checks the dialog's rows before answering.
 Response check_then(std::function<void(dialogs::InputDialog&)> check, Response response) {
@@ -227,7 +252,6 @@ class FirstLayerBoxesTest : public QObject {
         QVERIFY2(saved_text() == before, c.name);
         for (size_t i = 0; i < c.states; ++i) QVERIFY(window.run_command(Command::Redo));
         settle();
-        if (saved_text() != after) qWarning().noquote() << QString::fromStdString(after) << "\n=====\n" << QString::fromStdString(saved_text());
         QVERIFY2(saved_text() == after, c.name);
     }
 
@@ -248,17 +272,18 @@ private slots:
         const QStringList project_items{"Change Name", "Change Description", "Add User Story", "-"};
         QStringList project_tail = tail;
         project_tail.removeAll("Delete object");
-        const QStringList story_head{"Edit description", "-"};
+        const QStringList story_head{"Change the Subject", "Change the Verb", "Change the Capability",
+                                     "Edit description", "-"};
         const QStringList mandate_head{"Change Remark", "Change Required Readiness Level"};
         const std::vector<MenuCase> cases{
             {"project", small_project, uid("PRJ"), project_items + project_tail},
             {"story without mandate", story_only, uid("USY"), story_head + QStringList{"Add Mandate", "-"} + tail},
             {"story with its requirement", small_project, uid("USY"),
-             story_head + QStringList{"Define Requirement", "-"} + tail},
+             story_head + QStringList{"Define Requirement", "Define Goal", "-"} + tail},
             {"story with nothing derived", second_story_underived, uid("USY", "close"),
-             story_head + QStringList{"Derive Requirement", "Define Requirement", "-"} + tail},
+             story_head + QStringList{"Derive Requirement", "Define Requirement", "Define Goal", "-"} + tail},
             {"story whose pair a requirement of the mandate holds", second_story_defined_from_texts,
-             uid("USY", "close"), story_head + QStringList{"Define Requirement", "-"} + tail},
+             uid("USY", "close"), story_head + QStringList{"Define Requirement", "Define Goal", "-"} + tail},
             {"mandate, every story derived", small_project, uid("MAN"),
              mandate_head + QStringList{"Review Evidence", "-"} + tail},
             {"mandate, a story underived", second_story_underived, uid("MAN"),
@@ -266,7 +291,7 @@ private slots:
             {"mandate of the gate example", gate_example, uid("MAN"),
              mandate_head + QStringList{"Review Evidence", "-", "Link a reference"} + tail},
             {"story of the explain example", explain_example, uid("USY"),
-             story_head + QStringList{"Define Requirement", "-"} + tail},
+             story_head + QStringList{"Define Requirement", "Define Goal", "-"} + tail},
         };
         const std::map<QString, QString> tooltips{
             {"Change Name", "To change the name of the Project"},
@@ -451,6 +476,38 @@ private slots:
                  QCOMPARE(r->get_par().get_target_int(), uint16_t{4});
                  QCOMPARE(r->get_par().get_goal_weight(), uint16_t{100});
              }},
+            {"define a goal", small_project, uid("USY"), "Define Goal",
+             expect("Define a Goal",
+                    check_then(
+                        [](dialogs::InputDialog& d) {
+                            QCOMPARE(prompt(d, 0),
+                                     QStringLiteral("a gate must <verb> <capability>\n\nDefine the verb:"));
+                            QCOMPARE(d.result_combo_index(2), 0);
+                            QCOMPARE(d.result_std_string(3), std::string("Minimize"));
+                        },
+                        goal_answer([] { return kinds::goal_properties().entry_of(Parameter::_get_i_type("mass")); },
+                                    true, "40"))),
+             1, true, false,
+             [](MainWindow&, const std::string&) {
+                 const Parameter& goal = newest_requirement()->get_par();
+                 QCOMPARE(goal.get_type(), std::string("mass"));
+                 QCOMPARE(goal.get_target_int(), uint16_t{6});
+                 QCOMPARE(goal.get_goal_weight(), uint16_t{40});
+                 QCOMPARE(goal.get_value(), 0.0);
+             }},
+            {"a goal's importance that is no number counts fully", small_project, uid("USY"), "Define Goal",
+             expect("Define a Goal", goal_answer([] { return 0; }, false, "abc")), 1, true, false,
+             [](MainWindow&, const std::string&) {
+                 const Parameter& goal = newest_requirement()->get_par();
+                 QCOMPARE(goal.get_goal_weight(), uint16_t{100});
+                 QCOMPARE(goal.get_target_int(), uint16_t{0});
+                 QCOMPARE(goal.get_type_int(), kinds::goal_properties().type_indexes.front());
+             }},
+            {"a goal's importance above the scale", small_project, uid("USY"), "Define Goal",
+             expect("Define a Goal", goal_answer([] { return 0; }, false, "250")), 1, true, false,
+             [](MainWindow&, const std::string&) {
+                 QCOMPARE(newest_requirement()->get_par().get_goal_weight(), uint16_t{100});
+             }},
             {"define a requirement cancelled", small_project, uid("USY"), "Define Requirement",
              expect("Add a Requirement",
                     [](QDialog& d) {
@@ -487,6 +544,28 @@ private slots:
             run_command_case(c);
             if (QTest::currentTestFailed()) return;
         }
+    }
+
+    // Property names are ambiguous once a custom type carries a standard
+    // type's name: the goal takes the row that was chosen, not the first row
+    // of that name.
+    void goal_on_a_custom_type_named_like_a_standard_one() {
+        MainWindow window;
+        show(window);
+        custom_length_type(window);
+        const int entry = kinds::goal_properties().entry_of(custom_type());
+        QVERIFY(entry > kinds::goal_properties().entry_of(Parameter::_get_i_type("length")));
+        ObjectBox* box = box_on_project_page(window, uid_of("USY"));
+        QVERIFY(box);
+        {
+            ui_testing::ScriptedDialogs scripted;
+            scripted.script().expect("Define a Goal", goal_answer([entry] { return entry; }, false, "100"));
+            QVERIFY(ui_testing::choose_on(*window.canvas(), *box, "Define Goal"));
+            settle();
+        }
+        QCOMPARE(recorded_states(), size_t{1});
+        QCOMPARE(newest_requirement()->get_par().get_type_int(), custom_type());
+        QVERIFY(!window.is_saved());
     }
 
     void mandate_commands() {

@@ -16,8 +16,11 @@
 #include "ui/boxes/common_commands.h"
 #include "ui/dialogs/dialog_seam.h"
 #include "ui/dialogs/input_dialog.h"
+#include "ui/kinds/goal_rows.h"
 #include "ui/kinds/kind_command_support.h"
+#include "ui/kinds/verb_cap_commands.h"
 #include "ui/theme/captions.h"
+#include "ui/toolkit/app_combo_box.h"
 #include "ui/toolkit/message_box.h"
 
 namespace kinds {
@@ -117,6 +120,33 @@ void define_requirement(const BoxCommandContext& c) {
     rebuild_tree_and_page();
 }
 
+void define_goal(const BoxCommandContext& c) {
+    UserStory* story = story_of(c);
+    if (!story || !mandate_or_tell(*story)) return;
+    const GoalProperties properties = goal_properties();
+    if (properties.names.empty()) return;
+    const std::string minimize = "Minimize";
+    dialogs::InputDialog dialog(c.dialog_position, "Define a Goal",
+                                {verb_prompt(*story), std::string(caption::define_cap_text), "Select a Property:",
+                                 "Minimize or Maximize the Property:", "Importance (0-100): "},
+                                {story->get_verb_cap()->get_verb(), story->get_verb_cap()->get_capability(),
+                                 properties.names.front(), minimize, "100"},
+                                {{}, {}, properties.names, {minimize, "Maximize"}, {}});
+    // The first property is chosen by its entry, not by its name, which a
+    // custom type may share.
+    dialog.combo_box(2)->set_selected_index(0);
+    if (dialogs::run_modal(dialog) != QDialog::Accepted) return;
+    story = story_of(c);
+    if (!story) return;
+    Mandate* mandate = mandate_or_tell(*story);
+    if (!mandate) return;
+    const uint16_t target = dialog.result_combo_index(3) == 1 ? 6 : 0;
+    mandate->add_q_requirement(dialog.result_std_string(0), dialog.result_std_string(1),
+                               properties.type_of(dialog.result_combo_index(2)), 0.0, 0, target,
+                               goal_weight_from_answer(dialog.result_int(4)));
+    rebuild_tree_and_page();
+}
+
 void edit_story(const BoxCommandContext& c) {
     UserStory* story = story_of(c);
     if (!story) return;
@@ -163,6 +193,7 @@ void edit_story(const BoxCommandContext& c) {
 
 void add_items(QMenu& menu, const BoxCommandContext& context, Node& node) {
     const auto& story = static_cast<const UserStory&>(node);
+    add_verb_cap_items(menu, context, node);
     add_command(menu, caption::usy_edit_description, context, edit_description);
     boxes::add_separator(menu);
     if (!story.get_child_mandate()) {
@@ -171,6 +202,7 @@ void add_items(QMenu& menu, const BoxCommandContext& context, Node& node) {
     }
     if (mandate_to_derive_below(story)) add_command(menu, caption::usy_derive_req, context, derive_requirement);
     add_command(menu, caption::usy_define_req, context, define_requirement);
+    add_command(menu, caption::usy_define_goal, context, define_goal);
 }
 
 }  // namespace
