@@ -171,7 +171,13 @@ void MementoMixin::add_renewed_state(const NodeList& nodes, bool renew_types) {
         }
         state.push_back(m);
     }
-    // New objects come last, in list order.
+    // New objects come last, in the registry's order: a restored state
+    // registers its objects in state order, and the registry's order is the
+    // order of every walk over the project (its file included).
+    if (!pending.empty())
+        for (const auto& [uid_key, n] : nd_map)
+            if (take_pending(uid_hash(uid_key), uid_key))
+                if (auto fresh = create_mc(n, anchors)) state.push_back(std::move(fresh));
     for (const Node* n : listed)
         if (take_pending(uid_hash(n->get_uid()), n->get_uid()))
             if (auto fresh = create_mc(n, anchors)) state.push_back(std::move(fresh));

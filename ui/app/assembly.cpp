@@ -3,6 +3,9 @@
 #include "ui/appearance/appearance_editor.h"
 #include "ui/find/find_commands.h"
 #include "ui/kinds/requirement_box_commands.h"
+#include "ui/kinds/mandate_box_commands.h"
+#include "ui/kinds/project_box_commands.h"
+#include "ui/kinds/user_story_box_commands.h"
 #include "ui/main_window/main_window.h"
 #include "ui/pages/page_painter.h"
 #include "ui/picture/picture_commands.h"
@@ -19,4 +22,7 @@ void assemble_main_window(MainWindow& window) {
     picture::install(window);
     windows::install(window);
     kinds::install_requirement_commands();
+    kinds::install_project_commands();
+    kinds::install_user_story_commands();
+    kinds::install_mandate_commands();
 }

@@ -149,8 +149,8 @@ inline constexpr Caption req_derive_user_story{"Derive User Story",
                                                "Each Top Level Requirement must be linked to a User Story."};
 inline constexpr Caption usy_edit_description{"Edit description", "Edit the description of the User Story"};
 inline constexpr Caption usy_add_mandate{"Add Mandate", "Add a Mandate to the Project"};
-inline constexpr Caption usy_define_goal{"Define Goal", ""};
-inline constexpr Caption usy_define_req{"Define Requirement", ""};
+inline constexpr Caption usy_define_goal{"Define Goal", "A property must be as small/large as possible"};
+inline constexpr Caption usy_define_req{"Define Requirement", "Define a quantitative\nor functional Requirement."};
 inline constexpr Caption usy_derive_req{"Derive Requirement", "Derive a Top Level Requirement from this User Story"};
 inline constexpr Caption vcb_change_subject{"Change the Subject", "Changes the Subject of all related objects as well"};
 inline constexpr Caption evd_change_subject{"", "Changes the Subject of this object only"};
