@@ -2,6 +2,8 @@
 
 #include "ui/appearance/appearance_editor.h"
 #include "ui/find/find_commands.h"
+#include "ui/kinds/design_problem_box_commands.h"
+#include "ui/kinds/option_box_commands.h"
 #include "ui/main_window/main_window.h"
 #include "ui/pages/page_painter.h"
 #include "ui/picture/picture_commands.h"
@@ -17,4 +19,6 @@ void assemble_main_window(MainWindow& window) {
     appearance::install(window);
     picture::install(window);
     windows::install(window);
+    kinds::install_design_problem_commands();
+    kinds::install_option_commands();
 }
