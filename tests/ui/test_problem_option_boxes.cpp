@@ -340,7 +340,7 @@ private slots:
              expect("Remove a Requirement",
                     looking_at_row_0("Be aware that removing Requirements\npotentially also deletes any child\n"
                                      "Arguments and their children as well.\n\nSelect a Requirement to remove:",
-                                     "", {"Gate must open remotely", "Gate must close quickly"},
+                                     "", {"Gate open remotely", "Gate close quickly"},
                                      choose_entries({{0, 1}}))),
              1,
              [](const std::string& d) {
@@ -352,7 +352,7 @@ private slots:
              expect("Remove a Requirement", [](QDialog& d) { return input(d).press_cancel(), d.result(); }), 0, {}},
             {"add a requirement", candidate, uid("DPR"), "Add Requirement",
              expect("Add a Requirement", looking_at_row_0("Select a Requirement to add:", "",
-                                                          {"Gate must close quickly"}, choose_entries({{0, 0}}))),
+                                                          {"Gate close quickly"}, choose_entries({{0, 0}}))),
              1,
              [](const std::string& d) {
                  QCOMPARE(as<DesignProblem>(d)->get_parent_requirements().size(), size_t{2});
@@ -416,11 +416,11 @@ private slots:
     }
 
     void option_commands() {
-        // The integration requirement of the sub-option names its parent's subject.
+        // The integration requirement of the sub-option names its parent's subject, with its article.
         const auto wheel_integrated_into = [](const char* subject) {
             const Requirement* r = as<Option>(uid_of("OPT", "Wheel"))->get_integration_requirement();
             QVERIFY(r);
-            QCOMPARE(r->get_verb_cap()->get_capability(), "integrated into a " + std::string(subject));
+            QCOMPARE(r->get_verb_cap()->get_capability(), "integrated into " + std::string(subject));
         };
         const std::vector<CommandCase> cases{
             {"change the subject of an option and of what names it", sub_option, uid("OPT", "Motor"),
@@ -432,7 +432,7 @@ private slots:
              1,
              [&](const std::string& o) {
                  QCOMPARE(object(o)->get_subject(), std::string("engine"));
-                 wheel_integrated_into("engine");
+                 wheel_integrated_into("an engine");
              }},
             {"a second sub-option, as preset", sub_option, uid("OPT", "Motor"), "Add Sub Option",
              expect("Add Sub Option", looking_at_row_0("An integration Requirement is created whenever a Sub Option "
@@ -452,14 +452,14 @@ private slots:
                  QCOMPARE(as<Option>(uid_of("OPT", "Wheel"))->get_child_arguments().size(), size_t{2});
              }},
             {"integration requirement of a sub-option", bare_sub_option, uid("OPT", "Wheel"),
-             "Add Integration Requirement", no_dialogs(), 1, [&](const std::string&) { wheel_integrated_into("motor"); }},
+             "Add Integration Requirement", no_dialogs(), 1, [&](const std::string&) { wheel_integrated_into("a motor"); }},
             {"integration requirement of a top option beside a sibling problem", siblings, uid("OPT", "Motor"),
              "Add Integration Requirement", no_dialogs(), 1,
              [](const std::string& o) { QVERIFY(as<Option>(o)->get_integration_requirement()); }},
             {"an invalidating argument", three_requirements, uid("OPT"), "Add Argument",
              expect("Add Child Argument",
                     looking_at_row_0("Select which Requirement the\nArgument is going to cover:", "",
-                                     {"Gate must open remotely", "Gate must close quickly", "Gate must lock safely"},
+                                     {"Gate open remotely", "Gate close quickly", "Gate lock safely"},
                                      choose_entries({{0, 1}, {1, 1}}))),
              1,
              [](const std::string& o) {
@@ -487,7 +487,7 @@ private slots:
              }},
             {"rename in the edit dialog", sub_option, uid("OPT", "Motor"), "",
              expect("Edit the Option", looking_at_row_0("Edit the subject", "motor", {}, type_rows({{0, "engine"}}))),
-             1, [&](const std::string&) { wheel_integrated_into("engine"); }},
+             1, [&](const std::string&) { wheel_integrated_into("an engine"); }},
             {"edit dialog left unchanged", referenced, uid("OPT"), "", expect("Edit the Option", ok), 0, {}},
             // The subject and the reference are undone one after the other.
             {"rename and edit the reference", referenced, uid("OPT"), "",
