@@ -115,7 +115,8 @@ const Fixture siblings = small([](SmallProject& p) { add_sibling_problem(p); });
 // The same, once D2 has an option: every top option is integrated.
 const Fixture integrated_siblings =
     small([](SmallProject& p) { add_sibling_problem(p)->add_child_option("lever", false); });
-const Fixture sub_option = small([](SmallProject& p) { p.d->add_child_option("motor", false)->add_sub_option("wheel"); });
+const Fixture sub_option =
+    small([](SmallProject& p) { p.d->add_child_option("motor", false)->add_sub_option("wheel"); });
 const Fixture bare_sub_option = small([](SmallProject& p) {
     Option* wheel = p.d->add_child_option("motor", false)->add_sub_option("wheel");
     delete wheel->get_integration_requirement();
@@ -172,19 +173,21 @@ Response type_rows(std::vector<std::pair<int, QString>> rows) {
     };
 }
 
-// Checks the dialog's first row (prompt, preset text or choices) before answering.
-Response looking_at_row_0(const QString& prompt, const QString& preset, const QStringList& choices, Response answer) {
+// Checks a row of the dialog (prompt, and preset text or choices) before answering.
+Response looking_at(int row, const QString& prompt, const QString& preset, const QStringList& choices,
+                    Response answer) {
     return [=](QDialog& dialog) {
         auto& d = input(dialog);
         // Prompts are wrapped to the dialog's width.
-        if (d.prompt_label(0)->text().simplified() != prompt.simplified()) qWarning() << d.prompt_label(0)->text();
-        [&] { QCOMPARE(d.prompt_label(0)->text().simplified(), prompt.simplified()); }();
-        if (d.row_kind(0) == dialogs::InputDialog::RowKind::Text) {
-            [&] { QCOMPARE(d.text_box(0)->text(), preset); }();
+        [&] { QCOMPARE(d.prompt_label(row)->text().simplified(), prompt.simplified()); }();
+        if (d.row_kind(row) == dialogs::InputDialog::RowKind::Text) {
+            [&] { QCOMPARE(d.text_box(row)->text(), preset); }();
         } else {
             QStringList shown;
-            for (int i = 0; i < d.combo_box(0)->count(); ++i) shown << d.combo_box(0)->itemText(i);
+            for (int i = 0; i < d.combo_box(row)->count(); ++i) shown << d.combo_box(row)->itemText(i);
             [&] { QCOMPARE(shown, choices); }();
+            const QString chosen = choices.contains(preset) ? preset : choices.value(0);
+            [&] { QCOMPARE(d.combo_box(row)->currentText(), chosen); }();
         }
         return answer(dialog);
     };
@@ -271,7 +274,8 @@ private slots:
         const QStringList problem{"Remove Requirement", "Add Requirement", "Add Option", "-", "Copy AI prompt",
                                   "Paste AI answer"};
         const QStringList arguments{"Add Argument", "Add all Arguments"};
-        const QString subject = "Change the Subject", sub = "Add Sub Option", integration = "Add Integration Requirement";
+        const QString subject = "Change the Subject", sub = "Add Sub Option";
+        const QString integration = "Add Integration Requirement";
         struct MenuCase {
             const char* name;
             Fixture fixture;
@@ -294,7 +298,8 @@ private slots:
             {"both requirements argued", two_requirements, uid("OPT"), QStringList{subject, sub}},
             {"one of two requirements argued", one_of_two_argued, uid("OPT"), QStringList{subject, sub} + arguments},
             {"the gate example's problem", gate_example, uid("DPR"), problem},
-            {"the gate example's argued hinge, a part of the door", gate_example, uid("OPT", "Hinge"), QStringList{subject}},
+            {"the gate example's argued hinge, a part of the door", gate_example, uid("OPT", "Hinge"),
+             QStringList{subject}},
         };
         const std::map<QString, QString> tooltips{
             {"Remove Requirement", "Remove a Requirement the Design Problem tries to solve"},
@@ -340,10 +345,10 @@ private slots:
             {"remove the second requirement and the argument about it", two_requirements, uid("DPR"),
              "Remove Requirement",
              expect("Remove a Requirement",
-                    looking_at_row_0("Be aware that removing Requirements\npotentially also deletes any child\n"
-                                     "Arguments and their children as well.\n\nSelect a Requirement to remove:",
-                                     "", {"Gate open remotely", "Gate close quickly"},
-                                     choose_entries({{0, 1}}))),
+                    looking_at(0, "Be aware that removing Requirements\npotentially also deletes any child\n"
+                                  "Arguments and their children as well.\n\nSelect a Requirement to remove:",
+                                  "", {"Gate open remotely", "Gate close quickly"},
+                                  choose_entries({{0, 1}}))),
              1,
              [](const std::string& d) {
                  QCOMPARE(as<DesignProblem>(d)->get_parent_requirements().size(), size_t{1});
@@ -353,8 +358,8 @@ private slots:
             {"remove cancelled", two_requirements, uid("DPR"), "Remove Requirement",
              expect("Remove a Requirement", [](QDialog& d) { return input(d).press_cancel(), d.result(); }), 0, {}},
             {"add a requirement", candidate, uid("DPR"), "Add Requirement",
-             expect("Add a Requirement", looking_at_row_0("Select a Requirement to add:", "",
-                                                          {"Gate close quickly"}, choose_entries({{0, 0}}))),
+             expect("Add a Requirement", looking_at(0, "Select a Requirement to add:", "",
+                                                       {"Gate close quickly"}, choose_entries({{0, 0}}))),
              1,
              [](const std::string& d) {
                  QCOMPARE(as<DesignProblem>(d)->get_parent_requirements().size(), size_t{2});
@@ -363,7 +368,7 @@ private slots:
             {"no requirement to add", one_option, uid("DPR"), "Add Requirement", message("Information"), 0, {},
              {"No Requirements available to add.\nPlease define more Requirements first."}},
             {"add an option as preset", one_option, uid("DPR"), "Add Option",
-             expect("Define an Option", looking_at_row_0("Specify the Option Subject:", "solution", {}, ok)), 1,
+             expect("Define an Option", looking_at(0, "Specify the Option Subject:", "solution", {}, ok)), 1,
              [](const std::string& d) {
                  const auto options = as<DesignProblem>(d)->get_child_options(false);
                  QCOMPARE(options.size(), size_t{2});
@@ -428,9 +433,9 @@ private slots:
             {"change the subject of an option and of what names it", sub_option, uid("OPT", "Motor"),
              "Change the Subject",
              expect("Enter New Subject",
-                    looking_at_row_0("Current subject: motor\nChanges the Subject of all related objects as "
-                                     "well\n\nEnter a new subject:",
-                                     "motor", {}, type_rows({{0, "engine"}}))),
+                    looking_at(0, "Current subject: motor\nChanges the Subject of all related objects as "
+                                  "well\n\nEnter a new subject:",
+                                  "motor", {}, type_rows({{0, "engine"}}))),
              1,
              [&](const std::string& o) {
                  QCOMPARE(object(o)->get_subject(), std::string("engine"));
@@ -447,9 +452,9 @@ private slots:
                               std::string("integrated into a gate"));
              }},
             {"a second sub-option, as preset", sub_option, uid("OPT", "Motor"), "Add Sub Option",
-             expect("Add Sub Option", looking_at_row_0("An integration Requirement is created whenever a Sub Option "
-                                                       "is defined.\n\nDefine the Option subject:",
-                                                       "motor sub option 2", {}, ok)),
+             expect("Add Sub Option", looking_at(0, "An integration Requirement is created whenever a Sub Option "
+                                                    "is defined.\n\nDefine the Option subject:",
+                                                    "motor sub option 2", {}, ok)),
              1,
              [](const std::string& o) {
                  const auto subs = as<Option>(o)->get_sub_options(false);
@@ -464,15 +469,20 @@ private slots:
                  QCOMPARE(as<Option>(uid_of("OPT", "Wheel"))->get_child_arguments().size(), size_t{2});
              }},
             {"integration requirement of a sub-option", bare_sub_option, uid("OPT", "Wheel"),
-             "Add Integration Requirement", no_dialogs(), 1, [&](const std::string&) { wheel_integrated_into("a motor"); }},
+             "Add Integration Requirement", no_dialogs(), 1,
+             [&](const std::string&) { wheel_integrated_into("a motor"); }},
             {"integration requirement of a top option beside a sibling problem", siblings, uid("OPT", "Motor"),
              "Add Integration Requirement", no_dialogs(), 1,
              [](const std::string& o) { QVERIFY(as<Option>(o)->get_integration_requirement()); }},
             {"an invalidating argument", three_requirements, uid("OPT"), "Add Argument",
              expect("Add Child Argument",
-                    looking_at_row_0("Select which Requirement the\nArgument is going to cover:", "",
-                                     {"Gate open remotely", "Gate close quickly", "Gate lock safely"},
-                                     choose_entries({{0, 1}, {1, 1}}))),
+                    looking_at(0, "Select which Requirement the\nArgument is going to cover:", "",
+                               {"Gate open remotely", "Gate close quickly", "Gate lock safely"},
+                               looking_at(1,
+                                          "Select whether the Argument \nvalidates or invalidates the "
+                                          "Requirement\n(meets or does not meet the Requirement).",
+                                          "validates", {"validates", "invalidates"},
+                                          choose_entries({{0, 1}, {1, 1}})))),
              1,
              [](const std::string& o) {
                  const auto arguments = as<Option>(o)->get_child_arguments();
@@ -501,7 +511,7 @@ private slots:
                           uid_of("REQ", "close"));
              }},
             {"rename in the edit dialog", sub_option, uid("OPT", "Motor"), "",
-             expect("Edit the Option", looking_at_row_0("Edit the subject", "motor", {}, type_rows({{0, "engine"}}))),
+             expect("Edit the Option", looking_at(0, "Edit the subject", "motor", {}, type_rows({{0, "engine"}}))),
              1, [&](const std::string&) { wheel_integrated_into("an engine"); }},
             {"edit dialog left unchanged", referenced, uid("OPT"), "", expect("Edit the Option", ok), 0, {}},
             // The subject and the reference are undone one after the other.

@@ -43,7 +43,8 @@ void rebuild_tree_and_page() {
 Requirement* ask_requirement(const BoxCommandContext& context, const std::string& title, const std::string& prompt,
                              const std::vector<Requirement*>& requirements) {
     const RequirementChoice choice(requirements);
-    const auto dialog = dialogs::InputDialog::one_choice_row(context.dialog_position, title, prompt, "", choice.texts());
+    const auto dialog =
+        dialogs::InputDialog::one_choice_row(context.dialog_position, title, prompt, "", choice.texts());
     if (dialogs::run_modal(*dialog) != QDialog::Accepted) return nullptr;
     return choice.requirement(dialog->result_combo_index(0));
 }

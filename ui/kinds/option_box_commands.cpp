@@ -71,7 +71,8 @@ void add_sub_option(const BoxCommandContext& context) {
         option->get_subject() + " sub option " + std::to_string(option->get_sub_options(false).size() + 1);
     const auto dialog = dialogs::InputDialog::one_text_row(
         context.dialog_position, "Add Sub Option",
-        "An integration Requirement is created whenever a Sub Option is defined.\n\nDefine the Option subject:", preset);
+        "An integration Requirement is created whenever a Sub Option is defined.\n\nDefine the Option subject:",
+        preset);
     if (dialogs::run_modal(*dialog) != QDialog::Accepted) return;
     Option* now = option_of(context);
     if (!now) return;
@@ -205,6 +206,8 @@ void add_items(QMenu& menu, const BoxCommandContext& context, Node& node) {
 
 }  // namespace
 
-void install_option_commands() { boxes::install_kind_commands(page_geometry::NodeKind::Option, {add_items, edit_option}); }
+void install_option_commands() {
+    boxes::install_kind_commands(page_geometry::NodeKind::Option, {add_items, edit_option});
+}
 
 }  // namespace kinds
