@@ -1,10 +1,12 @@
-#include "ui/app/assembly.h"
 
+#include "ui/app/assembly.h"
 #include "ui/appearance/appearance_editor.h"
 #include "ui/find/find_commands.h"
-#include "ui/kinds/requirement_box_commands.h"
+#include "ui/kinds/design_problem_box_commands.h"
 #include "ui/kinds/mandate_box_commands.h"
+#include "ui/kinds/option_box_commands.h"
 #include "ui/kinds/project_box_commands.h"
+#include "ui/kinds/requirement_box_commands.h"
 #include "ui/kinds/user_story_box_commands.h"
 #include "ui/main_window/main_window.h"
 #include "ui/pages/page_painter.h"
@@ -25,4 +27,6 @@ void assemble_main_window(MainWindow& window) {
     kinds::install_project_commands();
     kinds::install_user_story_commands();
     kinds::install_mandate_commands();
+    kinds::install_design_problem_commands();
+    kinds::install_option_commands();
 }
