@@ -2,6 +2,8 @@
 
 #include "ui/appearance/appearance_editor.h"
 #include "ui/find/find_commands.h"
+#include "ui/kinds/argument_box_commands.h"
+#include "ui/kinds/evidence_box_commands.h"
 #include "ui/main_window/main_window.h"
 #include "ui/pages/page_painter.h"
 #include "ui/picture/picture_commands.h"
@@ -17,4 +19,6 @@ void assemble_main_window(MainWindow& window) {
     appearance::install(window);
     picture::install(window);
     windows::install(window);
+    kinds::install_argument_commands();
+    kinds::install_evidence_commands();
 }

@@ -1,0 +1,35 @@
+#include "ui/kinds/arg_evd_support.h"
+
+#include "core/model/argument.h"
+#include "core/model/evidence.h"
+#include "ui/boxes/box_commands.h"
+#include "ui/main_window/main_window_services.h"
+
+namespace kinds {
+
+Argument* argument_of(const BoxCommandContext& context) {
+    Node* node = context.node();
+    return node && node->is_arg() ? static_cast<Argument*>(node) : nullptr;
+}
+
+Evidence* evidence_of(const BoxCommandContext& context) {
+    Node* node = context.node();
+    return node && node->is_evd() ? static_cast<Evidence*>(node) : nullptr;
+}
+
+void rebuild_tree_and_page() {
+    MainWindowServices* window = main_window();
+    if (!window) return;
+    window->request_tree_rebuild();
+    window->request_page_rebuild(true);
+}
+
+const std::vector<std::string>& sense_choices() {
+    static const std::vector<std::string> choices{"validates", "invalidates"};
+    return choices;
+}
+
+const std::string sense_prompt =
+    "Select whether the Argument \nvalidates or invalidates the Requirement\n(meets or does not meet the Requirement).";
+
+}  // namespace kinds
