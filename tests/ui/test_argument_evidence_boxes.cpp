@@ -1,6 +1,6 @@
-// The Argument box: its menu over a few arguments, and each of its commands
-// judged by the project's saved text before and after it and after its undo
-// and redo, the undo states it records and the saved flag.
+// The Argument and Evidence boxes: their menus over a few objects, and each of
+// their commands judged by the project's saved text before and after it and
+// after its undo and redo, the undo states it records and the saved flag.
 #include <QDialog>
 #include <QMenu>
 #include <QTest>
@@ -15,8 +15,10 @@
 #include "tests/ui/support/ui_test_environment.h"
 #include "ui/app/assembly.h"
 #include "ui/boxes/box_commands.h"
+#include "ui/boxes/box_parts.h"
 #include "ui/boxes/object_box.h"
 #include "ui/dialogs/input_dialog.h"
+#include "ui/dialogs/quantity_row.h"
 #include "ui/main_window/canvas_view.h"
 #include "ui/main_window/main_window.h"
 #include "ui/toolkit/app_combo_box.h"
@@ -44,6 +46,8 @@ struct Setup {
     bool neighbour = false;    // a second argument of motor, about R2, holding "brake gently" and evidence
     bool shared = false;       // "brake gently" is A's child too
     int references = 0;        // references of A
+    bool evidence_quantity = false;  // E: a mass equal to 5 kg
+    int evidence_references = 0;     // references of E
 };
 
 // Names of the fixture's objects, found again after undo and redo.
@@ -83,19 +87,29 @@ void build(MainWindow& window, const Setup& s) {
     }
     for (int i = 0; i < s.references; ++i)
         a->add_reference_to_node("Test " + std::to_string(i), "bench", "https://t.example/" + std::to_string(i), "");
+    if (s.evidence_quantity) e->get_par().assign(5, 5.0, 0, 3, 100);
+    for (int i = 0; i < s.evidence_references; ++i)
+        e->add_reference_to_node("Lab " + std::to_string(i), "test", "https://lab.example/" + std::to_string(i), "");
     window.adopt_new_project();
     settle_fixture(window);
 }
 
-ObjectBox* argument_box(MainWindow& window) {
+Evidence* evidence() {
+    const Argument* a = argument();
+    return a && !a->get_child_evidences().empty() ? a->get_child_evidences().front() : nullptr;
+}
+
+// The box of the uid on the Validation page of the argument's option.
+ObjectBox* validation_box(MainWindow& window, const std::string& uid) {
     for (const std::string& s : window.selected_uids()) window.deselect_uid(s);
     window.select_uid(argument()->get_parent_options(false).front()->get_uid());
     window.activate_page(TabPage::Validation);
     window.request_page_rebuild(false);
     settle();
-    const auto boxes = ui_testing::boxes_of(*window.canvas(), argument_uid());
+    const auto boxes = ui_testing::boxes_of(*window.canvas(), uid);
     return boxes.empty() ? nullptr : boxes.front();
 }
+ObjectBox* argument_box(MainWindow& window) { return validation_box(window, argument_uid()); }
 
 // Differences between what a dialog showed and what it should have, noted
 // while the dialog is open and checked afterwards.
@@ -136,7 +150,7 @@ std::function<void(dialogs::InputDialog&)> type(std::vector<std::pair<int, QStri
 struct CommandCase {
     const char* name;
     Setup setup;
-    QString caption;  // empty: the double click
+    QString caption;  // empty: the double click; "readiness": a click on the readiness picture
     std::function<void(DialogScript&)> arrange;
     size_t states;
     std::function<void()> check;
@@ -147,26 +161,33 @@ const QStringList head{"Toggle Validates - Invalidates", "Add Goal", "-", "Add R
 
 }  // namespace
 
-class ArgumentBoxTest : public QObject {
+class ArgumentEvidenceBoxesTest : public QObject {
     Q_OBJECT
     ui_testing::UiTestEnvironment environment;
 
-    void run(const CommandCase& c) {
+    // The command on the argument's box, or with on_evidence on the evidence's.
+    void run(const CommandCase& c, bool on_evidence = false) {
         mismatches.clear();
         MainWindow window;
         ui_testing::show_with_pages(window);
         assemble_main_window(window);
         build(window, c.setup);
-        ObjectBox* box = argument_box(window);
+        ObjectBox* box = on_evidence ? validation_box(window, evidence()->get_uid()) : argument_box(window);
         QVERIFY2(box, c.name);
         window.set_saved(true);
         const std::string before = saved_text();
         {
             ui_testing::ScriptedDialogs scripted;
             c.arrange(scripted.script());
-            if (c.caption.isEmpty())
+            if (c.caption.isEmpty()) {
                 box->double_click();
-            else
+            } else if (c.caption == "readiness") {
+                QVERIFY2(box->readiness_picture()->isVisible(), c.name);
+                window.canvas()->ensureVisible(box);
+                const QPointF centre = box->readiness_picture()->sceneBoundingRect().center();
+                QTest::mouseClick(window.canvas()->viewport(), Qt::LeftButton, {},
+                                  window.canvas()->mapFromScene(centre));
+            } else
                 QVERIFY2(ui_testing::choose_on(*window.canvas(), *box, c.caption), c.name);
             settle();
         }
@@ -476,7 +497,133 @@ private slots:
             if (QTest::currentTestFailed()) return;
         }
     }
+
+    void evidence_menu() {
+        ui_testing::ScriptedDialogs unexpected;  // any dialog not scripted fails the test
+        MainWindow window;
+        ui_testing::show_with_pages(window);
+        assemble_main_window(window);
+        build(window, {});
+        QMenu* menu = ui_testing::right_click(*window.canvas(), *validation_box(window, evidence()->get_uid()));
+        QVERIFY(menu);
+        const QStringList texts = ui_testing::menu_texts(*menu);
+        QVERIFY2(texts.indexOf("Change readiness level") == texts.indexOf("Add a reference") - 2, qPrintable(texts.join('|')));
+        for (const QAction* action : menu->actions())
+            if (action->text() == "Change readiness level")
+                QCOMPARE(action->toolTip(), QStringLiteral("To what maturity to develop"));
+        menu->close();
+    }
+
+    void readiness_level_of_the_evidence() {
+        const auto level = [](int i) { return ReadinessLevel::get_levels()[static_cast<size_t>(i)]; };
+        const std::vector<CommandCase> cases{
+            {"another level from the menu", {}, "Change readiness level",
+             [level](DialogScript& s) {
+                 s.expect("Change Readiness Level",
+                          answer([level](auto& d) { expect_equal(d.result_std_string(0), level(5), "preset"); },
+                                 choose(0, 7)));
+             },
+             1, [] { QCOMPARE(evidence()->get_rlevel().get_min_level(false), uint16_t{7}); }},
+            {"the level it has", {}, "Change readiness level",
+             [](DialogScript& s) { s.expect("Change Readiness Level", answer({}, choose(0, 5))); }, 0, {}},
+            {"a click on the readiness picture", {}, "readiness",
+             [](DialogScript& s) { s.expect("Change Readiness Level", answer({}, choose(0, 2))); }, 1,
+             [] { QCOMPARE(evidence()->get_rlevel().get_min_level(false), uint16_t{2}); }},
+        };
+        for (const CommandCase& c : cases) {
+            run(c, true);
+            if (QTest::currentTestFailed()) return;
+        }
+    }
+
+    void edit_dialog_of_the_evidence() {
+        const auto value = [](const char* text) {
+            return [text](dialogs::InputDialog& d) { d.quantity_row()->value_field()->set_text(text); };
+        };
+        const std::vector<CommandCase> cases{
+            {"a value within 0.001 of the stored one", {.evidence_quantity = true}, "",
+             [value](DialogScript& s) { s.expect("Edit the Evidence", answer({}, value("5.0004"))); }, 0, {}},
+            {"a value moved further", {.evidence_quantity = true}, "",
+             [value](DialogScript& s) { s.expect("Edit the Evidence", answer({}, value("5.01"))); }, 1,
+             [] { QCOMPARE(evidence()->get_par().get_value(), 5.01); }},
+            {"another type and target", {}, "",
+             [](DialogScript& s) {
+                 s.expect("Edit the Evidence", answer(
+                                                   [](auto& d) {
+                                                       expect_equal(d.result_std_string(0), "open", "verb");
+                                                       expect_equal(d.result_std_string(3),
+                                                                    ReadinessLevel::get_levels()[5], "level");
+                                                   },
+                                                   [](auto& d) {
+                                                       d.quantity_row()->choose_type(5);
+                                                       d.quantity_row()->choose_target(2);
+                                                   }));
+             },
+             1,
+             [] {
+                 QCOMPARE(evidence()->get_par().get_type(), std::string("mass"));
+                 QCOMPARE(evidence()->get_par().get_target_int(), uint16_t{2});
+             }},
+            {"another level", {}, "", [](DialogScript& s) { s.expect("Edit the Evidence", answer({}, choose(3, 8))); },
+             1, [] { QCOMPARE(evidence()->get_rlevel().get_min_level(false), uint16_t{8}); }},
+            {"two references: no reference rows", {.evidence_references = 2}, "",
+             [](DialogScript& s) {
+                 s.expect("Edit the Evidence", answer(
+                                                   [](auto& d) {
+                                                       expect_equal(d.row_kind(4) == dialogs::InputDialog::RowKind::None
+                                                                        ? "none"
+                                                                        : "some",
+                                                                    "none", "reference rows");
+                                                   },
+                                                   {}));
+             },
+             0, {}},
+            {"the reference and the level: one state each", {.evidence_references = 1}, "",
+             [](DialogScript& s) {
+                 s.expect("Edit the Evidence",
+                          answer([](auto& d) { expect_equal(d.result_std_string(4), "Lab 0", "reference name"); },
+                                 [](auto& d) {
+                                     choose(3, 6)(d);
+                                     type({{4, "Field trial"}})(d);
+                                 }));
+             },
+             2,
+             [] {
+                 QCOMPARE(evidence()->get_rlevel().get_min_level(false), uint16_t{6});
+                 QCOMPARE(GCC::RP->get_reference(evidence()->get_ref_ids().front())->name(),
+                          std::string("Field trial"));
+             }},
+            {"cancelled", {}, "", [](DialogScript& s) { s.expect("Edit the Evidence", cancel()); }, 0, {}},
+        };
+        for (const CommandCase& c : cases) {
+            run(c, true);
+            if (QTest::currentTestFailed()) return;
+        }
+    }
+
+    // A new verb changes the evidence's own text: its box reads it again, and
+    // the page is not drawn anew.
+    void evidence_verb_edit_refills_its_box() {
+        MainWindow window;
+        ui_testing::show_with_pages(window);
+        assemble_main_window(window);
+        build(window, {});
+        const std::string uid = evidence()->get_uid();
+        QPointer<ObjectBox> box = validation_box(window, uid);
+        QVERIFY(box);
+        {
+            ui_testing::ScriptedDialogs scripted;
+            scripted.script().expect("Edit the Evidence", answer({}, type({{0, "closes"}})));
+            box->double_click();
+            settle();
+        }
+        QCOMPARE(recorded_states(), size_t{1});
+        QVERIFY(!window.is_saved());
+        QVERIFY(box);
+        QCOMPARE(box->text_area()->scroll().text(), QString::fromStdString(evidence()->get_txt()));
+        QVERIFY(box->text_area()->scroll().text().contains("closes"));
+    }
 };
 
-QTEST_MAIN(ArgumentBoxTest)
-#include "test_argument_box.moc"
+QTEST_MAIN(ArgumentEvidenceBoxesTest)
+#include "test_argument_evidence_boxes.moc"
