@@ -3,7 +3,6 @@
 #include "core/model/argument.h"
 #include "core/model/evidence.h"
 #include "ui/boxes/box_commands.h"
-#include "ui/main_window/main_window_services.h"
 
 namespace kinds {
 
@@ -15,13 +14,6 @@ Argument* argument_of(const BoxCommandContext& context) {
 Evidence* evidence_of(const BoxCommandContext& context) {
     Node* node = context.node();
     return node && node->is_evd() ? static_cast<Evidence*>(node) : nullptr;
-}
-
-void rebuild_tree_and_page() {
-    MainWindowServices* window = main_window();
-    if (!window) return;
-    window->request_tree_rebuild();
-    window->request_page_rebuild(true);
 }
 
 const std::vector<std::string>& sense_choices() {

@@ -13,6 +13,7 @@
 #include "ui/dialogs/dialog_seam.h"
 #include "ui/dialogs/input_dialog.h"
 #include "ui/kinds/arg_evd_support.h"
+#include "ui/kinds/kind_rebuild.h"
 #include "ui/kinds/argument_child_links.h"
 #include "ui/kinds/argument_new_children.h"
 #include "ui/theme/captions.h"
@@ -44,7 +45,7 @@ void toggle_validates(const BoxCommandContext& c) {
                                                              sense_choices());
     if (dialogs::run_modal(*dialog) != QDialog::Accepted) return;
     argument = argument_of(c);
-    if (argument && apply_sense(*argument, dialog->result_combo_index(0) == 0)) rebuild_tree_and_page();
+    if (argument && apply_sense(*argument, dialog->result_combo_index(0) == 0)) rebuild();
 }
 
 // The sense, and the reference rows when the argument holds one reference.
@@ -70,7 +71,7 @@ void edit_argument(const BoxCommandContext& c) {
         boxes::fill_reference_inputs(*argument, reference, dialog.result_std_string(1), dialog.result_std_string(2),
                                      dialog.result_std_string(3), dialog.result_std_string(4));
     }
-    if (sense_changed) rebuild_tree_and_page();
+    if (sense_changed) rebuild();
 }
 
 void add_items(QMenu& menu, const BoxCommandContext& context, Node& node) {
@@ -80,6 +81,7 @@ void add_items(QMenu& menu, const BoxCommandContext& context, Node& node) {
         boxes::add_item(menu, text, [context, command] { command(context); });
     };
     item(caption::arg_toggle_validates, toggle_validates);
+    item(caption::add_goal, add_goal);
     boxes::add_separator(menu);
     item(caption::add_req, add_requirement);
     item(caption::arg_link_req, link_requirement);

@@ -13,6 +13,7 @@
 #include "ui/dialogs/input_dialog.h"
 #include "ui/glue/text_conversion.h"
 #include "ui/kinds/arg_evd_support.h"
+#include "ui/kinds/kind_rebuild.h"
 #include "ui/toolkit/message_box.h"
 
 namespace kinds {
@@ -123,7 +124,7 @@ void link_child(const BoxCommandContext& c, const ChildKind& kind) {
     if (!child) return;
     kind.link(*now, *child);
     GCC::RP->add_uids_state({child, now});
-    rebuild_tree_and_page();
+    rebuild();
 }
 
 void unlink_child(const BoxCommandContext& c, const ChildKind& kind) {
@@ -147,7 +148,7 @@ void unlink_child(const BoxCommandContext& c, const ChildKind& kind) {
     // The child deletes itself with its unique descendants when it loses its last parent.
     now->remove_child(child, true);
     GCC::RP->add_node_state();
-    rebuild_tree_and_page();
+    rebuild();
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QMenu>
-#include <cmath>
 
 #include "core/constants/gcc.h"
 #include "core/model/evidence.h"
@@ -16,6 +15,9 @@
 #include "ui/dialogs/dialog_seam.h"
 #include "ui/dialogs/input_dialog.h"
 #include "ui/kinds/arg_evd_support.h"
+#include "ui/kinds/kind_rebuild.h"
+#include "ui/kinds/quantity_commands.h"
+#include "ui/kinds/verb_cap_commands.h"
 #include "ui/theme/captions.h"
 
 namespace kinds {
@@ -40,12 +42,8 @@ void change_readiness_level(const BoxCommandContext& c) {
     if (!now || level < 0 || level == achieved_level(*now)) return;
     now->get_rlevel().set_levels(level);
     GCC::RP->add_uid_state(now);
-    rebuild_tree_and_page();
+    rebuild();
 }
-
-// A typed value counts as a change only beyond this distance from the stored
-// one, so that a value shown rounded and confirmed unchanged stays as stored.
-constexpr double value_tolerance = 0.001;
 
 void edit_evidence(const BoxCommandContext& c) {
     const Evidence* evidence = evidence_of(c);
@@ -72,7 +70,7 @@ void edit_evidence(const BoxCommandContext& c) {
     if (type_changed) quantity.set_type(answer->get_type_int(), true);
     const bool unit_changed = answer->get_unit_int() != quantity.get_unit_int();
     if (unit_changed) quantity.set_unit(answer->get_unit_int());
-    if (type_changed || unit_changed || std::abs(answer->get_value() - quantity.get_value()) > value_tolerance) {
+    if (type_changed || unit_changed || value_differs(answer->get_value(), quantity.get_value())) {
         quantity.set_value(answer->get_value(), true);
         structural = true;
     }
@@ -110,6 +108,8 @@ void edit_evidence(const BoxCommandContext& c) {
 
 void add_items(QMenu& menu, const BoxCommandContext& context, Node& node) {
     if (!node.is_evd()) return;
+    add_verb_cap_items(menu, context, node);
+    add_quantity_items(menu, context, node);
     boxes::add_item(menu, gcm::box::evd_change_level, [context] { change_readiness_level(context); });
 }
 
