@@ -561,6 +561,35 @@ private slots:
         }
     }
 
+    // A command chosen from a menu opened before its argument went: the ones
+    // that report it name their handler, the others do nothing.
+    void commands_of_a_deleted_argument() {
+        const std::vector<std::pair<QString, QString>> cases{
+            {"Toggle Validates - Invalidates", "object missing in MenuItemEditValidates_Click"},
+            {"Add Goal", ""},
+            {"Add Requirement", ""},
+            {"Link to Existing Requirement", "object missing in MenuItemLinkToExistReq_Click"},
+            {"Add Evidence", "object missing in MenuItemAddEv_Click"},
+            {"Link to Existing Evidence", "object missing in MenuItemLinkToExistEv_Click"},
+            {"Unlink child Evidence", "object missing in MenuItemUnlinkChildEv_Click"},
+        };
+        for (const auto& [caption, error] : cases) {
+            MainWindow window;
+            ui_testing::show_with_pages(window);
+            assemble_main_window(window);
+            build(window, {});
+            QMenu* menu = ui_testing::right_click(*window.canvas(), *argument_box(window));
+            QVERIFY(menu);
+            delete argument();
+            ui_testing::ScriptedDialogs scripted;
+            if (!error.isEmpty()) scripted.script().answer("Error", Answer::Ok);
+            QVERIFY2(ui_testing::choose(*menu, caption), qPrintable(caption));
+            QCOMPARE(scripted.script().messages(), error.isEmpty() ? QStringList() : QStringList{error});
+            QCOMPARE(recorded_states(), size_t{0});
+            settle();
+        }
+    }
+
     void evidence_menu() {
         ui_testing::ScriptedDialogs unexpected;  // any dialog not scripted fails the test
         const QStringList phrase{"Change the Subject", "Change the Verb", "Change the Capability", "-",
