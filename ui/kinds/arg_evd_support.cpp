@@ -16,12 +16,4 @@ Evidence* evidence_of(const BoxCommandContext& context) {
     return node && node->is_evd() ? static_cast<Evidence*>(node) : nullptr;
 }
 
-const std::vector<std::string>& sense_choices() {
-    static const std::vector<std::string> choices{"validates", "invalidates"};
-    return choices;
-}
-
-const std::string sense_prompt =
-    "Select whether the Argument \nvalidates or invalidates the Requirement\n(meets or does not meet the Requirement).";
-
 }  // namespace kinds

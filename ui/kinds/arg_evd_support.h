@@ -1,8 +1,5 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
 class Argument;
 class Evidence;
 struct BoxCommandContext;
@@ -13,9 +10,5 @@ namespace kinds {
 // The box's argument or evidence now, or null when it is gone.
 Argument* argument_of(const BoxCommandContext& context);
 Evidence* evidence_of(const BoxCommandContext& context);
-
-// The choices of an argument's sense, "validates" first, and its prompt.
-const std::vector<std::string>& sense_choices();
-extern const std::string sense_prompt;
 
 }  // namespace kinds

@@ -24,6 +24,15 @@ namespace {
 
 namespace caption = gcm::box;
 
+// The argument's sense, "validates" first.
+const std::vector<std::string>& sense_choices() {
+    static const std::vector<std::string> choices{"validates", "invalidates"};
+    return choices;
+}
+
+const std::string sense_prompt =
+    "Select whether the Argument \nvalidates or invalidates the Requirement\n(meets or does not meet the Requirement).";
+
 const std::string& sense_text(bool validates) { return sense_choices()[validates ? 0 : 1]; }
 
 // A changed sense: readiness follows up to the options, one undo state.
