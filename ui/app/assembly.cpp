@@ -1,8 +1,10 @@
-
 #include "ui/app/assembly.h"
+
 #include "ui/appearance/appearance_editor.h"
 #include "ui/find/find_commands.h"
+#include "ui/kinds/argument_box_commands.h"
 #include "ui/kinds/design_problem_box_commands.h"
+#include "ui/kinds/evidence_box_commands.h"
 #include "ui/kinds/mandate_box_commands.h"
 #include "ui/kinds/option_box_commands.h"
 #include "ui/kinds/project_box_commands.h"
@@ -29,4 +31,6 @@ void assemble_main_window(MainWindow& window) {
     kinds::install_mandate_commands();
     kinds::install_design_problem_commands();
     kinds::install_option_commands();
+    kinds::install_argument_commands();
+    kinds::install_evidence_commands();
 }

@@ -29,11 +29,13 @@ struct BoxCommandContext {
 };
 
 // The commands of one kind of box: its own menu items, which come before the
-// common ones, and its double click. The object was alive when the menu was
+// common ones, its double click and, where the kind has one, the command a
+// click on its readiness picture runs. The object was alive when the menu was
 // built; every handler still resolves it first.
 struct BoxKindCommands {
     std::function<void(QMenu& menu, const BoxCommandContext& context, Node& node)> add_items;
     std::function<void(const BoxCommandContext& context)> double_click;
+    std::function<void(const BoxCommandContext& context)> readiness_click = {};
 };
 
 namespace boxes {

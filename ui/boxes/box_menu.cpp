@@ -55,4 +55,14 @@ void run_double_click(const ObjectBox& box) {
     if (kind && kind->double_click) kind->double_click(context_of(box));
 }
 
+bool has_readiness_click(const ObjectBox& box) {
+    const BoxKindCommands* kind = kind_commands(box.description().kind);
+    return kind && kind->readiness_click;
+}
+
+void run_readiness_click(const ObjectBox& box) {
+    const BoxKindCommands* kind = kind_commands(box.description().kind);
+    if (kind && kind->readiness_click) kind->readiness_click(context_of(box));
+}
+
 }  // namespace boxes

@@ -25,4 +25,8 @@ QMenu* build_box_menu(const ObjectBox& box, QWidget* parent);
 // The box kind's double click, if it has one.
 void run_double_click(const ObjectBox& box);
 
+// The box kind's command behind its readiness picture, if it has one.
+bool has_readiness_click(const ObjectBox& box);
+void run_readiness_click(const ObjectBox& box);
+
 }  // namespace boxes

@@ -83,4 +83,17 @@ void CommentButton::mouseReleaseEvent(QGraphicsSceneMouseEvent* event) {
 // A right click on the button opens the comments, not the box's menu.
 void CommentButton::contextMenuEvent(QGraphicsSceneContextMenuEvent* event) { event->accept(); }
 
+ReadinessPicture::ReadinessPicture(QGraphicsItem* box, std::function<void()> clicked)
+    : QGraphicsPixmapItem(box), clicked_(std::move(clicked)) {
+    setAcceptedMouseButtons(clicked_ ? Qt::LeftButton : Qt::NoButton);
+    setShapeMode(BoundingRectShape);
+}
+
+void ReadinessPicture::mousePressEvent(QGraphicsSceneMouseEvent* event) { event->accept(); }
+
+void ReadinessPicture::mouseReleaseEvent(QGraphicsSceneMouseEvent* event) {
+    event->accept();
+    if (boundingRect().contains(event->pos()) && clicked_) clicked_();
+}
+
 }  // namespace boxes

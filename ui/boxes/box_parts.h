@@ -50,10 +50,18 @@ private:
     mutable toolkit::ScrollText scroll_;
 };
 
-// The readiness picture in the title row.
+// The readiness picture in the title row. A left click runs its action, when
+// it has one; otherwise the clicks go to the box.
 class ReadinessPicture : public QGraphicsPixmapItem {
 public:
-    using QGraphicsPixmapItem::QGraphicsPixmapItem;
+    ReadinessPicture(QGraphicsItem* box, std::function<void()> clicked);
+
+protected:
+    void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
+    void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;
+
+private:
+    std::function<void()> clicked_;
 };
 
 // The comment button in the title row: a click with any mouse button runs its action.

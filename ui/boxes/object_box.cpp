@@ -45,8 +45,12 @@ ObjectBox::ObjectBox(page_geometry::BoxDescription description, std::shared_ptr<
             window->open_comment_popup(uid(), dialog_position() + QPoint(description_.rect.width + 5, -10));
     });
     comment_->setPos(parts_.comment_button.x, parts_.comment_button.y);
-    readiness_ = new boxes::ReadinessPicture(this);
-    readiness_->setAcceptedMouseButtons(Qt::NoButton);
+    std::function<void()> readiness_clicked;
+    if (boxes::has_readiness_click(*this))
+        readiness_clicked = [this] {
+            if (is_alive()) boxes::run_readiness_click(*this);
+        };
+    readiness_ = new boxes::ReadinessPicture(this, std::move(readiness_clicked));
     fill_content_box();
 }
 
