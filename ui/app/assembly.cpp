@@ -25,10 +25,10 @@ void assemble_main_window(MainWindow& window) {
     appearance::install(window);
     picture::install(window);
     windows::install(window);
-    kinds::install_requirement_commands();
     kinds::install_project_commands();
     kinds::install_user_story_commands();
     kinds::install_mandate_commands();
+    kinds::install_requirement_commands();
     kinds::install_design_problem_commands();
     kinds::install_option_commands();
     kinds::install_argument_commands();
