@@ -77,7 +77,8 @@ public:
 
     size_t of(const std::string& uid) {
         for (; !index && cursor != state.end(); ++cursor, ++position) {
-            if (!(*cursor)->is_node) continue;
+            // The project's memento is renewed every time, not looked up.
+            if (!(*cursor)->is_node || (*cursor)->acronym == "PRJ") continue;
             const auto& memento = static_cast<const MC_NDE&>(**cursor);
             if (memento.uid == uid) {
                 ++cursor;
