@@ -3,6 +3,7 @@
 #include <cassert>
 #include <functional>
 #include <optional>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -64,6 +65,49 @@ private:
     std::optional<std::unordered_map<const std::string*, std::string>> first_holder;
 };
 
+// The positions of the object mementos of a state, by uid. A state lists
+// them in registry order, and a change adds or removes a few objects, so a
+// cursor finds nearly every one in turn; an index is built only when the
+// orders differ.
+class PreviousMementos {
+public:
+    static constexpr size_t none = static_cast<size_t>(-1);
+
+    PreviousMementos(const MementoState& s, const UidRegistry& r) : state(s), registry(r), cursor(s.begin()) {}
+
+    size_t of(const std::string& uid) {
+        for (; !index && cursor != state.end(); ++cursor, ++position) {
+            // The project's memento is renewed every time, not looked up.
+            if (!(*cursor)->is_node || (*cursor)->acronym == "PRJ") continue;
+            const auto& memento = static_cast<const MC_NDE&>(**cursor);
+            if (memento.uid == uid) {
+                ++cursor;
+                return position++;
+            }
+            // An object gone since that state is passed over; any other
+            // mismatch means the orders differ.
+            if (registry.contains(memento.uid)) break;
+        }
+        if (!index) {
+            index.emplace();
+            size_t i = 0;
+            for (const MementoPtr& m : state) {
+                if (m->is_node) index->emplace(static_cast<const MC_NDE&>(*m).uid, i);
+                ++i;
+            }
+        }
+        const auto found = index->find(uid);
+        return found == index->end() ? none : found->second;
+    }
+
+private:
+    const MementoState& state;
+    const UidRegistry& registry;
+    MementoState::const_iterator cursor;
+    size_t position = 0;
+    std::optional<std::unordered_map<std::string_view, size_t>> index;
+};
+
 std::shared_ptr<MC_NDE> create_mc(const Node* n, SubjectAnchors& anchors) {
     std::shared_ptr<MC_NDE> m;
     if (n->is_prj())
@@ -86,9 +130,13 @@ std::shared_ptr<MC_NDE> create_mc(const Node* n, SubjectAnchors& anchors) {
     return m;
 }
 
-void append_shared(MementoState& state, const MementoState& from, bool node_mementos) {
-    for (const MementoPtr& m : from)
-        if (m->is_node == node_mementos) state.push_back(m);
+// Takes over the object mementos, or the quantity-type mementos, of a state.
+void keep_all(MementoStateBuilder& builder, const MementoState& from, bool node_mementos) {
+    size_t i = 0;
+    for (const MementoPtr& m : from) {
+        if (m->is_node == node_mementos) builder.keep(i);
+        ++i;
+    }
 }
 
 }  // namespace
@@ -114,16 +162,45 @@ void MementoMixin::add_full_state() {
 }
 
 void MementoMixin::add_node_state() {
-    MementoState state;
-    if (!history.empty()) append_shared(state, history[current_state], false);
-    add_node_info_to_state(state);
-    _add_state_to_history(std::move(state));
+    if (history.empty()) {
+        MementoState state;
+        add_node_info_to_state(state);
+        _add_state_to_history(std::move(state));
+        return;
+    }
+    const MementoState& previous = history[current_state];
+    MementoStateBuilder state(previous);
+    keep_all(state, previous, false);
+    SubjectAnchors anchors(nd_map);
+    state.add(create_mc(this, anchors));
+    // Every object whose memento in the current state still describes it
+    // keeps that memento; only what changed is copied afresh.
+    PreviousMementos before(previous, nd_map);
+    for (const auto& [uid_key, n] : nd_map) {
+        if (n->is_prj()) continue;
+        const size_t kept = before.of(uid_key);
+        if (kept != PreviousMementos::none) {
+            const auto& memento = static_cast<const MC_NDE&>(*previous[kept]);
+            if (still_describes(memento, n) &&
+                (memento.subject_shared_with_source || memento.subject_shared_with == anchors.of(n))) {
+                state.keep(kept);
+                continue;
+            }
+        }
+        if (auto m = create_mc(n, anchors)) state.add(std::move(m));
+    }
+    _add_state_to_history(state.finish());
 }
 
 void MementoMixin::add_poss_par_state() {
-    MementoState state = quantity_type_mementos();
-    if (!history.empty()) append_shared(state, history[current_state], true);
-    _add_state_to_history(std::move(state));
+    if (history.empty()) {
+        _add_state_to_history(quantity_type_mementos());
+        return;
+    }
+    MementoStateBuilder state(history[current_state]);
+    for (const MementoPtr& m : quantity_type_mementos()) state.add(m);
+    keep_all(state, history[current_state], true);
+    _add_state_to_history(state.finish());
 }
 
 void MementoMixin::restart_history() {
@@ -157,19 +234,23 @@ void MementoMixin::add_renewed_state(const NodeList& nodes, bool renew_types) {
         return nullptr;
     };
     SubjectAnchors anchors(nd_map);
-    MementoState state = renew_types ? quantity_type_mementos() : MementoState{};
-    state.reserve(history[current_state].size() + listed.size());
+    const MementoState& previous = history[current_state];
+    MementoStateBuilder state(previous);
+    if (renew_types)
+        for (const MementoPtr& m : quantity_type_mementos()) state.add(m);
     // Listed objects get fresh mementos in place; everything else is shared.
-    for (const MementoPtr& m : history[current_state]) {
+    size_t index = 0;
+    for (auto it = previous.begin(); it != previous.end(); ++it, ++index) {
+        const MementoPtr& m = *it;
         if (renew_types && m->is_poss_par) continue;
         if (!pending.empty() && m->is_node) {
             const auto& memento = static_cast<const MC_NDE&>(*m);
             if (const Node* n = take_pending(memento.uid_hash, memento.uid)) {
-                if (auto fresh = create_mc(n, anchors)) state.push_back(std::move(fresh));
+                if (auto fresh = create_mc(n, anchors)) state.add(std::move(fresh));
                 continue;
             }
         }
-        state.push_back(m);
+        state.keep(index);
     }
     // New objects come last, in the registry's order: a restored state
     // registers its objects in state order, and the registry's order is the
@@ -180,8 +261,8 @@ void MementoMixin::add_renewed_state(const NodeList& nodes, bool renew_types) {
                 if (auto fresh = create_mc(n, anchors)) state.push_back(std::move(fresh));
     for (const Node* n : listed)
         if (take_pending(uid_hash(n->get_uid()), n->get_uid()))
-            if (auto fresh = create_mc(n, anchors)) state.push_back(std::move(fresh));
-    _add_state_to_history(std::move(state));
+            if (auto fresh = create_mc(n, anchors)) state.add(std::move(fresh));
+    _add_state_to_history(state.finish());
 }
 
 void MementoMixin::_delete_history_after_current_state() {

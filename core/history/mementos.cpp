@@ -1,5 +1,7 @@
 #include "core/history/mementos.h"
 
+#include <bit>
+#include <cstdint>
 #include <functional>
 
 #include "core/constants/gcc.h"
@@ -17,7 +19,62 @@ std::vector<std::string> uids_of(const NodeList& nodes) {
     for (const Node* n : nodes) uids.push_back(n->get_uid());
     return uids;
 }
+bool same_uids(const std::vector<std::string>& uids, const NodeList& nodes) {
+    if (uids.size() != nodes.size()) return false;
+    for (size_t i = 0; i < uids.size(); ++i)
+        if (uids[i] != nodes[i]->get_uid()) return false;
+    return true;
+}
+
+// Field by field as the constructors below take them, without copying any.
+bool same_common(const MC_NDE& m, const Node* n) {
+    return m.acronym == n->get_nd_type() && m.uid == n->get_uid() && m.tooltip == n->get_tooltip_txt() &&
+           same_uids(m.parent_uids, n->get_parents()) && same_uids(m.child_uids, n->get_children()) &&
+           m.authors == n->get_authors() && m.comments == n->get_comments() && m.ref_ids == n->get_ref_ids() &&
+           m.subject == *n->subject_ptr() && m.subject_shared_with_source == shares_subject_with_source(n);
+}
+
+bool same_phrase(const MC_VCB& m, const Node* n) {
+    const auto& vc = static_cast<const VerbCapBase*>(n)->get_verb_cap();
+    return m.verb == vc->get_verb() && m.capability == vc->get_capability() && m.vc_group == vc->get_group();
+}
+
+// Bit for bit: a restored -0 or NaN must be the value that was kept.
+bool same_number(double a, double b) { return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b); }
+
+bool same_quantity(const MC_REQ& m, const Node* n) {
+    const Parameter& par = static_cast<const VerbCapParamBase*>(n)->get_par();
+    return m.goal_weight == par.get_goal_weight() && m.type == static_cast<int32_t>(par.get_type_int()) &&
+           m.unit == par.get_unit_int() && same_number(m.value, par.get_value()) &&
+           same_number(m.base_value, par.get_base_value()) && m.target == par.get_target_int();
+}
+
 }  // namespace
+
+bool still_describes(const MC_NDE& memento, const Node* node) {
+    if (node->is_prj() || !same_common(memento, node)) return false;
+    if (node->is_usy()) {
+        const auto& m = static_cast<const MC_USY&>(memento);
+        return same_phrase(m, node) && m.description == static_cast<const UserStory*>(node)->get_description();
+    }
+    if (node->is_man()) {
+        const auto& m = static_cast<const MC_MAN&>(memento);
+        return m.remark == static_cast<const Mandate*>(node)->get_remark() &&
+               m.reqd_level == ReadinessLevel::get_reqd_level();
+    }
+    if (node->is_req()) {
+        const auto& m = static_cast<const MC_REQ&>(memento);
+        return same_phrase(m, node) && same_quantity(m, node);
+    }
+    if (node->is_arg())
+        return static_cast<const MC_ARG&>(memento).validates == static_cast<const Argument*>(node)->get_validates();
+    if (node->is_evd()) {
+        const auto& m = static_cast<const MC_EVD&>(memento);
+        return same_phrase(m, node) && same_quantity(m, node) &&
+               m.achieved_level == node->get_rlevel().get_min_level(false);
+    }
+    return node->is_dpr() || node->is_opt();
+}
 
 MC_NDE::MC_NDE(const Node* node)
     : MC(false, true),

@@ -47,6 +47,11 @@ struct MC_NDE : MC {
 // Whether the object takes its subject text from the parent it resolves it from.
 bool shares_subject_with_source(const Node* node);
 
+// Whether a memento made of the object now would equal this one, apart from
+// the object its subject is shared with (which the caller compares). Never
+// for the project, whose memento is cheap to renew and holds its settings.
+bool still_describes(const MC_NDE& memento, const Node* node);
+
 // Phrased objects: the verb-capability pair and the group it is shared in.
 struct MC_VCB : MC_NDE {
     explicit MC_VCB(const Node* node);

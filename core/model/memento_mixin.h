@@ -4,15 +4,10 @@
 #include <memory>
 #include <vector>
 
+#include "core/history/memento_state.h"
 #include "core/model/file_node.h"
 
-struct MC;
 struct MC_NDE;
-
-// A frozen piece of the project (one object, or a part of the quantity-type
-// table). States share unchanged mementos.
-using MementoPtr = std::shared_ptr<const MC>;
-using MementoState = std::vector<MementoPtr>;
 
 // The undo history of a project: at most twenty states in memory.
 class MementoMixin : public FileNode {

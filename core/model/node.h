@@ -138,6 +138,10 @@ protected:
 
 private:
     friend class GraphBuilder;
+    friend std::vector<Node*> post_order(const std::vector<Node*>& roots, const NodeList& (Node::*next)() const);
+    // The walk of post_order that last reached this object: a mark per walk,
+    // so that a walk needs no set of the objects it has seen.
+    uint64_t visit_mark = 0;
     // The position of this object among those a GraphBuilder rebuilds; only
     // meaningful to that builder while it runs.
     size_t builder_slot = 0;
