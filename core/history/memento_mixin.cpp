@@ -258,7 +258,7 @@ void MementoMixin::add_renewed_state(const NodeList& nodes, bool renew_types) {
     if (!pending.empty())
         for (const auto& [uid_key, n] : nd_map)
             if (take_pending(uid_hash(uid_key), uid_key))
-                if (auto fresh = create_mc(n, anchors)) state.push_back(std::move(fresh));
+                if (auto fresh = create_mc(n, anchors)) state.add(std::move(fresh));
     for (const Node* n : listed)
         if (take_pending(uid_hash(n->get_uid()), n->get_uid()))
             if (auto fresh = create_mc(n, anchors)) state.add(std::move(fresh));
