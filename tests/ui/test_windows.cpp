@@ -14,6 +14,8 @@
 #include <QTest>
 #include <algorithm>
 #include <functional>
+#include <iterator>
+#include <unordered_set>
 
 #include "core/constants/explanation_texts.h"
 #include "core/constants/gcc.h"
@@ -24,12 +26,14 @@
 #include "tests/ui/support/dialog_script.h"
 #include "tests/ui/support/ui_test_environment.h"
 #include "ui/boxes/object_box.h"
+#include "ui/find/find_commands.h"
 #include "ui/glue/screen_placement.h"
 #include "ui/main_window/main_window.h"
 #include "ui/theme/fonts.h"
 #include "ui/toolkit/app_button.h"
 #include "ui/toolkit/app_combo_box.h"
 #include "ui/toolkit/app_label.h"
+#include "ui/toolkit/title_bar.h"
 #include "ui/windows/box_view.h"
 #include "ui/windows/comment_popup.h"
 #include "ui/windows/hide_show_dialog.h"
@@ -473,6 +477,38 @@ private slots:
         QVERIFY(!window.show_search_results("a", {f.evd_a, f.options[0], f.options[1]}, {0, 1}, QPoint(10, 10)));
     }
 
+    // A hit deleted while the window is open: its box goes, and "Select"
+    // selects the hits that still exist, in their order.
+    void search_results_select_skips_deleted_hits() {
+        MainWindow window;
+        show_with_windows(window);
+        const Fixture f = small_project(window);
+        for (const std::string& uid : f.options) object(uid)->add_comment("ann", "look");
+        settle_fixture(window);
+        std::vector<std::string> survivors;
+        ui_testing::ScriptedDialogs scripted;
+        scripted.script().expect("Search Results", checked([&](QDialog& dialog) {
+            auto& s = static_cast<windows::SearchResultsWindow&>(dialog);
+            const std::vector<std::string> hits = uids_drawn(*s.objects());
+            QCOMPARE(hits.size(), f.options.size());
+            Node::dispose(object(f.options[1]));
+            window.request_tree_rebuild();
+            window.request_page_rebuild(false);
+            settle();
+            QVERIFY(!object(f.options[1]));
+            std::copy_if(hits.begin(), hits.end(), std::back_inserter(survivors),
+                         [&f](const std::string& uid) { return uid != f.options[1]; });
+            QCOMPARE(uids_drawn(*s.objects()), survivors);
+            s.select_button()->click();
+        }));
+        find_commands::find_comments(window);
+        settle();
+        QCOMPARE(survivors.size(), size_t{2});
+        QCOMPARE(window.selected_uids(), survivors);
+        const std::unordered_set<std::string> in_project(survivors.begin(), survivors.end());
+        QCOMPARE(GCC::RP->get_sel_uids(), in_project);
+    }
+
     void int_req_review_rows() {
         MainWindow window;
         show_with_windows(window);
@@ -604,6 +640,59 @@ private slots:
         QCOMPARE(explain->height(), normal_height);
         QVERIFY(fills());
         QCOMPARE(explain->findChildren<toolkit::AppButton*>().size(), buttons);
+        explain->close();
+        settle();
+    }
+
+    // Resizing lays the windows out again without leaking a widget: the
+    // title bar follows the width, and the explanation window's panel fills
+    // it in either layout.
+    void resizing_leaks_no_widgets() {
+        ui_testing::ScriptedDialogs scripted;
+        scripted.script().expect("About Morvanta", checked([](QDialog& dialog) {
+            auto& info = static_cast<windows::InformationWindow&>(dialog);
+            // Shown, as the program shows it, so that it gets its resize events.
+            info.show();
+            settle();
+            const QString text = info.text_label()->text();
+            const auto widgets = info.findChildren<QWidget*>().size();
+            for (const QSize size : {QSize(500, 400), QSize(900, 700), QSize(300, 600)}) {
+                info.resize(size);
+                settle();
+                QCOMPARE(info.title_bar()->width(), size.width());
+                QCOMPARE(info.findChildren<QWidget*>().size(), widgets);
+            }
+            QCOMPARE(info.text_label()->text(), text);
+            dialog.reject();
+        }));
+        MainWindow window;
+        windows::install(window);
+        QVERIFY(window.run_command(Command::About));
+
+        auto* explain = new windows::ObjectExplainWindow;
+        explain->show();
+        settle();
+        const auto widgets = explain->findChildren<QWidget*>().size();
+        const auto fills = [&] {
+            return explain->layout_panel()->geometry() ==
+                   QRect(0, explain->title_bar_height(), explain->width(), explain->height() - explain->title_bar_height());
+        };
+        for (int round = 0; round < 2; ++round) {
+            for (const QSize size : {QSize(700, 600), QSize(1000, 800), QSize(800, 650)}) {
+                explain->resize(size);
+                settle();
+                QVERIFY(fills());
+                QCOMPARE(explain->findChildren<QWidget*>().size(), widgets);
+            }
+            explain->toggle_maximised();
+            settle();
+            QVERIFY(explain->presentation_layout());
+            QVERIFY(fills());
+            explain->toggle_maximised();
+            settle();
+            QVERIFY(!explain->presentation_layout());
+            QCOMPARE(explain->findChildren<QWidget*>().size(), widgets);
+        }
         explain->close();
         settle();
     }
