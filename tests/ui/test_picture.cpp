@@ -324,15 +324,20 @@ private slots:
         QVERIFY(!read_image(jpg, &format).isNull());
         QCOMPARE(format, QByteArray("jpeg"));
 
-        // A picture command asked for while the save dialog is open does nothing;
-        // a cancelled paper size ends the command without a file.
+        // No command runs while the save dialog is open (another picture, a
+        // new project, the gate example); a cancelled paper size ends the
+        // command without a file.
         {
+            const Project* shown = GCC::RP;
+            bool other_command_ran = false;
             ui_testing::ScriptedDialogs dialogs;
             dialogs.script()
                 .expect(save_title,
-                        [&window](QDialog& dialog) {
+                        [&window, &other_command_ran](QDialog& dialog) {
                             picture::save_page(window);
                             picture::copy_area(window);
+                            other_command_ran = window.run_command(Command::New) ||
+                                                window.run_command(Command::GateExample);
                             return save_as(7, QStringLiteral("custom"))(dialog);
                         })
                 .expect(QStringLiteral("pdf paper size"), [](QDialog& dialog) {
@@ -340,8 +345,11 @@ private slots:
                     return dialog.result();
                 });
             picture::save_page(window);
+            QVERIFY(!other_command_ran);
+            QCOMPARE(GCC::RP, shown);
         }
         QVERIFY(!QFileInfo::exists(in_folder(QStringLiteral("custom.pdf"))));
+        QVERIFY(!window.export_running());
 
         // The tool-strip commands: a click saves, a click with Ctrl held copies.
         {

@@ -88,9 +88,18 @@ void MainWindow::install_secondary_windows(SecondaryWindows windows) {
 }
 
 bool MainWindow::run_command(Command command) {
+    if (export_running_) return false;
     const QAction* item = menu_action(command) ? menu_action(command) : tool_action(command);
     if (item && !item->isEnabled()) return false;
     return commands_.run(command);
+}
+
+MainWindow::ExportScope::ExportScope(MainWindow& window) : window_(window), first_(!window.export_running_) {
+    window_.export_running_ = true;
+}
+
+MainWindow::ExportScope::~ExportScope() {
+    if (first_) window_.export_running_ = false;
 }
 
 QAction* MainWindow::menu_action(Command command) const {

@@ -89,8 +89,26 @@ public:
     void end_trial_colours();
     bool shows_trial_colours() const { return trial_colours_.has_value(); }
 
-    // Runs a command as its menu item would; false when it is not available.
+    // Runs a command as its menu item would; false when it is not available
+    // or while an export is running.
     bool run_command(Command command);
+
+    // While an export's dialogs are open, no command of the window runs: it
+    // could replace or change the page the export is about to draw. The first
+    // scope of a window marks the export; a scope opened during it is not first.
+    class ExportScope {
+    public:
+        explicit ExportScope(MainWindow& window);
+        ~ExportScope();
+        ExportScope(const ExportScope&) = delete;
+        ExportScope& operator=(const ExportScope&) = delete;
+        bool first() const { return first_; }
+
+    private:
+        MainWindow& window_;
+        bool first_;
+    };
+    bool export_running() const { return export_running_; }
     file_commands::FileController& files() { return *files_; }
 
     QWidget* tree_area() const { return tree_area_; }
@@ -224,6 +242,7 @@ private:
     bool painting_ = false;
     window_layout::Result layout_;
     bool saved_ = true;
+    bool export_running_ = false;
     bool save_enabled_ = false;
     bool close_confirmed_ = false;
 

@@ -24,23 +24,6 @@ namespace {
 
 QString ui_text(std::string_view text) { return glue::to_ui(text); }
 
-// One export at a time: a picture command asked for while the dialogs of
-// another are open does nothing.
-class OneAtATime {
-public:
-    OneAtATime() : first_(!running_) { running_ = true; }
-    ~OneAtATime() {
-        if (first_) running_ = false;
-    }
-    OneAtATime(const OneAtATime&) = delete;
-    OneAtATime& operator=(const OneAtATime&) = delete;
-    bool first() const { return first_; }
-
-private:
-    static inline bool running_ = false;
-    bool first_;
-};
-
 // The current project, or null after telling the user there is none.
 Project* project_to_export() {
     if (!GCC::RP) toolkit::show_error(ui_text(texts::no_project));
@@ -141,7 +124,7 @@ void install(MainWindow& window) {
 }
 
 void save_page(MainWindow& window) {
-    const OneAtATime guard;
+    const MainWindow::ExportScope guard(window);
     if (!guard.first() || !project_to_export()) return;
     const std::optional<Target> target = choose_target(window, page_choices());
     if (!target || !GCC::RP) return;
@@ -159,7 +142,7 @@ void save_page(MainWindow& window) {
 }
 
 void copy_page(MainWindow& window) {
-    const OneAtATime guard;
+    const MainWindow::ExportScope guard(window);
     if (!guard.first() || !project_to_export()) return;
     const CanvasView& canvas = *window.canvas();
     if (!page_fits(canvas, canvas.zoom_percent())) return;
@@ -167,7 +150,7 @@ void copy_page(MainWindow& window) {
 }
 
 void save_area(MainWindow& window) {
-    const OneAtATime guard;
+    const MainWindow::ExportScope guard(window);
     if (!guard.first() || !project_to_export()) return;
     const std::optional<QRect> area = select_area(*window.canvas());
     if (!area) return;
@@ -177,7 +160,7 @@ void save_area(MainWindow& window) {
 }
 
 void copy_area(MainWindow& window) {
-    const OneAtATime guard;
+    const MainWindow::ExportScope guard(window);
     if (!guard.first() || !project_to_export()) return;
     if (const std::optional<QRect> area = select_area(*window.canvas()))
         copy_to_clipboard(render_visible(*window.canvas(), *area));
