@@ -255,10 +255,11 @@ void MementoMixin::add_renewed_state(const NodeList& nodes, bool renew_types) {
     // New objects come last, in the registry's order: a restored state
     // registers its objects in state order, and the registry's order is the
     // order of every walk over the project (its file included).
-    if (!pending.empty())
-        for (const auto& [uid_key, n] : nd_map)
-            if (take_pending(uid_hash(uid_key), uid_key))
-                if (auto fresh = create_mc(n, anchors)) state.add(std::move(fresh));
+    // One new object needs no walk; a walk ends with the last one found.
+    if (pending.size() > 1)
+        for (auto it = nd_map.begin(); it != nd_map.end() && !pending.empty(); ++it)
+            if (take_pending(uid_hash(it->first), it->first))
+                if (auto fresh = create_mc(it->second, anchors)) state.add(std::move(fresh));
     for (const Node* n : listed)
         if (take_pending(uid_hash(n->get_uid()), n->get_uid()))
             if (auto fresh = create_mc(n, anchors)) state.add(std::move(fresh));
