@@ -17,8 +17,8 @@
 #include "ui/dialogs/dialog_seam.h"
 #include "ui/dialogs/input_dialog.h"
 #include "ui/glue/text_conversion.h"
+#include "ui/kinds/kind_rebuild.h"
 #include "ui/kinds/requirement_choice.h"
-#include "ui/main_window/main_window_services.h"
 #include "ui/theme/captions.h"
 #include "ui/toolkit/message_box.h"
 
@@ -30,12 +30,6 @@ namespace caption = gcm::box;
 DesignProblem* problem_of(const BoxCommandContext& context) {
     Node* node = context.node();
     return node && node->is_dpr() ? static_cast<DesignProblem*>(node) : nullptr;
-}
-
-void rebuild_tree_and_page() {
-    MainWindowServices* window = main_window();
-    window->request_tree_rebuild();
-    window->request_page_rebuild(true);
 }
 
 // Asks for one of the requirements; the chosen one as it is after the dialog,
@@ -66,7 +60,7 @@ void remove_requirement(const BoxCommandContext& context) {
     if (!problem || !chosen || !problem->has_parent(chosen) || problem->get_parent_requirements().size() <= 1) return;
     problem->remove_parent(chosen, true);
     GCC::RP->add_full_state();
-    rebuild_tree_and_page();
+    rebuild();
 }
 
 void add_requirement(const BoxCommandContext& context) {
@@ -83,7 +77,7 @@ void add_requirement(const BoxCommandContext& context) {
     // The model records the undo state.
     const std::string error = now->add_parent_requirement(chosen);
     if (error.empty())
-        rebuild_tree_and_page();
+        rebuild();
     else
         toolkit::show_error(glue::to_ui(error));
 }
@@ -98,7 +92,7 @@ void add_option(const BoxCommandContext& context) {
     // Also gives the options of sibling problems their integration
     // requirements, all in the one undo state the model records.
     problem->add_child_option(dialog->result_std_string(0), true);
-    rebuild_tree_and_page();
+    rebuild();
 }
 
 void copy_ai_prompt(const BoxCommandContext& context) {
@@ -111,7 +105,7 @@ void paste_ai_answer(const BoxCommandContext& context) {
     if (!problem) return;
     // The reader tells the user what it could not read and records one undo
     // state for the whole answer.
-    if (!problem->add_child_options(MyStrF::_get_text_from_clipboard()).empty()) rebuild_tree_and_page();
+    if (!problem->add_child_options(MyStrF::_get_text_from_clipboard()).empty()) rebuild();
 }
 
 // Only the problem's single reference is edited here: its text follows from

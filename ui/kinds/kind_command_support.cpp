@@ -27,13 +27,6 @@ void add_command(QMenu& menu, const gcm::Caption& caption, const BoxCommandConte
     boxes::add_item(menu, caption, [context, command] { command(context); });
 }
 
-void rebuild_tree_and_page() {
-    MainWindowServices* window = main_window();
-    if (!window) return;
-    window->request_tree_rebuild();
-    window->request_page_rebuild(true);
-}
-
 void refresh_own_text(const BoxCommandContext& context) {
     MainWindowServices* window = main_window();
     if (!window) return;

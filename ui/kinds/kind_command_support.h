@@ -16,7 +16,7 @@ class InputDialog;
 }
 
 // What the commands of the first-layer boxes share: menu items bound to the
-// box's context, the two endings of an edit and the reference rows of the
+// box's context, the ending of an own-text edit and the reference rows of the
 // edit dialogs.
 namespace kinds {
 
@@ -25,9 +25,6 @@ using BoxCommand = void (*)(const BoxCommandContext&);
 // An item that runs command with the box's context.
 void add_command(QMenu& menu, const gcm::Caption& caption, const BoxCommandContext& context, BoxCommand command);
 
-// After an edit of the structure or of what other boxes show: the tree and
-// the page are drawn anew (the tree rebuild marks the project unsaved).
-void rebuild_tree_and_page();
 
 // After an edit of the object's own text: the tree is drawn anew and the
 // boxes of the object read it again; the project is unsaved.

@@ -14,6 +14,7 @@
 #include "ui/dialogs/dialog_seam.h"
 #include "ui/dialogs/input_dialog.h"
 #include "ui/kinds/kind_command_support.h"
+#include "ui/kinds/kind_rebuild.h"
 #include "ui/main_window/main_window_services.h"
 #include "ui/theme/captions.h"
 
@@ -69,7 +70,7 @@ void change_required_level(const BoxCommandContext& c) {
     if (!mandate || level < 0) return;
     ReadinessLevel::set_reqd_level(level);
     GCC::RP->add_uid_state(mandate);
-    rebuild_tree_and_page();
+    rebuild();
 }
 
 void derive_requirements(const BoxCommandContext& c) {
@@ -80,7 +81,7 @@ void derive_requirements(const BoxCommandContext& c) {
     NodeList changed = mandate->get_children();
     changed.push_back(mandate);
     GCC::RP->add_uids_state(changed);
-    rebuild_tree_and_page();
+    rebuild();
 }
 
 void review_evidence(const BoxCommandContext& c) {

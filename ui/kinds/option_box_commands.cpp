@@ -19,8 +19,8 @@
 #include "ui/dialogs/dialog_seam.h"
 #include "ui/dialogs/input_dialog.h"
 #include "ui/glue/text_conversion.h"
+#include "ui/kinds/kind_rebuild.h"
 #include "ui/kinds/requirement_choice.h"
-#include "ui/main_window/main_window_services.h"
 #include "ui/theme/captions.h"
 #include "ui/toolkit/message_box.h"
 
@@ -32,12 +32,6 @@ namespace caption = gcm::box;
 Option* option_of(const BoxCommandContext& context) {
     Node* node = context.node();
     return node && node->is_opt() ? static_cast<Option*>(node) : nullptr;
-}
-
-void rebuild_tree_and_page() {
-    MainWindowServices* window = main_window();
-    window->request_tree_rebuild();
-    window->request_page_rebuild(true);
 }
 
 // The subject the option shares with its relatives, and the integration
@@ -61,7 +55,7 @@ void change_subject(const BoxCommandContext& context) {
     Option* now = option_of(context);
     if (!now) return;
     GCC::RP->add_uids_state(rename_subject(*now, dialog->result_std_string(0)));
-    rebuild_tree_and_page();
+    rebuild();
 }
 
 void add_sub_option(const BoxCommandContext& context) {
@@ -79,7 +73,7 @@ void add_sub_option(const BoxCommandContext& context) {
     // The model records the undo state: the sub-option, its integration
     // requirement and the arguments it takes over.
     now->add_sub_option(dialog->result_std_string(0));
-    rebuild_tree_and_page();
+    rebuild();
 }
 
 // A sub-option is integrated into its parent option.
@@ -90,7 +84,7 @@ void add_sub_option_integration_requirement(const BoxCommandContext& context) {
     if (!parent) return;
     auto* requirement = new Requirement(option, parent->get_subject());
     GCC::RP->add_uids_state({option, requirement});
-    rebuild_tree_and_page();
+    rebuild();
 }
 
 // A top option is integrated with the options of its problem's siblings.
@@ -102,7 +96,7 @@ void add_problem_integration_requirement(const BoxCommandContext& context) {
     NodeList changed{option};
     changed.insert(changed.end(), made.begin(), made.end());
     Node::make_uids_state(MyFF::remove_duplicate_uids(changed));
-    rebuild_tree_and_page();
+    rebuild();
 }
 
 void add_argument(const BoxCommandContext& context) {
@@ -130,7 +124,7 @@ void add_argument(const BoxCommandContext& context) {
     const int entry = dialog->result_combo_index(0);
     // The model records the undo state.
     if (option->add_child_argument(choice.requirement(entry), dialog->result_combo_index(1) == 0)) {
-        rebuild_tree_and_page();
+        rebuild();
         return;
     }
     toolkit::show_error(glue::to_ui("No Argument added to Option " + option->get_uid() + ".\nRequirement " +
@@ -151,7 +145,7 @@ void add_all_arguments(const BoxCommandContext& context) {
         }
     if (changed.empty()) return;
     GCC::RP->add_uids_state(MyFF::remove_duplicate_uids(changed));
-    rebuild_tree_and_page();
+    rebuild();
 }
 
 void edit_option(const BoxCommandContext& context) {

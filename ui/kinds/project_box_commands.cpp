@@ -12,6 +12,7 @@
 #include "ui/dialogs/dialog_seam.h"
 #include "ui/dialogs/input_dialog.h"
 #include "ui/kinds/kind_command_support.h"
+#include "ui/kinds/kind_rebuild.h"
 #include "ui/theme/captions.h"
 
 namespace kinds {
@@ -83,7 +84,7 @@ void add_user_story(const BoxCommandContext& c) {
     const bool derive = has_mandate && project->get_mandate() && dialog.result_combo_index(4) == 0;
     project->add_user_story(dialog.result_std_string(1), dialog.result_std_string(2), dialog.result_std_string(0),
                             dialog.result_std_string(3), derive);
-    rebuild_tree_and_page();
+    rebuild();
 }
 
 void edit_project(const BoxCommandContext& c) {

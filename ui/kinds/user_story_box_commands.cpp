@@ -18,6 +18,7 @@
 #include "ui/dialogs/input_dialog.h"
 #include "ui/kinds/goal_rows.h"
 #include "ui/kinds/kind_command_support.h"
+#include "ui/kinds/kind_rebuild.h"
 #include "ui/kinds/verb_cap_commands.h"
 #include "ui/theme/captions.h"
 #include "ui/toolkit/app_combo_box.h"
@@ -89,7 +90,7 @@ void add_mandate(const BoxCommandContext& c) {
     const int level = dialog.result_combo_index(0);
     if (!story || level < 0) return;
     story->add_mandate(dialog.result_std_string(1), level, dialog.result_combo_index(2) == 0);
-    rebuild_tree_and_page();
+    rebuild();
 }
 
 void derive_requirement(const BoxCommandContext& c) {
@@ -97,7 +98,7 @@ void derive_requirement(const BoxCommandContext& c) {
     Mandate* mandate = story ? mandate_to_derive_below(*story) : nullptr;
     if (!mandate) return;
     mandate->add_f_requirement(story, true);
-    rebuild_tree_and_page();
+    rebuild();
 }
 
 void define_requirement(const BoxCommandContext& c) {
@@ -117,7 +118,7 @@ void define_requirement(const BoxCommandContext& c) {
     const Parameter& quantity = *dialog.par();
     mandate->add_q_requirement(dialog.result_std_string(0), dialog.result_std_string(1), quantity.get_type_int(),
                                quantity.get_value(), quantity.get_unit_int(), quantity.get_target_int(), 100);
-    rebuild_tree_and_page();
+    rebuild();
 }
 
 void define_goal(const BoxCommandContext& c) {
@@ -144,7 +145,7 @@ void define_goal(const BoxCommandContext& c) {
     mandate->add_q_requirement(dialog.result_std_string(0), dialog.result_std_string(1),
                                properties.type_of(dialog.result_combo_index(2)), 0.0, 0, target,
                                goal_weight_from_answer(dialog.result_int(4)));
-    rebuild_tree_and_page();
+    rebuild();
 }
 
 void edit_story(const BoxCommandContext& c) {
