@@ -247,12 +247,7 @@ class FirstLayerBoxesTest : public QObject {
         QVERIFY2(window.is_saved() == c.saved, c.name);
         if (c.check) c.check(window, target);
         if (QTest::currentTestFailed() || c.states == 0) return;
-        for (size_t i = 0; i < c.states; ++i) QVERIFY(window.run_command(Command::Undo));
-        settle();
-        QVERIFY2(saved_text() == before, c.name);
-        for (size_t i = 0; i < c.states; ++i) QVERIFY(window.run_command(Command::Redo));
-        settle();
-        QVERIFY2(saved_text() == after, c.name);
+        ui_testing::check_undo_and_redo(window, c.states, before, after, c.name);
     }
 
 private slots:

@@ -184,12 +184,7 @@ class RequirementBoxTest : public QObject {
         QVERIFY2((after != before) == (c.states > 0), c.name);
         QVERIFY2(window.is_saved() == (c.states == 0), c.name);
         if (QTest::currentTestFailed() || c.states == 0) return;
-        QVERIFY(window.run_command(Command::Undo));
-        settle();
-        QVERIFY2(saved_text() == before, c.name);
-        QVERIFY(window.run_command(Command::Redo));
-        settle();
-        QVERIFY2(saved_text() == after, c.name);
+        ui_testing::check_undo_and_redo(window, c.states, before, after, c.name);
     }
 
 private slots:

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+
+class MainWindow;
 
 // What every test that drives the user interface needs.
 namespace ui_testing {
@@ -11,5 +14,11 @@ void settle();
 
 // The current project's file text, the oracle of the commands ("" without a project).
 std::string saved_text();
+
+// The oracle's second half: undoing a command's states one by one through the
+// window gives back the text before it, redoing them the text after it. Fails
+// the current test (named by case) otherwise.
+void check_undo_and_redo(MainWindow& window, size_t states, const std::string& before, const std::string& after,
+                         const char* name);
 
 }  // namespace ui_testing
