@@ -66,9 +66,14 @@ public:
     // Recomputes every readiness level, option total and election of the
     // graph bottom-up, as if every object had just been linked.
     void recompute_all();
-    // The same along an order of every registered object in which each comes
-    // after all of its descendants, as children_first of the registry gives it.
+    // The same along an order in which each object comes after all of its
+    // descendants that the order holds (all of them: children_first of the registry).
     void recompute_in_order(const std::vector<Node*>& children_first_order);
+    // What reads the data (level, quantity, verb) of the changed objects: each
+    // of them, what reads a changed requirement from below, and all their
+    // ancestors, children before parents. Not for a top-level requirement's
+    // quantity: as a goal it steers elections anywhere (recompute_all).
+    void recompute_reach(const NodeList& changed);
 
 private:
     std::string name;

@@ -17,7 +17,15 @@ void VerbCapBase::new_verb_cap(const std::string& verb, const std::string& capab
 
 void VerbCapBase::change_verb(const std::string& verb) {
     verb_cap->set_verb(verb);
-    if (GCC::RP) GCC::RP->recompute_all();
+    if (GCC::RP) GCC::RP->recompute_reach(holders_of_pair());
+}
+
+NodeList VerbCapBase::holders_of_pair() const {
+    NodeList holders;
+    for (const auto& [key, n] : GCC::RP->get_nd_map())
+        if ((n->is_usy() || n->is_req() || n->is_evd()) && static_cast<VerbCapBase*>(n)->verb_cap == verb_cap)
+            holders.push_back(n);
+    return holders;
 }
 
 void VerbCapBase::change_capability(const std::string& capability) { verb_cap->set_capability(capability); }

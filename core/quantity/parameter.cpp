@@ -54,10 +54,16 @@ void Parameter::notify_owner(bool update, bool owner_is_new) {
     if (!update || !owner) return;
     const bool registered = GCC::RP && GCC::RP->_get_pointer_to_node_with_uid(owner->get_uid()) == owner;
     if (owner->is_req() && registered) {
-        // A new requirement has no children yet: only a top-level goal reaches beyond its ancestors.
-        const bool reaches_beyond = !owner_is_new || (owner->is_tlr() && is_min_max());
-        if (reaches_beyond) {
+        // A top-level goal steers every problem without goals of its own; any
+        // other requirement is read only by its ancestors and what lies just
+        // below it. A new requirement has no children yet: only a top-level
+        // goal reaches beyond its ancestors.
+        if (owner->is_tlr() && (!owner_is_new || is_min_max())) {
             GCC::RP->recompute_all();
+            return;
+        }
+        if (!owner_is_new) {
+            GCC::RP->recompute_reach({owner});
             return;
         }
     }
