@@ -8,18 +8,14 @@
 namespace {
 
 // The changed objects and the objects that read a changed requirement from
-// below: the arguments judged against it, the problems it steers as a goal and
-// the option trees of those problems, checked against it as a range.
+// below: the arguments judged against it and the problems it steers as a goal.
+// The option trees of those problems check it as a range only when they argue
+// it, and then they lie above one of its arguments.
 std::vector<Node*> direct_readers(const NodeList& changed) {
     std::vector<Node*> readers;
     for (Node* n : changed) {
         readers.push_back(n);
-        if (!n->is_req()) continue;
-        for (Node* c : n->get_children()) {
-            readers.push_back(c);
-            if (c->is_dpr())
-                for (Node* option : c->get_children()) readers.push_back(option);
-        }
+        if (n->is_req()) readers.insert(readers.end(), n->get_children().begin(), n->get_children().end());
     }
     return readers;
 }

@@ -185,6 +185,35 @@ INSTANTIATE_TEST_SUITE_P(Seeds, LongSessions, ::testing::Values(1u, 2u, 3u, 4u, 
                              return info.param == 0 ? std::string("Fresh") : "Seed" + std::to_string(info.param);
                          });
 
+// Edits of data that other objects read, in a project deep enough that the
+// arguments, ranges, goals and option trees around a changed object see the
+// change: after each, the eager updates equal a full recomputation, and undo
+// and redo are exact. One test per seed, so that they run side by side.
+class DataEditSessions : public UndoFidelity, public ::testing::WithParamInterface<uint32_t> {};
+
+TEST_P(DataEditSessions, EagerUpdatesEqualAFullRecomputation) {
+    constexpr int edits_per_session = 80;
+    const uint32_t seed = GetParam();
+    auto* project = new Project("Layers", "data edits");
+    history_testing::RandomEditor editor(seed);
+    editor.grow_layers(*project, 3);
+    project->add_full_state();
+    Recorded before = record(*project);
+    std::vector<std::string> steps;
+    for (int i = 0; i < edits_per_session; ++i) {
+        const std::string step = editor.edit_data(*project);
+        if (step.empty()) continue;
+        steps.push_back(step);
+        Recorded after;
+        const std::string failure = undo_redo_failure(*project, before, after);
+        ASSERT_EQ(failure, "") << journal(seed, steps);
+        before = std::move(after);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, DataEditSessions, ::testing::Range(1u, 9u),
+                         [](const auto& info) { return "Seed" + std::to_string(info.param); });
+
 // Saved states on which one edit once went wrong.
 struct ReplayedEdit {
     const char* name;

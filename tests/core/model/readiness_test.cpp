@@ -229,6 +229,20 @@ TEST_F(Readiness, ProjectGoalChangesReelectEveryProblemThatFallsBackOnThem) {
     EXPECT_TRUE(heavy->is_optimal());  // no goals: readiness decides, ties keep the first
 }
 
+TEST_F(Readiness, ADerivedRequirementBecomingAGoalReelectsItsProblemsWhateverTheirOptionsArgue) {
+    ReadinessLevel::set_reqd_level(0);  // every option valid, those that argue nothing too
+    Option* top = p.d->add_child_option("motor", false);
+    Requirement* derived = top->add_child_argument(p.r, true)->add_q_requirement("weigh", "little", mass, 3.0, 0,
+                                                                                  at_most, 100);
+    DesignProblem* below = derived->add_designproblem();
+    Option* first = below->add_child_option("steel", false);
+    Option* second = below->add_child_option("alloy", false);
+    EXPECT_FALSE(first->is_optimal() || second->is_optimal());  // no level elects either
+    derived->get_par().set_target_type(minimise, true);
+    EXPECT_TRUE(first->is_optimal());  // equal totals under the goal: the first wins
+    EXPECT_FALSE(second->is_optimal());
+}
+
 TEST_F(Readiness, TotalsSkipGoalsAndFunctionalEvidenceAndAverageEachSubject) {
     Option* o = p.d->add_child_option("gate", false);
     Argument* a = o->add_child_argument(p.r, true);

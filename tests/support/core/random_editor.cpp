@@ -75,6 +75,59 @@ std::string RandomEditor::edit(Project& project) {
     return (this->*edits[below(std::size(edits))])(project);
 }
 
+void RandomEditor::grow_layers(Project& project, int depth) {
+    constexpr uint32_t type = 2;
+    auto target = [&] { return static_cast<uint16_t>(below(7)); };
+    auto weight = [&] { return static_cast<uint16_t>(1 + below(100)); };
+    auto value = [&] { return values[below(values.size())]; };
+    UserStory* story = project.add_user_story(any_of(verbs), any_of(capabilities), any_of(subjects), "why", false);
+    // At level 0 every option is valid, those that argue nothing too.
+    Mandate* mandate = story->add_mandate("remark", static_cast<int>(below(2)), false);
+    std::vector<std::pair<Requirement*, DesignProblem*>> layer;
+    for (int i = 0; i < 2; ++i) {
+        Requirement* r = mandate->add_q_requirement(story, type, value(), 0, target(), weight());
+        layer.emplace_back(r, r->add_designproblem());
+    }
+    for (int level = 1; level <= depth; ++level) {
+        std::vector<std::pair<Requirement*, DesignProblem*>> next;
+        for (const auto& [reason, problem] : layer) {
+            // Some problems, and those of the last layer, are elected among
+            // options that argue nothing.
+            const bool argues = level < depth && below(3) != 0;
+            for (int k = 0; k < 2; ++k) {
+                Option* option = problem->add_child_option(any_of(subjects), false);
+                std::vector<Option*> argued{option};
+                if (coin()) argued = {option->add_sub_option(any_of(subjects)), option->add_sub_option(any_of(subjects))};
+                if (!argues) continue;
+                for (Option* o : argued) {
+                    Argument* argument = o->add_child_argument(reason, below(4) != 0);
+                    argument->add_child_evidence(static_cast<int>(1 + below(9)), any_of(verbs),
+                                                 any_of(capabilities), type, value(), 0, target(), "");
+                    const auto& phrase = reason->get_verb_cap();
+                    const bool same_phrase = coin();
+                    Requirement* derived = argument->add_q_requirement(
+                        same_phrase ? phrase->get_verb() : any_of(verbs),
+                        same_phrase ? phrase->get_capability() : any_of(capabilities), type, value(), 0, target(),
+                        weight());
+                    next.emplace_back(derived, derived->add_designproblem());
+                }
+            }
+        }
+        layer = std::move(next);
+    }
+}
+
+std::string RandomEditor::edit_data(Project& project) {
+    using Edit = std::string (RandomEditor::*)(Project&);
+    static const Edit edits[] = {
+        &RandomEditor::change_quantity,      &RandomEditor::change_quantity,        &RandomEditor::change_quantity,
+        &RandomEditor::change_verb,          &RandomEditor::change_verb,            &RandomEditor::change_capability,
+        &RandomEditor::change_to_functional, &RandomEditor::change_evidence_level,  &RandomEditor::change_evidence_level,
+        &RandomEditor::toggle_validates,     &RandomEditor::add_derived_requirement, &RandomEditor::delete_object,
+    };
+    return (this->*edits[below(std::size(edits))])(project);
+}
+
 std::string RandomEditor::add_story(Project& project) {
     const std::string subject = coin() ? any_of(subjects) : "";
     UserStory* story = project.add_user_story(any_of(verbs), any_of(capabilities), subject, "why", false);

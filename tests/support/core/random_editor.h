@@ -21,6 +21,18 @@ public:
     // chosen edit found nothing to work on.
     std::string edit(Project& project);
 
+    // Quantified layers below a new story and its mandate: two top-level
+    // requirements, then below every problem two options (some split into
+    // two sub-options), mostly each arguing the requirement above with one
+    // evidence and deriving a requirement that opens the next problem,
+    // `depth` problems deep; the options of the last problems argue nothing. Every quantity has one type, so arguments, ranges and goals all
+    // read the quantities that edit_data changes.
+    void grow_layers(Project& project, int depth);
+    // Like edit, restricted to edits of what other objects read: quantities,
+    // verbs and capabilities (shared ones too), levels, validity, and the
+    // deletions and derived requirements that change who shares and reads them.
+    std::string edit_data(Project& project);
+
 private:
     size_t below(size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(rng); }
     bool coin() { return below(2) == 1; }
