@@ -17,15 +17,7 @@ void VerbCapBase::new_verb_cap(const std::string& verb, const std::string& capab
 
 void VerbCapBase::change_verb(const std::string& verb) {
     verb_cap->set_verb(verb);
-    if (GCC::RP) GCC::RP->recompute_reach(holders_of_pair());
-}
-
-NodeList VerbCapBase::holders_of_pair() const {
-    NodeList holders;
-    for (const auto& [key, n] : GCC::RP->get_nd_map())
-        if ((n->is_usy() || n->is_req() || n->is_evd()) && static_cast<VerbCapBase*>(n)->verb_cap == verb_cap)
-            holders.push_back(n);
-    return holders;
+    if (GCC::RP) GCC::RP->recompute_reach(get_impacted_by_vc_change());
 }
 
 void VerbCapBase::change_capability(const std::string& capability) { verb_cap->set_capability(capability); }
@@ -36,8 +28,11 @@ NodeList VerbCapBase::get_impacted_by_vc_change(std::unordered_set<std::string>*
     if (outermost) visited = &own_visited;
     NodeList result = sharers_through_links(*visited);
     // A pair can also be shared without a link (a requirement made from a
-    // story's texts below the mandate): every holder is impacted.
-    if (outermost && GCC::RP)
+    // story's texts below the mandate): every holder is impacted. Each holder
+    // holds one reference, so when the links found them all there is no
+    // other to look for.
+    const auto holders = static_cast<size_t>(verb_cap.use_count());
+    if (outermost && GCC::RP && result.size() < holders)
         for (const auto& [key, n] : GCC::RP->get_nd_map())
             if ((n->is_usy() || n->is_req() || n->is_evd()) && static_cast<VerbCapBase*>(n)->verb_cap == verb_cap &&
                 visited->insert(key).second)

@@ -34,7 +34,5 @@ protected:
     std::shared_ptr<VerbCapability> verb_cap;
 
 private:
-    // Every registered object holding this verb and capability, this one included.
-    NodeList holders_of_pair() const;
     NodeList sharers_through_links(std::unordered_set<std::string>& visited);
 };
