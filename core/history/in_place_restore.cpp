@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <optional>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
@@ -252,46 +251,47 @@ private:
                 }
     }
 
-    // Objects of one group share one pair: the pair its unchanged members
-    // hold, else a new one.
+    // Objects of one group share one pair: the pair a restored object kept,
+    // else the one an object in memory holds, else a new one.
     void share_verb_capabilities() {
         std::unordered_map<uint64_t, std::shared_ptr<VerbCapability>> groups;
+        std::unordered_set<uint64_t> wanted;
+        for (const Restored& r : restored) {
+            if (!is_phrased(*r.after)) continue;
+            const uint64_t group = static_cast<const MC_VCB&>(*r.after).vc_group;
+            const auto& held = static_cast<VerbCapBase*>(r.node)->get_verb_cap();
+            if (r.before && held->get_group() == group)
+                groups.try_emplace(group, held);
+            else
+                wanted.insert(group);
+        }
+        for (const auto& [group, pair] : groups) wanted.erase(group);
+        if (!wanted.empty()) find_pairs(wanted, groups);
         for (const Restored& r : restored) {
             if (!is_phrased(*r.after)) continue;
             const auto& m = static_cast<const MC_VCB&>(*r.after);
-            auto* node = static_cast<VerbCapBase*>(r.node);
-            auto found = groups.find(m.vc_group);
-            if (found == groups.end()) {
-                std::shared_ptr<VerbCapability> pair;
-                if (r.before && node->get_verb_cap()->get_group() == m.vc_group)
-                    pair = node->get_verb_cap();
-                else
-                    pair = pair_of_group(m.vc_group);
-                if (!pair) {
-                    pair = std::make_shared<VerbCapability>(m.verb, m.capability);
-                    pair->set_group(m.vc_group);
-                }
-                if (pair->get_verb() != m.verb) pair->set_verb(m.verb);
-                if (pair->get_capability() != m.capability) pair->set_capability(m.capability);
-                found = groups.emplace(m.vc_group, std::move(pair)).first;
+            std::shared_ptr<VerbCapability>& pair = groups[m.vc_group];
+            if (!pair) {
+                pair = std::make_shared<VerbCapability>(m.verb, m.capability);
+                pair->set_group(m.vc_group);
             }
-            node->set_verb_cap(found->second);
+            if (pair->get_verb() != m.verb) pair->set_verb(m.verb);
+            if (pair->get_capability() != m.capability) pair->set_capability(m.capability);
+            static_cast<VerbCapBase*>(r.node)->set_verb_cap(pair);
         }
     }
 
-    // The pair an object in memory holds for this group, if any; the first
-    // time, one walk over the registry finds every group.
-    std::shared_ptr<VerbCapability> pair_of_group(uint64_t group) {
-        if (!pairs_in_memory) {
-            pairs_in_memory.emplace();
-            for (const auto& [uid, n] : project.get_nd_map())
-                if ((n->is_usy() || n->is_req() || n->is_evd()) && !is_restored(n)) {
-                    const auto& pair = static_cast<const VerbCapBase*>(n)->get_verb_cap();
-                    pairs_in_memory->try_emplace(pair->get_group(), pair);
-                }
+    // The pairs objects in memory hold for these groups: one walk over the
+    // registry, since any object may share a pair.
+    void find_pairs(const std::unordered_set<uint64_t>& wanted,
+                    std::unordered_map<uint64_t, std::shared_ptr<VerbCapability>>& groups) const {
+        size_t missing = wanted.size();
+        for (auto entry = project.get_nd_map().begin(); missing > 0 && entry != project.get_nd_map().end(); ++entry) {
+            const Node* n = entry->second;
+            if (!n->is_usy() && !n->is_req() && !n->is_evd()) continue;
+            const auto& pair = static_cast<const VerbCapBase*>(n)->get_verb_cap();
+            if (wanted.count(pair->get_group()) && groups.try_emplace(pair->get_group(), pair).second) --missing;
         }
-        const auto found = pairs_in_memory->find(group);
-        return found == pairs_in_memory->end() ? nullptr : found->second;
     }
 
     Project& project;
@@ -304,7 +304,6 @@ private:
     std::unordered_map<Node*, std::string*> old_subject;
     // Objects (restored or removed) that held a text of their own, with it.
     std::vector<std::pair<Node*, std::string*>> held_before;
-    std::optional<std::unordered_map<uint64_t, std::shared_ptr<VerbCapability>>> pairs_in_memory;
     bool mandate_removed = false;
     bool mandate_restored = false;
 };
