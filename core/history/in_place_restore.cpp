@@ -8,6 +8,7 @@
 
 #include "core/history/memento_objects.h"
 #include "core/history/mementos.h"
+#include "core/history/pairs_by_group.h"
 #include "core/history/state_difference.h"
 #include "core/model/graph_builder.h"
 #include "core/model/model_batch.h"
@@ -35,7 +36,7 @@ void recompute_after(Project& project) { project.recompute_all(); }
 // A friend of Node: it sets links and shared texts directly, as a rebuild does.
 class InPlaceRestore {
 public:
-    InPlaceRestore(Project& p, const StateDifference& d) : project(p), difference(d) {}
+    InPlaceRestore(Project& p, const StateDifference& d, PairsByGroup& g) : project(p), difference(d), pairs(g) {}
 
     bool run() {
         if (!can_apply()) return false;
@@ -146,6 +147,7 @@ private:
         for (const MC_NDE* m : difference.removed) {
             Node* n = find(m->uid);
             mandate_removed = mandate_removed || n->is_man();
+            if (n->is_usy() || n->is_req() || n->is_evd()) pairs.note(static_cast<VerbCapBase*>(n)->get_verb_cap());
             old_subject.erase(n);
             going.push_back(n);
         }
@@ -255,22 +257,17 @@ private:
     // else the one an object in memory holds, else a new one.
     void share_verb_capabilities() {
         std::unordered_map<uint64_t, std::shared_ptr<VerbCapability>> groups;
-        std::unordered_set<uint64_t> wanted;
         for (const Restored& r : restored) {
             if (!is_phrased(*r.after)) continue;
-            const uint64_t group = static_cast<const MC_VCB&>(*r.after).vc_group;
             const auto& held = static_cast<VerbCapBase*>(r.node)->get_verb_cap();
-            if (r.before && held->get_group() == group)
-                groups.try_emplace(group, held);
-            else
-                wanted.insert(group);
+            if (r.before && held->get_group() == static_cast<const MC_VCB&>(*r.after).vc_group)
+                groups.try_emplace(held->get_group(), held);
         }
-        for (const auto& [group, pair] : groups) wanted.erase(group);
-        if (!wanted.empty()) find_pairs(wanted, groups);
         for (const Restored& r : restored) {
             if (!is_phrased(*r.after)) continue;
             const auto& m = static_cast<const MC_VCB&>(*r.after);
             std::shared_ptr<VerbCapability>& pair = groups[m.vc_group];
+            if (!pair) pair = pairs.find(m.vc_group);
             if (!pair) {
                 pair = std::make_shared<VerbCapability>(m.verb, m.capability);
                 pair->set_group(m.vc_group);
@@ -278,24 +275,13 @@ private:
             if (pair->get_verb() != m.verb) pair->set_verb(m.verb);
             if (pair->get_capability() != m.capability) pair->set_capability(m.capability);
             static_cast<VerbCapBase*>(r.node)->set_verb_cap(pair);
-        }
-    }
-
-    // The pairs objects in memory hold for these groups: one walk over the
-    // registry, since any object may share a pair.
-    void find_pairs(const std::unordered_set<uint64_t>& wanted,
-                    std::unordered_map<uint64_t, std::shared_ptr<VerbCapability>>& groups) const {
-        size_t missing = wanted.size();
-        for (auto entry = project.get_nd_map().begin(); missing > 0 && entry != project.get_nd_map().end(); ++entry) {
-            const Node* n = entry->second;
-            if (!n->is_usy() && !n->is_req() && !n->is_evd()) continue;
-            const auto& pair = static_cast<const VerbCapBase*>(n)->get_verb_cap();
-            if (wanted.count(pair->get_group()) && groups.try_emplace(pair->get_group(), pair).second) --missing;
+            pairs.note(pair);
         }
     }
 
     Project& project;
     const StateDifference& difference;
+    PairsByGroup& pairs;
     std::unordered_map<std::string_view, const MC_NDE*> target_of;
     std::unordered_set<std::string_view> removed_uids;
     std::vector<Restored> restored;
@@ -308,7 +294,8 @@ private:
     bool mandate_restored = false;
 };
 
-bool restore_in_place(Project& project, const MementoState& shown, const MementoState& target) {
+bool restore_in_place(Project& project, const MementoState& shown, const MementoState& target, PairsByGroup& pairs) {
+    pairs.start(project);
     const StateDifference difference = difference_between(shown, target);
-    return InPlaceRestore(project, difference).run();
+    return InPlaceRestore(project, difference, pairs).run();
 }

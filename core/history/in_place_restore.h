@@ -2,6 +2,7 @@
 
 #include "core/history/memento_state.h"
 
+class PairsByGroup;
 class Project;
 
 // Brings the project from the undo state it shows to another one by changing
@@ -14,4 +15,6 @@ class Project;
 // they are said to show, the links of the state do not agree with each other,
 // or a shared text would lose its holder); the project may then be partly
 // changed, and the caller rebuilds it from the target state.
-bool restore_in_place(Project& project, const MementoState& shown, const MementoState& target);
+// `pairs` carries what is known of the verb-capability pairs in memory from one
+// restore to the next.
+bool restore_in_place(Project& project, const MementoState& shown, const MementoState& target, PairsByGroup& pairs);

@@ -324,7 +324,7 @@ void MementoMixin::_load_memento_state(uint16_t index) {
     const MementoState state = history[index];  // kept alive while the graph is rebuilt
     auto& project = static_cast<Project&>(*this);
     const bool in_sync = shown && shown_at_rebuild == GraphBuilder::rebuild_count();
-    if (!in_sync || !restore_in_place(project, *shown, state)) restore_state(project, state);
+    if (!in_sync || !restore_in_place(project, *shown, state, pairs_by_group)) restore_state(project, state);
     show(state);
 }
 

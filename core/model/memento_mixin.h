@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/history/memento_state.h"
+#include "core/history/pairs_by_group.h"
 #include "core/model/file_node.h"
 
 struct MC_NDE;
@@ -63,4 +64,5 @@ protected:
     // what differs from it.
     std::optional<MementoState> shown;
     uint64_t shown_at_rebuild = 0;
+    PairsByGroup pairs_by_group;
 };
