@@ -230,7 +230,7 @@ void sizes(benchmark::internal::Benchmark* b) {
 // ---- Single edits through the model API ----
 
 // The objects one kind of edit works on, by uid: the edits keep uids, since
-// undo rebuilds every object at a new address.
+// undo and redo may delete and remake objects.
 struct EditTargets {
     std::string requirement;  // a derived, quantified requirement
     std::string argument;

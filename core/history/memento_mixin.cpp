@@ -9,7 +9,9 @@
 
 #include "core/constants/gcc.h"
 #include "core/history/mementos.h"
+#include "core/history/in_place_restore.h"
 #include "core/history/state_restore.h"
+#include "core/model/graph_builder.h"
 #include "core/model/project.h"
 #include "core/quantity/parameter.h"
 #include "core/queries/node_lists.h"
@@ -273,6 +275,7 @@ void MementoMixin::_delete_history_after_current_state() {
 void MementoMixin::_add_state_to_history(MementoState state) {
     if (!history.empty()) _delete_history_after_current_state();
     history.push_back(std::move(state));
+    show(history.back());
     if (history.size() > max_states) {
         history.erase(history.begin());
         history.shrink_to_fit();
@@ -309,13 +312,25 @@ void MementoMixin::goto_next_state() {
 }
 
 void MementoMixin::restore_current_state() {
-    if (!history.empty()) _load_memento_state(current_state);
+    if (history.empty() || !is_prj()) return;
+    // Nothing in memory is trusted: every object is rebuilt.
+    const MementoState state = history[current_state];  // kept alive while the graph is rebuilt
+    restore_state(static_cast<Project&>(*this), state);
+    show(state);
 }
 
 void MementoMixin::_load_memento_state(uint16_t index) {
     if (!is_prj() || index >= history.size()) return;
     const MementoState state = history[index];  // kept alive while the graph is rebuilt
-    restore_state(static_cast<Project&>(*this), state);
+    auto& project = static_cast<Project&>(*this);
+    const bool in_sync = shown && shown_at_rebuild == GraphBuilder::rebuild_count();
+    if (!in_sync || !restore_in_place(project, *shown, state, pairs_by_group)) restore_state(project, state);
+    show(state);
+}
+
+void MementoMixin::show(const MementoState& state) {
+    shown = state;
+    shown_at_rebuild = GraphBuilder::rebuild_count();
 }
 
 std::shared_ptr<const MC_NDE> MementoMixin::get_mc_with_uid(uint16_t state_index, const std::string& uid_key) const {

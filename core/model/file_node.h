@@ -46,6 +46,8 @@ public:
     // unregisters the original).
     void remove_uid_from_nd_map(const std::string& uid, const Node* node);
     Node* _get_pointer_to_node_with_uid(const std::string& uid) const;
+    // Moves an entry to just before another one in the registry's order.
+    void move_uid_before(const std::string& uid, const std::string& before) { nd_map.move_before(uid, before); }
     const UidRegistry& get_nd_map() const { return nd_map; }
     // Deletes every registered object except projects.
     void clear_nd_map();

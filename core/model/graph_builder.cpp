@@ -14,11 +14,18 @@
 namespace {
 bool contains(const NodeList& nodes, const Node* n) { return std::find(nodes.begin(), nodes.end(), n) != nodes.end(); }
 
-// Builders constructed and not yet finished.
+// Builders constructed and not yet finished, and adoption scopes open.
 int unfinished_builders = 0;
+uint64_t builders_made = 0;
 }  // namespace
 
 bool GraphBuilder::rebuilding() { return unfinished_builders > 0; }
+
+GraphBuilder::AdoptionScope::AdoptionScope() { ++unfinished_builders; }
+
+GraphBuilder::AdoptionScope::~AdoptionScope() { --unfinished_builders; }
+
+uint64_t GraphBuilder::rebuild_count() { return builders_made; }
 
 GraphBuilder::GraphBuilder(Project& p) : project(p) {
     project.clear_nd_map();
@@ -30,6 +37,7 @@ GraphBuilder::GraphBuilder(Project& p) : project(p) {
     project.builder_slot = 0;
     objects.emplace_back(&project);
     ++unfinished_builders;
+    ++builders_made;
 }
 
 GraphBuilder::~GraphBuilder() {

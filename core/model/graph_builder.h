@@ -49,6 +49,18 @@ public:
     // True while a builder rebuilds the current project's graph: objects made
     // meanwhile get no uid of their own until they are adopted (see adopt).
     static bool rebuilding();
+    // While a scope lives, objects made get no uid of their own until one is
+    // set, as while a builder runs: for objects restored under a stored uid.
+    class AdoptionScope {
+    public:
+        AdoptionScope();
+        ~AdoptionScope();
+        AdoptionScope(const AdoptionScope&) = delete;
+        AdoptionScope& operator=(const AdoptionScope&) = delete;
+    };
+    // How many builders were ever made: a graph that shows an undo state
+    // shows it only while no builder has rebuilt it since.
+    static uint64_t rebuild_count();
 
 private:
     struct Stored {

@@ -59,6 +59,16 @@ public:
         return entries_.erase(position);
     }
 
+    // Moves the entry of `key` to just before the entry of `before`; false
+    // when either is absent.
+    bool move_before(const Key& key, const Key& before) {
+        const auto moving = index_.find(&key);
+        const auto next = index_.find(&before);
+        if (moving == index_.end() || next == index_.end()) return false;
+        entries_.splice(next->second, entries_, moving->second);
+        return true;
+    }
+
     Value* find(const Key& key) {
         auto found = index_.find(&key);
         return found == index_.end() ? nullptr : &found->second->second;

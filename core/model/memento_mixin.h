@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/history/memento_state.h"
+#include "core/history/pairs_by_group.h"
 #include "core/model/file_node.h"
 
 struct MC_NDE;
@@ -47,6 +49,8 @@ protected:
     void _add_state_to_history(MementoState state);
     void _delete_history_after_current_state();
     void _load_memento_state(uint16_t index);
+    // Notes that the objects in memory now show this state.
+    void show(const MementoState& state);
     void add_node_info_to_state(MementoState& state) const;
     void add_renewed_state(const NodeList& nodes, bool renew_types);
     // Debug builds check the history after every change.
@@ -55,4 +59,10 @@ protected:
     std::vector<MementoState> history;
     uint16_t max_states = 20;
     uint16_t current_state = 0;
+    // The state the objects in memory show, valid while no graph was rebuilt
+    // since (see GraphBuilder::rebuild_count): undo and redo then change only
+    // what differs from it.
+    std::optional<MementoState> shown;
+    uint64_t shown_at_rebuild = 0;
+    PairsByGroup pairs_by_group;
 };

@@ -138,6 +138,7 @@ protected:
 
 private:
     friend class GraphBuilder;
+    friend class InPlaceRestore;
     friend std::vector<Node*> post_order(const std::vector<Node*>& roots, const NodeList& (Node::*next)() const);
     // The walk of post_order that last reached this object: a mark per walk,
     // so that a walk needs no set of the objects it has seen.

@@ -1,6 +1,9 @@
 #include "core/model/share_group.h"
 
-uint64_t next_share_group() {
-    static uint64_t counter = 0;
-    return ++counter;
-}
+namespace {
+uint64_t counter = 0;
+}  // namespace
+
+uint64_t next_share_group() { return ++counter; }
+
+uint64_t last_share_group() { return counter; }

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "bench/generated_project.h"
+#include "core/constants/gcc.h"
+#include "core/io/project_writer.h"
+#include "core/model/graph_invariants.h"
+#include "core/model/option.h"
+#include "core/model/process_state.h"
+#include "core/model/project.h"
+#include "tests/support/core/core_test.h"
+#include "tests/support/core/model_dump.h"
+#include "tests/support/core/random_editor.h"
+#include "tests/support/core/small_project.h"
+
+// Undo and redo change only the objects that differ between the state shown
+// and the state restored. What they leave must be exactly what rebuilding
+// every object from that state gives.
+
+namespace {
+
+using testing_support::dump_difference;
+using testing_support::dump_project;
+
+// The saved text and the canonical dump (levels, totals, elections, shared
+// texts and pairs, the required level and the quantity-type table).
+struct Recorded {
+    std::string saved;
+    std::string dump;
+};
+
+Recorded record(Project& project) { return {project_file::project_file_text(project), dump_project(project)}; }
+
+std::string difference(const Recorded& expected, const Recorded& actual) {
+    if (std::string d = dump_difference(expected.dump, actual.dump); !d.empty()) return d;
+    return dump_difference(expected.saved, actual.saved);
+}
+
+class InPlaceUndo : public testing_support::CoreTest {
+protected:
+    // Grows a project of about `objects` objects by random edits, then walks
+    // its history at random: edits, single and repeated undos and redos,
+    // jumps across many states. After every step the project must be the one
+    // recorded for its state, and every few steps a full rebuild of the state
+    // must give the same. "" when all held, else what went wrong.
+    // `generated` objects come from the benchmarks' generator (wide and a few
+    // levels deep), the rest from random edits.
+    std::string walk(uint32_t seed, size_t generated, size_t objects, int steps);
+};
+
+std::string InPlaceUndo::walk(uint32_t seed, size_t generated, size_t objects, int steps) {
+    reset_process_state();
+    fake().messages.clear();
+    Project* project = generated > 0 ? bench_support::generated_project(generated).release() : new Project("Walk", "");
+    history_testing::RandomEditor editor(seed, objects);
+    for (int i = 0; i < 20 * static_cast<int>(objects) && project->get_nd_map().size() < objects; ++i)
+        editor.edit(*project);
+    project->restart_history();
+    // What each state of the history recorded, index for index.
+    std::vector<Recorded> expected{record(*project)};
+    std::mt19937 rng(seed);
+    auto below = [&](size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(rng); };
+    std::string log = "seed " + std::to_string(seed) + ", " + std::to_string(project->get_nd_map().size()) + " objects:";
+    for (int step = 0; step < steps; ++step) {
+        const size_t current = project->get_current_state();
+        const size_t choice = below(100);
+        if (choice < 40) {
+            const auto* shown = project->get_state(static_cast<uint16_t>(current)).data();
+            const std::string edit = editor.edit(*project);
+            // With a full history the new state takes the index of the last one.
+            if (edit.empty() || project->get_state(project->get_current_state()).data() == shown) continue;
+            log += " edit (" + edit + ")";
+            expected.resize(current + 1);
+            expected.push_back(record(*project));
+            if (expected.size() > project->get_state_count()) expected.erase(expected.begin());
+        } else {
+            const bool back = choice < 70;
+            // Mostly one step, sometimes several, sometimes across the whole history.
+            const size_t room = back ? current : project->get_state_count() - 1 - current;
+            if (room == 0) continue;
+            const size_t count = choice % 5 == 0 ? room : 1 + below(std::min<size_t>(room, 3));
+            log += (back ? " undo " : " redo ") + std::to_string(count);
+            const int32_t uid_counter = Node::_instancecounter;
+            for (size_t i = 0; i < count; ++i) back ? project->goto_previous_state() : project->goto_next_state();
+            if (Node::_instancecounter != uid_counter) return "the uid counter moved\n" + log;
+        }
+        if (expected.size() != project->get_state_count()) return "the history lost track\n" + log;
+        const auto violations = graph_invariant_violations(*project);
+        if (!violations.empty()) return "graph invariant broken: " + violations.front() + "\n" + log;
+        const Recorded now = record(*project);
+        if (std::string d = difference(expected[project->get_current_state()], now); !d.empty())
+            return "not the state recorded\n" + d + "\n" + log;
+        if (step % 3 == 0) {
+            project->restore_current_state();
+            if (std::string d = difference(record(*project), now); !d.empty())
+                return "not what a full rebuild gives\n" + d + "\n" + log;
+        }
+    }
+    if (!fake().messages.empty()) return "a message box: " + fake().messages.front().text + "\n" + log;
+    return {};
+}
+
+TEST_F(InPlaceUndo, RandomWalksThroughTheHistoryOfALargerProjectGiveWhatRebuildsGive) {
+    EXPECT_EQ(walk(11, 2000, 2040, 80), "");
+}
+
+TEST_F(InPlaceUndo, RandomWalksThroughTheHistoryOfSmallProjectsGiveWhatRebuildsGive) {
+    std::vector<std::string> failures;
+    for (uint32_t seed = 1; seed <= 20; ++seed)
+        if (std::string failure = walk(seed, 0, 60, 80); !failure.empty()) failures.push_back(failure);
+    EXPECT_TRUE(failures.empty()) << failures.size() << " walks failed; the first:\n" << failures.front();
+}
+
+// Undo of a text edit and of a deletion touches only what they changed: every
+// other object is still the same object afterwards.
+TEST_F(InPlaceUndo, ObjectsTheStepDoesNotChangeKeepTheirAddresses) {
+    testing_support::SmallProject p;
+    Option* kept = p.d->add_child_option("keep", false);
+    Option* doomed = p.d->add_child_option("go", false);
+    p.prove(doomed, p.r, 3);
+    p.project->restart_history();
+    const std::string doomed_uid = doomed->get_uid();
+    const std::string subject = p.story->get_subject();
+    const Recorded before = record(*p.project);
+
+    p.story->set_subject("door", false);
+    NodeList changed = p.story->get_impacted_by_subject_change();
+    changed.push_back(p.story);
+    p.project->add_uids_state(changed);
+    delete doomed;
+    p.project->add_node_state();
+
+    p.project->goto_previous_state();
+    p.project->goto_previous_state();
+    EXPECT_EQ(difference(before, record(*p.project)), "");
+    EXPECT_EQ(p.project->_get_pointer_to_node_with_uid(p.story->get_uid()), p.story);
+    EXPECT_EQ(p.project->_get_pointer_to_node_with_uid(kept->get_uid()), kept);
+    EXPECT_EQ(p.story->get_subject(), subject);
+    ASSERT_NE(p.project->_get_pointer_to_node_with_uid(doomed_uid), nullptr);
+    p.project->goto_next_state();
+    p.project->goto_next_state();
+    EXPECT_EQ(p.project->_get_pointer_to_node_with_uid(doomed_uid), nullptr);
+    EXPECT_EQ(p.project->_get_pointer_to_node_with_uid(kept->get_uid()), kept);
+    EXPECT_EQ(p.story->get_subject(), "door");
+}
+
+}  // namespace
