@@ -317,9 +317,13 @@ std::string read_project_root(Project& project, pugi::xml_node root) {
 }
 
 ReadOutcome read_project_file(Project& project, const std::string& path) {
-    const settings_io::FileContent file = settings_io::read_regular_file(path);
+    settings_io::FileContent file = settings_io::read_regular_file(path);
     if (!file.error.empty()) return {false, file.error};
-    return read_project_buffer(project, file.content.data(), file.content.size(), path);
+    // The content is ours: parsed where it lies instead of copied first.
+    pugi::xml_document doc;
+    const pugi::xml_parse_result parsed =
+        doc.load_buffer_inplace(file.content.data(), file.content.size(), xml_reading::parse_options, pugi::encoding_auto);
+    return read_parsed(project, doc, parsed, path);
 }
 
 ReadOutcome read_project_buffer(Project& project, const void* data, size_t size, const std::string& source) {
