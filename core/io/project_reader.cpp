@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <string_view>
 #include <unordered_map>
 
@@ -305,6 +306,8 @@ std::string read_project_root(Project& project, pugi::xml_node root) {
     ReadReport report;
     {
         GraphBuilder builder(project);
+        // Most elements are objects.
+        builder.expect(static_cast<size_t>(std::distance(root.begin(), root.end())));
         read_quantity_types(root, report);
         ObjectReader reader(project, builder, report);
         reader.read_project(root);

@@ -47,6 +47,8 @@ public:
     void remove_uid_from_nd_map(const std::string& uid, const Node* node);
     Node* _get_pointer_to_node_with_uid(const std::string& uid) const;
     const UidRegistry& get_nd_map() const { return nd_map; }
+    // Room for about this many entries, when their number is known beforehand.
+    void reserve_nd_map(size_t count) { nd_map.reserve(count); }
     // Deletes every registered object except projects.
     void clear_nd_map();
 

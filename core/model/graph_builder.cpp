@@ -7,6 +7,7 @@
 
 #include "core/model/link_rules.h"
 #include "core/model/project.h"
+#include "core/model/uid_index.h"
 #include "core/model/verb_cap_base.h"
 #include "core/quantity/parameter.h"
 #include "core/queries/node_filters.h"
@@ -76,6 +77,11 @@ void GraphBuilder::adopt_project(const std::string& uid) {
     if (!uid.empty()) project.set_uid(uid);
 }
 
+void GraphBuilder::expect(size_t count) {
+    objects.reserve(count + 1);
+    project.reserve_nd_map(count + 1);
+}
+
 void GraphBuilder::set_links(Node* node, std::vector<std::string> parent_uids, std::vector<std::string> child_uids) {
     Stored& s = stored(node);
     s.parent_uids = std::move(parent_uids);
@@ -105,10 +111,13 @@ void GraphBuilder::link_in_stored_order() {
     // Each end lists the link; a link listed on one end only is still made, and
     // goes to the end of the other end's list. The lists are written straight
     // into the objects, which have no links of their own yet.
-    auto resolve = [&](const std::string& uid) -> Node* {
-        Node* n = project._get_pointer_to_node_with_uid(uid);
-        return n && is_adopted(n) ? n : nullptr;
-    };
+    // A link names an object by the uid it is registered under; the adopted
+    // objects are indexed once by the registry's own keys, so that no link
+    // asks the registry.
+    UidIndex adopted(objects.size());
+    for (const auto& [uid, n] : project.get_nd_map())
+        if (is_adopted(n)) adopted.add(uid, n);
+    auto resolve = [&](const std::string& uid) { return adopted.find(uid); };
     bool dropped = false;
     for (const Stored& s : objects) {
         Node* n = s.node;

@@ -36,6 +36,8 @@ public:
     bool adopt(Node* node, const std::string& uid);
     // The project itself takes its stored uid.
     void adopt_project(const std::string& uid);
+    // Room for about this many objects, when their number is known beforehand.
+    void expect(size_t count);
 
     void set_links(Node* node, std::vector<std::string> parent_uids, std::vector<std::string> child_uids);
     void set_subject(Node* node, const std::string& text, SubjectSharing sharing, const std::string& shared_with = {});
