@@ -176,7 +176,9 @@ std::string_view ObjectReader::link_uid(pugi::xml_node element) {
     const pugi::xml_node only = element.first_child();
     if (only && !only.next_sibling() && only.type() == pugi::node_pcdata) {
         const std::string_view raw = only.value();
-        if (raw.find_first_of("&\r") == std::string_view::npos && MyStrF::is_xml_clean(raw)) return raw;
+        if (raw.find('&') == std::string_view::npos && raw.find('\r') == std::string_view::npos &&
+            MyStrF::is_xml_clean(raw))
+            return raw;
     }
     return builder.keep(text_in(element, report));
 }
