@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <string_view>
 #include <unordered_map>
 
@@ -26,6 +27,7 @@
 #include "core/settings/xml_element_text.h"
 #include "core/text/number_format.h"
 #include "core/text/sentences.h"
+#include "core/text/xml_text.h"
 
 namespace project_file {
 namespace {
@@ -63,6 +65,7 @@ public:
     static const char* name(Field field) { return field_names[field]; }
     // The first child of that name, as pugi::xml_node::child finds it.
     pugi::xml_node first(Field field) const { return children[field].empty() ? pugi::xml_node() : children[field].front(); }
+    const std::vector<pugi::xml_node>& all(Field field) const { return children[field]; }
     std::string text(Field field, ReadReport& report) const { return text_in(first(field), report); }
     std::vector<std::string> texts(Field field, ReadReport& report) const {
         std::vector<std::string> texts;
@@ -106,6 +109,9 @@ private:
     using Field = ObjectChildren::Field;
 
     bool adopt(Node* node, const std::string& uid);
+    // The uids of the links of one field, valid while the builder lives.
+    const std::vector<std::string_view>& link_uids(Field field, std::vector<std::string_view>& uids);
+    std::string_view link_uid(pugi::xml_node element);
     // These read the element last indexed in `children`.
     void read_common(Node* node, Sharing sharing);
     void read_verb_capability(Node* node);
@@ -119,6 +125,8 @@ private:
     GraphBuilder& builder;
     ReadReport& report;
     ObjectChildren children;
+    std::vector<std::string_view> parent_uids;
+    std::vector<std::string_view> child_uids;
 };
 
 void ObjectReader::read_project(pugi::xml_node root) {
@@ -162,6 +170,25 @@ bool ObjectReader::adopt(Node* node, const std::string& uid) {
     return builder.adopt(node, uid);
 }
 
+std::string_view ObjectReader::link_uid(pugi::xml_node element) {
+    // The document's own text when it needs no decoding, as nearly always: no
+    // copy per link. Otherwise the decoded text, kept by the builder.
+    const pugi::xml_node only = element.first_child();
+    if (only && !only.next_sibling() && only.type() == pugi::node_pcdata) {
+        const std::string_view raw = only.value();
+        if (raw.find('&') == std::string_view::npos && raw.find('\r') == std::string_view::npos &&
+            MyStrF::is_xml_clean(raw))
+            return raw;
+    }
+    return builder.keep(text_in(element, report));
+}
+
+const std::vector<std::string_view>& ObjectReader::link_uids(Field field, std::vector<std::string_view>& uids) {
+    uids.clear();
+    for (const pugi::xml_node element : children.all(field)) uids.push_back(link_uid(element));
+    return uids;
+}
+
 void ObjectReader::read_common(Node* node, Sharing sharing) {
     node->set_tooltip_txt(children.text(Field::Tooltip, report));
     node->clear_comments();
@@ -175,7 +202,7 @@ void ObjectReader::read_common(Node* node, Sharing sharing) {
             report.note(std::string("A value of \"") + REF_ID_ATT_NAME + "\" could not be read; it was left out.");
     }
     node->set_ref_ids(std::move(ref_ids));
-    builder.set_links(node, children.texts(Field::Parent, report), children.texts(Field::Child, report));
+    builder.set_links(node, link_uids(Field::Parent, parent_uids), link_uids(Field::Child, child_uids));
     builder.set_subject(node, children.text(Field::Subject, report), sharing);
 }
 
@@ -305,6 +332,8 @@ std::string read_project_root(Project& project, pugi::xml_node root) {
     ReadReport report;
     {
         GraphBuilder builder(project);
+        // Most elements are objects.
+        builder.expect(static_cast<size_t>(std::distance(root.begin(), root.end())));
         read_quantity_types(root, report);
         ObjectReader reader(project, builder, report);
         reader.read_project(root);
@@ -317,9 +346,13 @@ std::string read_project_root(Project& project, pugi::xml_node root) {
 }
 
 ReadOutcome read_project_file(Project& project, const std::string& path) {
-    const settings_io::FileContent file = settings_io::read_regular_file(path);
+    settings_io::FileContent file = settings_io::read_regular_file(path);
     if (!file.error.empty()) return {false, file.error};
-    return read_project_buffer(project, file.content.data(), file.content.size(), path);
+    // The content is ours: parsed where it lies instead of copied first.
+    pugi::xml_document doc;
+    const pugi::xml_parse_result parsed =
+        doc.load_buffer_inplace(file.content.data(), file.content.size(), xml_reading::parse_options, pugi::encoding_auto);
+    return read_parsed(project, doc, parsed, path);
 }
 
 ReadOutcome read_project_buffer(Project& project, const void* data, size_t size, const std::string& source) {

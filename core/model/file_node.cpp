@@ -3,7 +3,8 @@
 #include <filesystem>
 #include <limits>
 #include <system_error>
-#include <unordered_set>
+#include <utility>
+#include <vector>
 
 #include "core/constants/gcc.h"
 #include "core/model/graph_order.h"
@@ -102,16 +103,22 @@ Node* FileNode::_get_pointer_to_node_with_uid(const std::string& uid_key) const 
 void FileNode::clear_nd_map() {
     // The whole graph goes at once: every registered object and everything
     // below the project, without cascades (which would nest as deep as the
-    // graph) and without recomputing what goes anyway.
+    // graph) and without recomputing what goes anyway. Only projects stay
+    // registered, in their order.
     if (!is_prj()) return;
     std::vector<Node*> objects;
-    std::unordered_set<const Node*> seen;
-    for (const auto& [key, n] : nd_map)
-        if (!n->is_prj() && seen.insert(n).second) objects.push_back(n);
+    objects.reserve(nd_map.size());
+    std::vector<std::pair<std::string, Node*>> projects;
+    for (const auto& [key, n] : nd_map) {
+        if (n->is_prj())
+            projects.emplace_back(key, n);
+        else
+            objects.push_back(n);
+    }
     for (Node* n : children_first({this}))
-        if (!n->is_prj() && seen.insert(n).second) objects.push_back(n);
-    for (auto entry = nd_map.begin(); entry != nd_map.end();)
-        entry = seen.count(entry->second) ? nd_map.erase(entry) : std::next(entry);
+        if (!n->is_prj()) objects.push_back(n);
+    nd_map.clear();
+    for (const auto& [key, n] : projects) nd_map.insert(key, n);
     Project* previous = GCC::RP;
     GCC::RP = static_cast<Project*>(this);
     delete_wholesale(objects);

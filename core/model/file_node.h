@@ -49,6 +49,8 @@ public:
     // Moves an entry to just before another one in the registry's order.
     void move_uid_before(const std::string& uid, const std::string& before) { nd_map.move_before(uid, before); }
     const UidRegistry& get_nd_map() const { return nd_map; }
+    // Room for about this many entries, when their number is known beforehand.
+    void reserve_nd_map(size_t count) { nd_map.reserve(count); }
     // Deletes every registered object except projects.
     void clear_nd_map();
 

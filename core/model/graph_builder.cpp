@@ -7,6 +7,7 @@
 
 #include "core/model/link_rules.h"
 #include "core/model/project.h"
+#include "core/model/uid_index.h"
 #include "core/model/verb_cap_base.h"
 #include "core/quantity/parameter.h"
 #include "core/queries/node_filters.h"
@@ -84,10 +85,35 @@ void GraphBuilder::adopt_project(const std::string& uid) {
     if (!uid.empty()) project.set_uid(uid);
 }
 
-void GraphBuilder::set_links(Node* node, std::vector<std::string> parent_uids, std::vector<std::string> child_uids) {
+void GraphBuilder::expect(size_t count) {
+    objects.reserve(count + 1);
+    project.reserve_nd_map(count + 1);
+}
+
+std::string_view GraphBuilder::keep(std::string text) { return kept_texts.emplace_back(std::move(text)); }
+
+GraphBuilder::UidRange GraphBuilder::add_uids(std::span<const std::string_view> added) {
+    const UidRange range{link_uids.size(), added.size()};
+    link_uids.insert(link_uids.end(), added.begin(), added.end());
+    return range;
+}
+
+void GraphBuilder::set_links(Node* node, const std::vector<std::string>& parent_uids,
+                             const std::vector<std::string>& child_uids) {
+    std::vector<std::string_view> parents;
+    parents.reserve(parent_uids.size());
+    for (const std::string& uid : parent_uids) parents.push_back(keep(uid));
+    std::vector<std::string_view> children;
+    children.reserve(child_uids.size());
+    for (const std::string& uid : child_uids) children.push_back(keep(uid));
+    set_links(node, parents, children);
+}
+
+void GraphBuilder::set_links(Node* node, std::span<const std::string_view> parent_uids,
+                             std::span<const std::string_view> child_uids) {
     Stored& s = stored(node);
-    s.parent_uids = std::move(parent_uids);
-    s.child_uids = std::move(child_uids);
+    s.parent_uids = add_uids(parent_uids);
+    s.child_uids = add_uids(child_uids);
 }
 
 void GraphBuilder::set_subject(Node* node, const std::string& text, SubjectSharing sharing,
@@ -113,15 +139,18 @@ void GraphBuilder::link_in_stored_order() {
     // Each end lists the link; a link listed on one end only is still made, and
     // goes to the end of the other end's list. The lists are written straight
     // into the objects, which have no links of their own yet.
-    auto resolve = [&](const std::string& uid) -> Node* {
-        Node* n = project._get_pointer_to_node_with_uid(uid);
-        return n && is_adopted(n) ? n : nullptr;
-    };
+    // A link names an object by the uid it is registered under; the adopted
+    // objects are indexed once by the registry's own keys, so that no link
+    // asks the registry.
+    UidIndex adopted(objects.size());
+    for (const auto& [uid, n] : project.get_nd_map())
+        if (is_adopted(n)) adopted.add(uid, n);
+    auto resolve = [&](std::string_view uid) { return adopted.find(uid); };
     bool dropped = false;
     for (const Stored& s : objects) {
         Node* n = s.node;
         NodeList ps;
-        for (const std::string& uid : s.parent_uids) {
+        for (const std::string_view uid : uids(s.parent_uids)) {
             Node* p = resolve(uid);
             if (!p || p == n || n == &project) {
                 dropped = dropped || (p == n || n == &project);
@@ -130,7 +159,7 @@ void GraphBuilder::link_in_stored_order() {
             if (!contains(ps, p)) ps.push_back(p);
         }
         NodeList cs;
-        for (const std::string& uid : s.child_uids) {
+        for (const std::string_view uid : uids(s.child_uids)) {
             Node* c = resolve(uid);
             if (!c || c == n || c == &project) {
                 dropped = dropped || (c == n || c == &project);

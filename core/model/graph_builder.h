@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/model/model_batch.h"
@@ -36,8 +39,17 @@ public:
     bool adopt(Node* node, const std::string& uid);
     // The project itself takes its stored uid.
     void adopt_project(const std::string& uid);
+    // Room for about this many objects, when their number is known beforehand.
+    void expect(size_t count);
 
-    void set_links(Node* node, std::vector<std::string> parent_uids, std::vector<std::string> child_uids);
+    // The uids of the parents and children as stored, in their order.
+    void set_links(Node* node, const std::vector<std::string>& parent_uids, const std::vector<std::string>& child_uids);
+    // The same with views of uid texts, which must stay valid until finish
+    // (texts of a document being read, or texts kept by keep).
+    void set_links(Node* node, std::span<const std::string_view> parent_uids,
+                   std::span<const std::string_view> child_uids);
+    // Keeps a text for the builder's lifetime; returns a view of it.
+    std::string_view keep(std::string text);
     void set_subject(Node* node, const std::string& text, SubjectSharing sharing, const std::string& shared_with = {});
     // Objects with the same non-zero group share one pair; group 0 shares with
     // an equal pair of the story or requirement the object derives from.
@@ -63,11 +75,16 @@ public:
     static uint64_t rebuild_count();
 
 private:
+    // A part of link_uids.
+    struct UidRange {
+        size_t begin = 0;
+        size_t size = 0;
+    };
     struct Stored {
         explicit Stored(Node* n) : node(n) {}
         Node* node;
-        std::vector<std::string> parent_uids;
-        std::vector<std::string> child_uids;
+        UidRange parent_uids;
+        UidRange child_uids;
         std::string subject;
         SubjectSharing sharing = SubjectSharing::Own;
         std::string shared_with;
@@ -86,6 +103,10 @@ private:
     // objects keep it themselves: a map from object to position, asked for
     // every link in every pass, cost more than the rest of the passes.
     static size_t slot_of(const Node* node) { return node->builder_slot; }
+    std::span<const std::string_view> uids(UidRange range) const {
+        return std::span<const std::string_view>(link_uids).subspan(range.begin, range.size);
+    }
+    UidRange add_uids(std::span<const std::string_view> uids);
     void link_in_stored_order();
     void drop_disallowed_links();
     void drop_cycles();
@@ -105,6 +126,11 @@ private:
     std::optional<ModelBatch> batch{std::in_place};
     // Adoption order, the project first.
     std::vector<Stored> objects;
+    // The stored links of every object, one range each: one array for all
+    // instead of two lists of texts per object.
+    std::vector<std::string_view> link_uids;
+    // Texts viewed by link_uids that no caller keeps; a deque never moves them.
+    std::deque<std::string> kept_texts;
     bool has_mandate = false;
     uint16_t mandate_level = 1;
     std::string problems;

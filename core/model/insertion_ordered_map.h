@@ -83,6 +83,8 @@ public:
         entries_.clear();
         index_.clear();
     }
+    // Room in the index for this many keys without rehashing.
+    void reserve(size_t count) { index_.reserve(count); }
     size_t size() const { return entries_.size(); }
     bool empty() const { return entries_.empty(); }
 

@@ -56,20 +56,38 @@ void Node::dispose(Node* node) {
 }
 
 void Node::delete_wholesale(const std::vector<Node*>& nodes) {
-    const std::unordered_set<const Node*> going(nodes.begin(), nodes.end());
+    // Marks instead of a set of the objects that go: the objects that stay and
+    // link to them are each cleaned once, whatever the number of their links.
+    std::vector<Node*> going;
+    going.reserve(nodes.size());
     for (Node* n : nodes) {
-        for (Node* p : n->parents)
-            if (!going.count(p)) std::erase(p->children, n);
-        for (Node* c : n->children)
-            if (!going.count(c)) std::erase(c->parents, n);
+        if (n->wholesale != Wholesale::Apart) continue;
+        n->wholesale = Wholesale::Going;
+        going.push_back(n);
     }
-    for (Node* n : nodes) {
+    std::vector<Node*> staying;
+    auto note_staying = [&](Node* neighbour) {
+        if (neighbour->wholesale != Wholesale::Apart) return;
+        neighbour->wholesale = Wholesale::Staying;
+        staying.push_back(neighbour);
+    };
+    for (Node* n : going) {
+        for (Node* p : n->parents) note_staying(p);
+        for (Node* c : n->children) note_staying(c);
+    }
+    const auto goes = [](const Node* n) { return n->wholesale == Wholesale::Going; };
+    for (Node* n : staying) {
+        std::erase_if(n->parents, goes);
+        std::erase_if(n->children, goes);
+        n->wholesale = Wholesale::Apart;
+    }
+    for (Node* n : going) {
         n->parents.clear();
         n->children.clear();
         n->doomed = true;
     }
     GraphTeardown quietly;
-    for (Node* n : nodes) delete n;
+    for (Node* n : going) delete n;
 }
 
 Node::Node() = default;

@@ -67,10 +67,10 @@ public:
     // on its way out is left alone. `delete` works as well; this is for
     // deletions made while others may run (cascades, destructors).
     static void dispose(Node* node);
-    // Deletes these objects outright: links among them are dropped without
-    // any clean-up of their kinds and without recomputation, links from other
-    // objects to them are removed. For a whole graph, or a part that nothing
-    // kept hangs below.
+    // Deletes these objects outright (each once, also when listed twice):
+    // links among them are dropped without any clean-up of their kinds and
+    // without recomputation, links from other objects to them are removed.
+    // For a whole graph, or a part that nothing kept hangs below.
     static void delete_wholesale(const std::vector<Node*>& nodes);
     // While a scope lives, disposed objects wait; the outermost scope deletes
     // them when it ends, and then recomputes the project when a deletion asked
@@ -148,6 +148,9 @@ private:
     size_t builder_slot = 0;
     // Set once the object is queued for deletion or being deleted.
     bool doomed = false;
+    // The part of this object in a delete_wholesale that runs.
+    enum class Wholesale : uint8_t { Apart, Going, Staying };
+    Wholesale wholesale = Wholesale::Apart;
     void unlink_for_destruction();
     // The integration requirements whose capability names this object's
     // subject, which set_subject renames.

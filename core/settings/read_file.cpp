@@ -51,7 +51,9 @@ FileContent read_regular_file(const std::filesystem::path& path, size_t limit) {
         ::close(fd);
         return result;
     }
-    result.content.resize(static_cast<size_t>(info.st_size));
+    // One byte more than the file holds: reading it whole then ends in a
+    // short read, without growing (and copying) the buffer to find the end.
+    result.content.resize(std::min(limit, static_cast<size_t>(info.st_size) + 1));
     size_t filled = 0;
     while (true) {
         if (filled == result.content.size()) {

@@ -1,6 +1,7 @@
 #include "core/text/xml_text.h"
 
 #include <cstdint>
+#include <cstring>
 #include <optional>
 
 namespace MyStrF {
@@ -48,6 +49,19 @@ constexpr bool allowed_in_xml(uint32_t cp) {
 
 bool is_xml_clean(std::string_view text) {
     for (size_t i = 0; i < text.size();) {
+        // Eight bytes at a time while they are all printable ASCII, as most
+        // stored text is.
+        if (text.size() - i >= 8) {
+            uint64_t bytes = 0;
+            std::memcpy(&bytes, text.data() + i, 8);
+            constexpr uint64_t ones = 0x0101010101010101;
+            constexpr uint64_t high_bits = 0x8080808080808080;
+            const uint64_t control_or_beyond_ascii = ((bytes - ones * 0x20) & ~bytes) | bytes;
+            if ((control_or_beyond_ascii & high_bits) == 0) {
+                i += 8;
+                continue;
+            }
+        }
         const Decoded d = decode(text, i);
         if (d.length == 0 || !allowed_in_xml(d.code_point)) return false;
         i += d.length;
