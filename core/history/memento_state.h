@@ -19,6 +19,14 @@ class MementoState {
 public:
     using Run = std::vector<MementoPtr>;
     using RunPtr = std::shared_ptr<const Run>;
+    // What a snapshot reads of a run to learn whether it holds the memento of
+    // an object, without visiting the mementos themselves: the uid hash of
+    // each memento in run order (0 for one that is not an object's).
+    struct RunKeys {
+        std::vector<size_t> uid_hashes;
+        bool holds_others = false;
+    };
+    using RunKeysPtr = std::shared_ptr<const RunKeys>;
 
     class const_iterator {
     public:
@@ -53,7 +61,8 @@ public:
     };
 
     MementoState() = default;
-    MementoState(const MementoState& other) : runs(other.runs), starts(other.starts), count(other.count) {}
+    MementoState(const MementoState& other)
+        : runs(other.runs), keys(other.keys), starts(other.starts), count(other.count) {}
     MementoState& operator=(const MementoState& other);
     MementoState(MementoState&&) noexcept = default;
     MementoState& operator=(MementoState&&) noexcept = default;
@@ -66,12 +75,15 @@ public:
     // The address of this state's list of runs: no two states share it.
     const RunPtr* data() const { return runs.data(); }
 
+    // Room for this many runs: each list grows in one allocation.
+    void reserve_runs(size_t run_count);
     void push_back(MementoPtr memento);
     // Appends a run of another state, shared with it.
-    void append_run(RunPtr run);
+    void append_run(const MementoState& from, size_t index);
 
     size_t run_count() const { return runs.size(); }
     const RunPtr& run(size_t index) const { return runs[index]; }
+    const RunKeys& run_keys(size_t index) const { return *keys[index]; }
     // The position in this state of the first memento of a run.
     size_t run_start(size_t index) const { return starts[index]; }
     // The run that holds the memento at this position.
@@ -82,20 +94,26 @@ private:
     static constexpr size_t run_size = 256;
 
     std::vector<RunPtr> runs;
+    // The keys of each run, shared with it.
+    std::vector<RunKeysPtr> keys;
     std::vector<size_t> starts;
     size_t count = 0;
-    // The last run while this state alone holds it and may still grow it.
+    // The last run (and its keys) while this state alone holds it and may
+    // still grow it.
     std::shared_ptr<Run> growing;
+    std::shared_ptr<RunKeys> growing_keys;
 };
 
 // Makes a state from a previous one, memento by memento: mementos taken over
 // from the previous state in their order there share its runs.
 class MementoStateBuilder {
 public:
-    explicit MementoStateBuilder(const MementoState& previous) : previous(previous) {}
+    explicit MementoStateBuilder(const MementoState& previous);
 
     // Takes over the memento at this position of the previous state.
     void keep(size_t index);
+    // Takes over a whole run of the previous state.
+    void keep_run(size_t run);
     void add(MementoPtr memento);
     MementoState finish();
 
