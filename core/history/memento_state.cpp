@@ -8,9 +8,7 @@
 
 MementoState& MementoState::operator=(const MementoState& other) {
     if (this == &other) return *this;
-    runs = other.runs;
-    keys = other.keys;
-    starts = other.starts;
+    entries = other.entries;
     count = other.count;
     growing.reset();
     growing_keys.reset();
@@ -19,30 +17,26 @@ MementoState& MementoState::operator=(const MementoState& other) {
 
 const MementoPtr& MementoState::operator[](size_t index) const {
     assert(index < count);
-    const size_t r = run_of(index);
-    return (*runs[r])[index - starts[r]];
+    const Entry& entry = entries[run_of(index)];
+    return (*entry.run)[index - entry.start];
 }
 
 size_t MementoState::run_of(size_t index) const {
-    return static_cast<size_t>(std::upper_bound(starts.begin(), starts.end(), index) - starts.begin()) - 1;
+    const auto after = std::upper_bound(entries.begin(), entries.end(), index,
+                                        [](size_t i, const Entry& entry) { return i < entry.start; });
+    return static_cast<size_t>(after - entries.begin()) - 1;
 }
 
-void MementoState::reserve_runs(size_t run_count) {
-    runs.reserve(run_count);
-    keys.reserve(run_count);
-    starts.reserve(run_count);
-}
+void MementoState::reserve_runs(size_t run_count) { entries.reserve(run_count); }
 
 void MementoState::push_back(MementoPtr memento) {
     // A run another state holds too never changes.
-    if (!growing || runs.back() != growing || growing.use_count() > 2 || growing->size() >= run_size) {
+    if (!growing || entries.back().run != growing || growing.use_count() > 2 || growing->size() >= run_size) {
         growing = std::make_shared<Run>();
         growing->reserve(run_size);
         growing_keys = std::make_shared<RunKeys>();
         growing_keys->uid_hashes.reserve(run_size);
-        starts.push_back(count);
-        runs.push_back(growing);
-        keys.push_back(growing_keys);
+        entries.push_back({growing, growing_keys, count});
     }
     if (memento->is_node) {
         growing_keys->uid_hashes.push_back(static_cast<const MC_NDE&>(*memento).uid_hash);
@@ -55,18 +49,16 @@ void MementoState::push_back(MementoPtr memento) {
 }
 
 void MementoState::append_run(const MementoState& from, size_t index) {
-    starts.push_back(count);
-    count += from.runs[index]->size();
-    runs.push_back(from.runs[index]);
-    keys.push_back(from.keys[index]);
+    entries.push_back({from.entries[index].run, from.entries[index].keys, count});
+    count += from.entries[index].run->size();
     growing.reset();
     growing_keys.reset();
 }
 
 // A new state mostly shares the previous state's runs, with a few more
-// where something changed or was added. Growing its lists step by step
-// would allocate each of them a dozen times at 100k objects, and on a heap
-// fragmented by the rebuild of an undo every allocation of that size is slow.
+// where something changed or was added. Growing its list step by step would
+// allocate it a dozen times at 100k objects, and on a heap fragmented by the
+// rebuild of an undo every allocation of that size is slow.
 MementoStateBuilder::MementoStateBuilder(const MementoState& previous) : previous(previous) {
     state.reserve_runs(previous.run_count() + 8);
 }

@@ -28,6 +28,16 @@ public:
     };
     using RunKeysPtr = std::shared_ptr<const RunKeys>;
 
+private:
+    // A run of this state, its keys and the position of its first memento:
+    // one list, so that a new state allocates it once.
+    struct Entry {
+        RunPtr run;
+        RunKeysPtr keys;
+        size_t start = 0;
+    };
+
+public:
     class const_iterator {
     public:
         using iterator_category = std::forward_iterator_tag;
@@ -37,11 +47,11 @@ public:
         using reference = const MementoPtr&;
 
         const_iterator() = default;
-        reference operator*() const { return (**run)[position]; }
+        reference operator*() const { return (*entry->run)[position]; }
         pointer operator->() const { return &**this; }
         const_iterator& operator++() {
-            if (++position == (*run)->size()) {
-                ++run;
+            if (++position == entry->run->size()) {
+                ++entry;
                 position = 0;
             }
             return *this;
@@ -55,14 +65,13 @@ public:
 
     private:
         friend class MementoState;
-        const_iterator(const RunPtr* r, size_t p) : run(r), position(p) {}
-        const RunPtr* run = nullptr;
+        const_iterator(const Entry* e, size_t p) : entry(e), position(p) {}
+        const Entry* entry = nullptr;
         size_t position = 0;
     };
 
     MementoState() = default;
-    MementoState(const MementoState& other)
-        : runs(other.runs), keys(other.keys), starts(other.starts), count(other.count) {}
+    MementoState(const MementoState& other) : entries(other.entries), count(other.count) {}
     MementoState& operator=(const MementoState& other);
     MementoState(MementoState&&) noexcept = default;
     MementoState& operator=(MementoState&&) noexcept = default;
@@ -70,22 +79,22 @@ public:
     size_t size() const { return count; }
     bool empty() const { return count == 0; }
     const MementoPtr& operator[](size_t index) const;
-    const_iterator begin() const { return {runs.data(), 0}; }
-    const_iterator end() const { return {runs.data() + runs.size(), 0}; }
+    const_iterator begin() const { return {entries.data(), 0}; }
+    const_iterator end() const { return {entries.data() + entries.size(), 0}; }
     // The address of this state's list of runs: no two states share it.
-    const RunPtr* data() const { return runs.data(); }
+    const void* data() const { return entries.data(); }
 
-    // Room for this many runs: each list grows in one allocation.
+    // Room for this many runs, allocated at once.
     void reserve_runs(size_t run_count);
     void push_back(MementoPtr memento);
     // Appends a run of another state, shared with it.
     void append_run(const MementoState& from, size_t index);
 
-    size_t run_count() const { return runs.size(); }
-    const RunPtr& run(size_t index) const { return runs[index]; }
-    const RunKeys& run_keys(size_t index) const { return *keys[index]; }
+    size_t run_count() const { return entries.size(); }
+    const RunPtr& run(size_t index) const { return entries[index].run; }
+    const RunKeys& run_keys(size_t index) const { return *entries[index].keys; }
     // The position in this state of the first memento of a run.
-    size_t run_start(size_t index) const { return starts[index]; }
+    size_t run_start(size_t index) const { return entries[index].start; }
     // The run that holds the memento at this position.
     size_t run_of(size_t index) const;
 
@@ -93,10 +102,7 @@ private:
     // Runs this state made itself grow up to this size.
     static constexpr size_t run_size = 256;
 
-    std::vector<RunPtr> runs;
-    // The keys of each run, shared with it.
-    std::vector<RunKeysPtr> keys;
-    std::vector<size_t> starts;
+    std::vector<Entry> entries;
     size_t count = 0;
     // The last run (and its keys) while this state alone holds it and may
     // still grow it.
