@@ -1,5 +1,6 @@
 #include "core/model/memento_mixin.h"
 
+#include <bitset>
 #include <cassert>
 #include <functional>
 #include <optional>
@@ -108,6 +109,47 @@ private:
     MementoState::const_iterator cursor;
     size_t position = 0;
     std::optional<std::unordered_map<std::string_view, size_t>> index;
+};
+
+// The listed objects of a snapshot not renewed yet, by the hash of their uid
+// (as the mementos keep it). A bit per hash value modulo a few thousand
+// rules out nearly every other memento with one test.
+class ListedObjects {
+public:
+    explicit ListedObjects(const NodeList& listed) {
+        const std::hash<std::string> uid_hash;
+        for (const Node* n : listed) {
+            const size_t hash = uid_hash(n->get_uid());
+            by_hash.emplace(hash, n);
+            filter.set(hash % filter.size());
+        }
+    }
+
+    size_t size() const { return by_hash.size(); }
+    bool empty() const { return by_hash.empty(); }
+    bool may_hold(size_t hash) const { return filter.test(hash % filter.size()); }
+    bool may_hold_any(const std::vector<size_t>& hashes) const {
+        if (empty()) return false;
+        for (size_t hash : hashes)
+            if (may_hold(hash)) return true;
+        return false;
+    }
+
+    // The listed object with this uid, no longer pending; none if there is none.
+    const Node* take(size_t hash, const std::string& uid) {
+        auto [first, last] = by_hash.equal_range(hash);
+        for (auto it = first; it != last; ++it) {
+            if (it->second->get_uid() != uid) continue;
+            const Node* n = it->second;
+            by_hash.erase(it);
+            return n;
+        }
+        return nullptr;
+    }
+
+private:
+    std::unordered_multimap<size_t, const Node*> by_hash;
+    std::bitset<4096> filter;
 };
 
 std::shared_ptr<MC_NDE> create_mc(const Node* n, SubjectAnchors& anchors) {
@@ -220,50 +262,50 @@ void MementoMixin::add_uids_and_types_state(const NodeList& nodes) { add_renewed
 void MementoMixin::add_renewed_state(const NodeList& nodes, bool renew_types) {
     const NodeList listed = MyFF::remove_duplicate_uids(nodes);
     if (history.empty()) add_full_state();
-    // The listed objects not renewed yet, by the hash of their uid (as the
-    // mementos keep it).
-    std::unordered_multimap<size_t, const Node*> pending;
-    const std::hash<std::string> uid_hash;
-    for (const Node* n : listed) pending.emplace(uid_hash(n->get_uid()), n);
-    auto take_pending = [&](size_t hash, const std::string& uid) -> const Node* {
-        auto [first, last] = pending.equal_range(hash);
-        for (auto it = first; it != last; ++it) {
-            if (it->second->get_uid() != uid) continue;
-            const Node* n = it->second;
-            pending.erase(it);
-            return n;
-        }
-        return nullptr;
-    };
+    ListedObjects pending(listed);
     SubjectAnchors anchors(nd_map);
     const MementoState& previous = history[current_state];
     MementoStateBuilder state(previous);
     if (renew_types)
         for (const MementoPtr& m : quantity_type_mementos()) state.add(m);
-    // Listed objects get fresh mementos in place; everything else is shared.
-    size_t index = 0;
-    for (auto it = previous.begin(); it != previous.end(); ++it, ++index) {
-        const MementoPtr& m = *it;
-        if (renew_types && m->is_poss_par) continue;
-        if (!pending.empty() && m->is_node) {
-            const auto& memento = static_cast<const MC_NDE&>(*m);
-            if (const Node* n = take_pending(memento.uid_hash, memento.uid)) {
-                if (auto fresh = create_mc(n, anchors)) state.add(std::move(fresh));
-                continue;
-            }
+    // Listed objects get fresh mementos in place; everything else is shared,
+    // a run at a time where the run's keys show that it holds none of them.
+    for (size_t r = 0; r < previous.run_count(); ++r) {
+        const MementoState::RunKeys& keys = previous.run_keys(r);
+        if (!(renew_types && keys.holds_others) && !pending.may_hold_any(keys.uid_hashes)) {
+            state.keep_run(r);
+            continue;
         }
-        state.keep(index);
+        const MementoState::Run& run = *previous.run(r);
+        const size_t start = previous.run_start(r);
+        for (size_t i = 0; i < run.size(); ++i) {
+            const MementoPtr& m = run[i];
+            if (renew_types && m->is_poss_par) continue;
+            if (m->is_node && pending.may_hold(keys.uid_hashes[i])) {
+                if (const Node* n = pending.take(keys.uid_hashes[i], static_cast<const MC_NDE&>(*m).uid)) {
+                    if (auto fresh = create_mc(n, anchors)) state.add(std::move(fresh));
+                    continue;
+                }
+            }
+            state.keep(start + i);
+        }
     }
     // New objects come last, in the registry's order: a restored state
     // registers its objects in state order, and the registry's order is the
-    // order of every walk over the project (its file included).
-    // One new object needs no walk; a walk ends with the last one found.
-    if (pending.size() > 1)
-        for (auto it = nd_map.begin(); it != nd_map.end() && !pending.empty(); ++it)
-            if (take_pending(uid_hash(it->first), it->first))
-                if (auto fresh = create_mc(it->second, anchors)) state.add(std::move(fresh));
+    // order of every walk over the project (its file included). New objects
+    // are the newest in the registry, so a walk back from its end finds them
+    // all after a few steps.
+    if (pending.size() > 1) {
+        std::vector<const Node*> newest_first;
+        for (auto it = nd_map.end(); it != nd_map.begin() && !pending.empty();) {
+            --it;
+            if (const Node* n = pending.take(std::hash<std::string>{}(it->first), it->first)) newest_first.push_back(n);
+        }
+        for (auto it = newest_first.rbegin(); it != newest_first.rend(); ++it)
+            if (auto fresh = create_mc(*it, anchors)) state.add(std::move(fresh));
+    }
     for (const Node* n : listed)
-        if (take_pending(uid_hash(n->get_uid()), n->get_uid()))
+        if (pending.take(std::hash<std::string>{}(n->get_uid()), n->get_uid()))
             if (auto fresh = create_mc(n, anchors)) state.add(std::move(fresh));
     _add_state_to_history(state.finish());
 }

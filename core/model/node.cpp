@@ -12,6 +12,7 @@
 #include "core/model/requirement.h"
 #include "core/platform/platform.h"
 #include "core/queries/node_filters.h"
+#include "core/text/ascii.h"
 #include "core/text/number_format.h"
 #include "core/text/sentences.h"
 #include "core/text/text_utils.h"
@@ -260,8 +261,23 @@ void Node::refresh_evidence_of_subject() {
         return;
     }
     if (!GCC::RP) return;
+    for (Node* n : subject_holders())
+        if (n->is_evd()) n->rlevel.update();
+}
+
+NodeList Node::subject_holders() const {
+    const std::shared_ptr<std::string>& text = subject_ptr();
+    NodeList holders{const_cast<Node*>(this)};
+    std::unordered_set<const Node*> seen{this};
+    for (size_t i = 0; i < holders.size(); ++i)
+        for (const NodeList* links : {&holders[i]->parents, &holders[i]->children})
+            for (Node* n : *links)
+                if (n->subject == text && seen.insert(n).second) holders.push_back(n);
+    if (static_cast<long>(holders.size()) == text.use_count() || !GCC::RP) return holders;
+    holders.clear();
     for (const auto& [key, n] : GCC::RP->get_nd_map())
-        if (n->is_evd() && n->subject == subject) n->rlevel.update();
+        if (n->subject == text) holders.push_back(n);
+    return holders;
 }
 
 void Node::replace_subject_ptr(std::shared_ptr<std::string> p) {
@@ -281,15 +297,20 @@ void Node::replace_subject_ptr(std::shared_ptr<std::string> p) {
 }
 
 NodeList Node::get_impacted_by_subject_change() const {
-    NodeList impacted;
-    if (!GCC::RP) return impacted;
-    get_subject();
+    if (!GCC::RP) return {};
+    NodeList impacted = subject_holders();
     const std::string needle = MyStrF::_toLowerCase(*subject);
+    // Whether a text holds the needle, letter case aside, without a lower-case
+    // copy of every capability of the project.
+    auto names_subject = [&](const std::string& text) {
+        return needle.empty() || std::search(text.begin(), text.end(), needle.begin(), needle.end(), [](char t, char n) {
+                                     return MyStrF::ascii::to_lower(t) == n;
+                                 }) != text.end();
+    };
     for (const auto& [key, n] : GCC::RP->get_nd_map()) {
-        if (n->subject == subject) impacted.push_back(n);
         if (!n->is_opt()) continue;
         Requirement* r = MyFF::filter_requirement(n->get_children());
-        if (r && MyStrF::_contains(MyStrF::_toLowerCase(r->get_verb_cap()->get_capability()), needle)) {
+        if (r && names_subject(r->get_verb_cap()->get_capability())) {
             impacted.push_back(n);
             for (Node* shared : r->get_impacted_by_vc_change()) impacted.push_back(shared);
         }

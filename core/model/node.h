@@ -156,4 +156,9 @@ private:
     // subject, which set_subject renames.
     std::vector<class Requirement*> integration_requirements_named_after_subject() const;
     void refresh_evidence_of_subject();
+    // The objects that hold this object's subject text, this one included.
+    // Those linked to it through holders of the text, when they account for
+    // every holder (the common case, which needs no walk over the registry);
+    // else every object of the registry that holds it, in registry order.
+    NodeList subject_holders() const;
 };

@@ -85,6 +85,49 @@ TEST_F(History, AnObjectListedTwiceIsRenewedOnce) {
               std::vector<std::string>{"new"});
 }
 
+// A snapshot finds the mementos of the objects it renews through the uid
+// hashes each run keeps beside its mementos: they must name the mementos of
+// every state, however the state was made, and a renewed object must be found
+// wherever its memento lies.
+TEST_F(History, RunKeysNameTheMementosOfEveryState) {
+    std::vector<UserStory*> stories;
+    for (int i = 0; i < 300; ++i) stories.push_back(project->add_user_story("open", "gate " + decimal(i), "", "", false));
+    project->restart_history();
+    const MementoState before = project->get_state(project->get_current_state());
+    ASSERT_GT(before.run_count(), 1u);
+    stories[290]->add_comment("Bob", "late");
+    project->add_uid_state(stories[290]);
+    const MementoState& after = project->get_state(project->get_current_state());
+    ASSERT_EQ(after.size(), before.size());
+    size_t renewed = 0;
+    for (size_t i = 0; i < after.size(); ++i) renewed += after[i] != before[i];
+    EXPECT_EQ(renewed, 1u);
+    EXPECT_EQ(project->get_mc_with_uid(project->get_current_state(), stories[290]->get_uid())->comments,
+              std::vector<std::string>{"late"});
+
+    delete stories[10];
+    project->add_node_state();
+    Parameter::add_cust_poss_parameter("throughput", {"1/h"}, {1.0}, {0.0}, {true}, {"a", "b", "c", "d", "e", "f", "g"});
+    project->add_poss_par_state();
+    stories[5]->add_comment("Ann", "types");
+    project->add_uids_and_types_state({stories[5], project->add_user_story("new", "story", "", "", false)});
+    for (uint16_t s = 0; s < project->get_state_count(); ++s) {
+        const MementoState& state = project->get_state(s);
+        for (size_t r = 0; r < state.run_count(); ++r) {
+            const MementoState::Run& run = *state.run(r);
+            const MementoState::RunKeys& keys = state.run_keys(r);
+            ASSERT_EQ(keys.uid_hashes.size(), run.size()) << "state " << s << " run " << r;
+            bool others = false;
+            for (size_t i = 0; i < run.size(); ++i) {
+                others |= !run[i]->is_node;
+                EXPECT_EQ(keys.uid_hashes[i], run[i]->is_node ? static_cast<const MC_NDE&>(*run[i]).uid_hash : 0u)
+                    << "state " << s << " run " << r << " memento " << i;
+            }
+            EXPECT_EQ(keys.holds_others, others) << "state " << s << " run " << r;
+        }
+    }
+}
+
 // A new project starts from the standard quantity types, and its history
 // cannot bring back the custom types of the project before it.
 TEST_F(History, NewProjectHasOnlyTheStandardTypes) {
