@@ -12,9 +12,9 @@ class ObjectBox;
 class QMenu;
 
 // What a command of a box's context menu knows of its box: the object's uid
-// and what the page offered, never a pointer to the object. Undo, redo and
-// open rebuild every object at a new address, and a rebuild releases the box
-// itself, so a handler resolves the object again after every dialog.
+// and what the page offered, never a pointer to the object. Open rebuilds
+// every object at a new address, undo and redo may delete, recreate or rebuild
+// any of them, and a rebuild releases the box itself, so a handler resolves the object again after every dialog.
 struct BoxCommandContext {
     page_geometry::BoxDescription description;
     // The screen point where the command's dialogs and windows open.

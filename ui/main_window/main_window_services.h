@@ -13,8 +13,9 @@
 // this interface, never against the window itself.
 //
 // Conventions every user of it keeps:
-// - Objects are named by uid. Undo, redo and open rebuild every model object at
-//   a new address, so nothing keeps a Node* across a command; a handler
+// - Objects are named by uid. Open rebuilds every model object at a new
+//   address, and undo or redo may delete, recreate or rebuild any of them,
+//   so nothing keeps a Node* across a command; a handler
 //   resolves its uid first and does nothing when the object is gone.
 // - Rebuilds are requested, never run by the handler that asks: requests are
 //   queued and coalesced into one rebuild per turn of the event loop. After
