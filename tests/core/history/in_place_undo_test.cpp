@@ -6,14 +6,13 @@
 
 #include "bench/generated_project.h"
 #include "core/constants/gcc.h"
-#include "core/io/project_writer.h"
 #include "core/model/graph_invariants.h"
 #include "core/model/option.h"
 #include "core/model/process_state.h"
 #include "core/model/project.h"
 #include "tests/support/core/core_test.h"
-#include "tests/support/core/model_dump.h"
 #include "tests/support/core/random_editor.h"
+#include "tests/support/core/recorded_state.h"
 #include "tests/support/core/small_project.h"
 
 // Undo and redo change only the objects that differ between the state shown
@@ -22,22 +21,9 @@
 
 namespace {
 
-using testing_support::dump_difference;
-using testing_support::dump_project;
-
-// The saved text and the canonical dump (levels, totals, elections, shared
-// texts and pairs, the required level and the quantity-type table).
-struct Recorded {
-    std::string saved;
-    std::string dump;
-};
-
-Recorded record(Project& project) { return {project_file::project_file_text(project), dump_project(project)}; }
-
-std::string difference(const Recorded& expected, const Recorded& actual) {
-    if (std::string d = dump_difference(expected.dump, actual.dump); !d.empty()) return d;
-    return dump_difference(expected.saved, actual.saved);
-}
+using testing_support::difference;
+using testing_support::record;
+using testing_support::Recorded;
 
 class InPlaceUndo : public testing_support::CoreTest {
 protected:

@@ -8,7 +8,6 @@
 
 #include "core/constants/gcc.h"
 #include "core/io/project_reader.h"
-#include "core/io/project_writer.h"
 #include "core/model/graph_invariants.h"
 #include "core/model/option.h"
 #include "core/model/process_state.h"
@@ -16,6 +15,7 @@
 #include "core/model/requirement.h"
 #include "core/text/number_format.h"
 #include "tests/support/core/random_editor.h"
+#include "tests/support/core/recorded_state.h"
 #include "tests/support/core/core_test.h"
 #include "tests/support/core/model_dump.h"
 
@@ -26,20 +26,12 @@ std::string decimal(size_t value) { return MyStrF::_intToStringWithLength(static
 using testing_support::dump_difference;
 using testing_support::dump_project;
 
-// What a state must give back: the saved text, and the canonical dump, which
-// adds what a file cannot hold (levels, totals, optimal flags, shared texts).
-struct Recorded {
-    std::string saved;
-    std::string dump;
-};
-
-Recorded record(Project& project) { return {project_file::project_file_text(project), dump_project(project)}; }
+using testing_support::record;
+using testing_support::Recorded;
 
 // "" when the project gives back what was recorded, else the first difference.
 std::string difference(const Recorded& expected, Project& project) {
-    const Recorded actual = record(project);
-    if (std::string d = dump_difference(expected.dump, actual.dump); !d.empty()) return d;
-    return dump_difference(expected.saved, actual.saved);
+    return testing_support::difference(expected, record(project));
 }
 
 // The first broken graph invariant, or "".
