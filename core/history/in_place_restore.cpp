@@ -10,6 +10,7 @@
 #include "core/history/mementos.h"
 #include "core/history/pairs_by_group.h"
 #include "core/history/state_difference.h"
+#include "core/model/election_steering.h"
 #include "core/model/graph_builder.h"
 #include "core/model/model_batch.h"
 #include "core/model/project.h"
@@ -28,9 +29,6 @@ bool is_object_kind(const std::string& acronym) {
     return kinds.count(acronym) != 0;
 }
 
-// The derived values (readiness, totals, elections) after objects changed.
-void recompute_after(Project& project) { project.recompute_all(); }
-
 }  // namespace
 
 // A friend of Node: it sets links and shared texts directly, as a rebuild does.
@@ -40,6 +38,7 @@ public:
 
     bool run() {
         if (!can_apply()) return false;
+        const ElectionSteering steering_before(project);
         {
             ModelBatch batch;
             GraphBuilder::AdoptionScope adoption;
@@ -57,7 +56,8 @@ public:
             share_verb_capabilities();
             if (mandate_removed && !mandate_restored) ReadinessLevel::_reqd_lvl = 1;
         }
-        recompute_after(project);
+        alive.clear();
+        recompute_after(steering_before);
         return true;
     }
 
@@ -128,6 +128,41 @@ private:
                kept_by_unchanged(self->get_children(), m.child_uids);
     }
 
+    // ---- Derived values ----
+
+    // Only what the changed objects lead up to is recomputed (see
+    // recompute_reach), unless the restore changed what steers every election
+    // (the required level, the project's goals) or touched the objects that
+    // decide those: the mandate, and the project's user stories, which say
+    // which requirements are top-level. The project's own memento is renewed
+    // with every state and is in every difference; of it only its links are
+    // read by a derived value.
+    void recompute_after(const ElectionSteering& steering_before) {
+        if (steers_everything() || ElectionSteering(project) != steering_before) {
+            project.recompute_all();
+            return;
+        }
+        NodeList changed = unlinked_neighbours;
+        changed.insert(changed.end(), unchanged_retexted.begin(), unchanged_retexted.end());
+        for (const Restored& r : restored) changed.push_back(r.node);
+        // Holders that share a text or a pair with a restored object read its
+        // new text or verb (option totals average evidence per subject; a
+        // functional requirement is met only by a child with a verb).
+        for (Node* n : retexted)
+            if (n->subject_ptr().use_count() > 1) append(changed, n->subject_holders());
+        for (Node* n : reverbed) append(changed, static_cast<VerbCapBase*>(n)->get_impacted_by_vc_change());
+        project.recompute_reach(changed);
+    }
+
+    bool steers_everything() const {
+        if (mandate_removed || mandate_restored) return true;
+        for (const Restored& r : restored)
+            if (r.node == &project && r.before->child_uids != r.after->child_uids) return true;
+        return false;
+    }
+
+    static void append(NodeList& to, const NodeList& more) { to.insert(to.end(), more.begin(), more.end()); }
+
     // ---- Changes ----
 
     void remember_subjects() {
@@ -147,6 +182,9 @@ private:
         for (const MC_NDE* m : difference.removed) {
             Node* n = find(m->uid);
             mandate_removed = mandate_removed || n->is_man();
+            for (const NodeList* links : {&n->get_parents(), &n->get_children()})
+                for (Node* neighbour : *links)
+                    if (!removed_uids.count(neighbour->get_uid())) unlinked_neighbours.push_back(neighbour);
             if (n->is_usy() || n->is_req() || n->is_evd()) pairs.note(static_cast<VerbCapBase*>(n)->get_verb_cap());
             old_subject.erase(n);
             going.push_back(n);
@@ -203,7 +241,10 @@ private:
             const auto old = old_subject.find(r.node);
             std::string* kept = old == old_subject.end() ? nullptr : old->second;
             if (kept && holds_own_subject(*r.before) && claimed.insert(kept).second) {
-                if (*kept != r.after->subject) *kept = r.after->subject;
+                if (*kept != r.after->subject) {
+                    *kept = r.after->subject;
+                    retexted.push_back(r.node);
+                }
                 r.node->subject = alive.at(kept);
             } else {
                 r.node->subject = std::make_shared<std::string>(r.after->subject);
@@ -250,6 +291,7 @@ private:
                 if (c->subject.get() == text && !is_restored(c) && c->get_subject_source() == moving[i]) {
                     c->subject = from->subject;
                     moving.push_back(c);
+                    unchanged_retexted.push_back(c);
                 }
     }
 
@@ -272,7 +314,10 @@ private:
                 pair = std::make_shared<VerbCapability>(m.verb, m.capability);
                 pair->set_group(m.vc_group);
             }
-            if (pair->get_verb() != m.verb) pair->set_verb(m.verb);
+            if (pair->get_verb() != m.verb) {
+                pair->set_verb(m.verb);
+                reverbed.push_back(r.node);
+            }
             if (pair->get_capability() != m.capability) pair->set_capability(m.capability);
             static_cast<VerbCapBase*>(r.node)->set_verb_cap(pair);
             pairs.note(pair);
@@ -292,6 +337,15 @@ private:
     std::vector<std::pair<Node*, std::string*>> held_before;
     bool mandate_removed = false;
     bool mandate_restored = false;
+    // Objects whose derived values may change though their mementos did not:
+    // those that lost a link to a removed object, and unchanged objects that
+    // took a text from their source anew.
+    NodeList unlinked_neighbours;
+    NodeList unchanged_retexted;
+    // Restored objects whose shared text, or shared pair's verb, changed for
+    // every holder.
+    NodeList retexted;
+    NodeList reverbed;
 };
 
 bool restore_in_place(Project& project, const MementoState& shown, const MementoState& target, PairsByGroup& pairs) {

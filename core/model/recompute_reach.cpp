@@ -7,15 +7,22 @@
 
 namespace {
 
-// The changed objects and the objects that read a changed requirement from
-// below: the arguments judged against it and the problems it steers as a goal.
-// The option trees of those problems check it as a range only when they argue
-// it, and then they lie above one of its arguments.
+// The changed objects and the objects that read a changed object from below:
+// the arguments judged against a changed requirement, the problems it steers
+// as a goal and the option trees of those problems (which check it as a
+// range), and the option trees of a changed problem (which check its
+// requirements and elect nothing without it). Whatever else reads an object
+// lies above it.
 std::vector<Node*> direct_readers(const NodeList& changed) {
     std::vector<Node*> readers;
-    for (Node* n : changed) {
+    auto add_with_options = [&](Node* n) {
         readers.push_back(n);
-        if (n->is_req()) readers.insert(readers.end(), n->get_children().begin(), n->get_children().end());
+        if (n->is_dpr()) readers.insert(readers.end(), n->get_children().begin(), n->get_children().end());
+    };
+    for (Node* n : changed) {
+        add_with_options(n);
+        if (n->is_req())
+            for (Node* c : n->get_children()) add_with_options(c);
     }
     return readers;
 }

@@ -30,8 +30,8 @@ protected:
     // Grows a project of about `objects` objects by random edits, then walks
     // its history at random: edits, single and repeated undos and redos,
     // jumps across many states. After every step the project must be the one
-    // recorded for its state, and every few steps a full rebuild of the state
-    // must give the same. "" when all held, else what went wrong.
+    // recorded for its state, a full recomputation must change nothing, and
+    // every few steps a full rebuild of the state must give the same. "" when all held, else what went wrong.
     // `generated` objects come from the benchmarks' generator (wide and a few
     // levels deep), the rest from random edits.
     std::string walk(uint32_t seed, size_t generated, size_t objects, int steps);
@@ -77,6 +77,11 @@ std::string InPlaceUndo::walk(uint32_t seed, size_t generated, size_t objects, i
         const auto violations = graph_invariant_violations(*project);
         if (!violations.empty()) return "graph invariant broken: " + violations.front() + "\n" + log;
         const Recorded now = record(*project);
+        // Derived values are recomputed only as far as a step reaches: a full
+        // recomputation must find nothing left to change.
+        project->recompute_all();
+        if (std::string d = difference(now, record(*project)); !d.empty())
+            return "not what a full recomputation gives\n" + d + "\n" + log;
         if (std::string d = difference(expected[project->get_current_state()], now); !d.empty())
             return "not the state recorded\n" + d + "\n" + log;
         if (step % 3 == 0) {
