@@ -33,16 +33,19 @@ protected:
     // recorded for its state, a full recomputation must change nothing, and
     // every few steps a full rebuild of the state must give the same. "" when all held, else what went wrong.
     // `generated` objects come from the benchmarks' generator (wide and a few
-    // levels deep), the rest from random edits.
-    std::string walk(uint32_t seed, size_t generated, size_t objects, int steps);
+    // levels deep), the rest from random edits. `layers` starts instead from
+    // quantified layers that deep, and three edits in four then change data
+    // that other objects read (quantities, verbs, levels, validity).
+    std::string walk(uint32_t seed, size_t generated, size_t objects, int steps, int layers = 0);
 };
 
-std::string InPlaceUndo::walk(uint32_t seed, size_t generated, size_t objects, int steps) {
+std::string InPlaceUndo::walk(uint32_t seed, size_t generated, size_t objects, int steps, int layers) {
     reset_process_state();
     fake().messages.clear();
     Project* project = generated > 0 ? bench_support::generated_project(generated).release() : new Project("Walk", "");
     history_testing::RandomEditor editor(seed, objects);
-    for (int i = 0; i < 20 * static_cast<int>(objects) && project->get_nd_map().size() < objects; ++i)
+    if (layers > 0) editor.grow_layers(*project, layers);
+    for (int i = 0; layers == 0 && i < 20 * static_cast<int>(objects) && project->get_nd_map().size() < objects; ++i)
         editor.edit(*project);
     project->restart_history();
     // What each state of the history recorded, index for index.
@@ -55,7 +58,7 @@ std::string InPlaceUndo::walk(uint32_t seed, size_t generated, size_t objects, i
         const size_t choice = below(100);
         if (choice < 40) {
             const auto* shown = project->get_state(static_cast<uint16_t>(current)).data();
-            const std::string edit = editor.edit(*project);
+            const std::string edit = layers > 0 && choice < 30 ? editor.edit_data(*project) : editor.edit(*project);
             // With a full history the new state takes the index of the last one.
             if (edit.empty() || project->get_state(project->get_current_state()).data() == shown) continue;
             log += " edit (" + edit + ")";
@@ -102,6 +105,15 @@ TEST_F(InPlaceUndo, RandomWalksThroughTheHistoryOfSmallProjectsGiveWhatRebuildsG
     std::vector<std::string> failures;
     for (uint32_t seed = 1; seed <= 20; ++seed)
         if (std::string failure = walk(seed, 0, 60, 80); !failure.empty()) failures.push_back(failure);
+    EXPECT_TRUE(failures.empty()) << failures.size() << " walks failed; the first:\n" << failures.front();
+}
+
+// Jumps across several data edits undo and redo them together: whatever reads
+// the changed quantities, verbs and levels must follow.
+TEST_F(InPlaceUndo, RandomWalksWithDataEditsThroughLayeredProjectsGiveWhatRebuildsGive) {
+    std::vector<std::string> failures;
+    for (uint32_t seed = 1; seed <= 16; ++seed)
+        if (std::string failure = walk(seed, 0, 150, 80, 3); !failure.empty()) failures.push_back(failure);
     EXPECT_TRUE(failures.empty()) << failures.size() << " walks failed; the first:\n" << failures.front();
 }
 
