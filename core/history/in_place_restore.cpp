@@ -339,7 +339,10 @@ private:
     bool mandate_restored = false;
     // Objects whose derived values may change though their mementos did not:
     // those that lost a link to a removed object, and unchanged objects that
-    // took a text from their source anew.
+    // took a text from their source anew. When every snapshot lists both ends
+    // of a link and every sharer of a text or pair, these are restored objects
+    // already; the restore itself does not rely on that (a sharer follows its
+    // source's text), so neither does the recomputation.
     NodeList unlinked_neighbours;
     NodeList unchanged_retexted;
     // Restored objects whose shared text, or shared pair's verb, changed for
