@@ -5,6 +5,7 @@
 
 #include "core/constants/gcc.h"
 #include "core/model/argument.h"
+#include "core/model/capability_search.h"
 #include "core/model/graph_builder.h"
 #include "core/model/model_batch.h"
 #include "core/model/option.h"
@@ -12,7 +13,6 @@
 #include "core/model/requirement.h"
 #include "core/platform/platform.h"
 #include "core/queries/node_filters.h"
-#include "core/text/ascii.h"
 #include "core/text/number_format.h"
 #include "core/text/sentences.h"
 #include "core/text/text_utils.h"
@@ -299,21 +299,9 @@ void Node::replace_subject_ptr(std::shared_ptr<std::string> p) {
 NodeList Node::get_impacted_by_subject_change() const {
     if (!GCC::RP) return {};
     NodeList impacted = subject_holders();
-    const std::string needle = MyStrF::_toLowerCase(*subject);
-    // Whether a text holds the needle, letter case aside, without a lower-case
-    // copy of every capability of the project.
-    auto names_subject = [&](const std::string& text) {
-        return needle.empty() || std::search(text.begin(), text.end(), needle.begin(), needle.end(), [](char t, char n) {
-                                     return MyStrF::ascii::to_lower(t) == n;
-                                 }) != text.end();
-    };
-    for (const auto& [key, n] : GCC::RP->get_nd_map()) {
-        if (!n->is_opt()) continue;
-        Requirement* r = MyFF::filter_requirement(n->get_children());
-        if (r && names_subject(r->get_verb_cap()->get_capability())) {
-            impacted.push_back(n);
-            for (Node* shared : r->get_impacted_by_vc_change()) impacted.push_back(shared);
-        }
+    for (const auto& [option, r] : options_whose_requirement_holds(*GCC::RP, MyStrF::_toLowerCase(*subject))) {
+        impacted.push_back(option);
+        for (Node* shared : r->get_impacted_by_vc_change()) impacted.push_back(shared);
     }
     // set_subject renames these whatever their capability says now.
     for (Requirement* r : integration_requirements_named_after_subject())
