@@ -1,6 +1,7 @@
 #include "core/model/verb_capability.h"
 
 #include "core/model/capability_texts.h"
+#include "core/model/deletion_record.h"
 #include "core/model/verb_cap_base.h"
 #include "core/text/sentences.h"
 
@@ -11,11 +12,13 @@ VerbCapability::VerbCapability(const std::string& v, const std::string& c)
 VerbCapability::~VerbCapability() { CapabilityTexts::instance().remove(capability_entry); }
 
 void VerbCapability::set_verb(const std::string& text) {
+    for (const VerbCapBase* holder : holders) DeletionRecord::note(holder);
     verb_key = MyStrF::_trimLwr(text);
     verb = text;
 }
 
 void VerbCapability::set_capability(const std::string& text) {
+    for (const VerbCapBase* holder : holders) DeletionRecord::note(holder);
     cap_key = MyStrF::_trimLwr(text);
     capability = text;
     capability_entry = CapabilityTexts::instance().replace(capability_entry, text);
