@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,8 +16,6 @@ class VerbCapability;
 // pairs (edits, open, undo, paste) is covered.
 class CapabilityTexts {
 public:
-    static constexpr size_t none = static_cast<size_t>(-1);
-
     static CapabilityTexts& instance();
 
     // The entry of a pair with this capability; returns its position.
