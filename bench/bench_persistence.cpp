@@ -19,6 +19,7 @@
 #include "bench/scratch_folder.h"
 #include "core/io/project_writer.h"
 #include "core/model/argument.h"
+#include "core/model/deletion_record.h"
 #include "core/model/process_state.h"
 #include "core/model/requirement.h"
 #include "core/platform/platform.h"
@@ -306,10 +307,12 @@ void edit(Project& project, const EditTargets& t, Edit kind, size_t round) {
         static_cast<Argument*>(resolve(project, t.argument))
             ->add_child_evidence(3, "passes", "the field trial " + number, 0, 0.0, 0, 0, "");
         break;
-    case Edit::DeleteSubtree:
+    case Edit::DeleteSubtree: {
+        DeletionRecord record;
         delete resolve(project, t.option);
-        project.add_node_state();
+        project.add_deletion_state(record);
         break;
+    }
     case Edit::Paste:
         platform::services().set_clipboard_text(t.leaf_option);
         resolve(project, t.problem)->paste_uid();

@@ -1,5 +1,6 @@
 #include "core/model/memento_mixin.h"
 
+#include <algorithm>
 #include <bitset>
 #include <cassert>
 #include <functional>
@@ -12,6 +13,7 @@
 #include "core/history/mementos.h"
 #include "core/history/in_place_restore.h"
 #include "core/history/state_restore.h"
+#include "core/model/deletion_record.h"
 #include "core/model/graph_builder.h"
 #include "core/model/project.h"
 #include "core/quantity/parameter.h"
@@ -233,6 +235,71 @@ void MementoMixin::add_node_state() {
         }
         if (auto m = create_mc(n, anchors)) state.add(std::move(m));
     }
+    _add_state_to_history(state.finish());
+}
+
+void MementoMixin::add_deletion_state(const DeletionRecord& record) {
+    // A removed object's text still held elsewhere may change which object
+    // unlinked holders share it with; a new required level changes every
+    // mandate's memento. Both are rare; the whole comparison covers them.
+    if (history.empty() || !record.on_state_at_start() || record.removed_texts_still_held() ||
+        record.get_required_level_at_start() != ReadinessLevel::get_reqd_level()) {
+        add_node_state();
+        return;
+    }
+    NodeList present{this};  // the project's memento is renewed every time
+    std::unordered_set<std::string> gone;
+    std::bitset<4096> gone_filter;
+    const std::hash<std::string> uid_hash;
+    for (const std::string& uid : record.get_touched()) {
+        if (Node* n = _get_pointer_to_node_with_uid(uid)) {
+            if (!n->is_prj()) present.push_back(n);
+        } else {
+            gone_filter.set(uid_hash(uid) % gone_filter.size());
+            gone.insert(uid);
+        }
+    }
+    auto may_be_gone = [&](size_t hash) { return !gone.empty() && gone_filter.test(hash % gone_filter.size()); };
+    ListedObjects pending(present);
+    SubjectAnchors anchors(nd_map);
+    const MementoState& previous = history[current_state];
+    MementoStateBuilder state(previous);
+    // As add_node_state does for every object, for the noted ones: a memento
+    // that still describes its object stays, a gone object's goes.
+    for (size_t r = 0; r < previous.run_count(); ++r) {
+        const MementoState::RunKeys& keys = previous.run_keys(r);
+        if (!pending.may_hold_any(keys.uid_hashes) &&
+            std::none_of(keys.uid_hashes.begin(), keys.uid_hashes.end(), may_be_gone)) {
+            state.keep_run(r);
+            continue;
+        }
+        const MementoState::Run& run = *previous.run(r);
+        const size_t start = previous.run_start(r);
+        for (size_t i = 0; i < run.size(); ++i) {
+            if (!run[i]->is_node) {
+                state.keep(start + i);
+                continue;
+            }
+            const auto& memento = static_cast<const MC_NDE&>(*run[i]);
+            const size_t hash = keys.uid_hashes[i];
+            if (may_be_gone(hash) && gone.count(memento.uid)) continue;
+            const Node* n = pending.may_hold(hash) ? pending.take(hash, memento.uid) : nullptr;
+            if (n && !(still_describes(memento, n) &&
+                       (memento.subject_shared_with_source || memento.subject_shared_with == anchors.of(n)))) {
+                if (auto fresh = create_mc(n, anchors)) state.add(std::move(fresh));
+                continue;
+            }
+            state.keep(start + i);
+        }
+    }
+    // Objects made during the deletions are the newest of the registry.
+    std::vector<const Node*> newest_first;
+    for (auto it = nd_map.end(); it != nd_map.begin() && !pending.empty();) {
+        --it;
+        if (const Node* n = pending.take(uid_hash(it->first), it->first)) newest_first.push_back(n);
+    }
+    for (auto it = newest_first.rbegin(); it != newest_first.rend(); ++it)
+        if (auto fresh = create_mc(*it, anchors)) state.add(std::move(fresh));
     _add_state_to_history(state.finish());
 }
 

@@ -41,8 +41,8 @@ void restore_state(Project& project, const MementoState& state) {
             active_flags = static_cast<const MC_PPA*>(memento.get());
         } else if (kind == "PPN") {
             const auto& m = static_cast<const MC_CPP&>(*memento);
-            Parameter::add_cust_poss_parameter(m.name, m.unit_symbols, m.factors, m.deltas, m.unit_active,
-                                               m.target_texts);
+            Parameter::restore_cust_poss_parameter(m.name, m.unit_symbols, m.factors, m.deltas, m.unit_active,
+                                                   m.target_texts);
         } else if (kind == "PPU") {
             const auto& m = static_cast<const MC_CPU&>(*memento);
             for (size_t u = 0; u < m.unit_symbols.size(); ++u)

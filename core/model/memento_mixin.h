@@ -10,6 +10,7 @@
 #include "core/model/file_node.h"
 
 struct MC_NDE;
+class DeletionRecord;
 
 // The undo history of a project: at most twenty states in memory.
 class MementoMixin : public FileNode {
@@ -22,6 +23,10 @@ public:
 
     void add_full_state();
     void add_node_state();
+    // The state after deletions made while the record lived, the objects in
+    // memory showing the current state when it started: only the objects it
+    // noted are looked at. As add_node_state when the record cannot tell.
+    void add_deletion_state(const DeletionRecord& record);
     void add_poss_par_state();
     void add_uid_state(Node* node);
     void add_uids_state(const NodeList& nodes);

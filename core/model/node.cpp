@@ -5,6 +5,8 @@
 
 #include "core/constants/gcc.h"
 #include "core/model/argument.h"
+#include "core/model/capability_search.h"
+#include "core/model/deletion_record.h"
 #include "core/model/graph_builder.h"
 #include "core/model/model_batch.h"
 #include "core/model/option.h"
@@ -12,7 +14,6 @@
 #include "core/model/requirement.h"
 #include "core/platform/platform.h"
 #include "core/queries/node_filters.h"
-#include "core/text/ascii.h"
 #include "core/text/number_format.h"
 #include "core/text/sentences.h"
 #include "core/text/text_utils.h"
@@ -78,6 +79,7 @@ void Node::delete_wholesale(const std::vector<Node*>& nodes) {
     }
     const auto goes = [](const Node* n) { return n->wholesale == Wholesale::Going; };
     for (Node* n : staying) {
+        DeletionRecord::note(n);
         std::erase_if(n->parents, goes);
         std::erase_if(n->children, goes);
         n->wholesale = Wholesale::Apart;
@@ -104,6 +106,7 @@ Node::~Node() {
 void Node::recompute_when_deletion_ends() { recompute_pending = true; }
 
 void Node::unlink_for_destruction() {
+    DeletionRecord::note_removed(this, subject);
     // Work on copies: every call below may delete nodes and edit these lists.
     const NodeList parents_copy = parents;
     for (Node* p : parents_copy)
@@ -138,10 +141,12 @@ void Node::set_uid(const std::string& new_uid) {
     if (new_uid.empty() && uid.empty() && GraphBuilder::rebuilding()) return;
     if (!uid.empty()) {
         if (uid == new_uid) return;
+        DeletionRecord::note(this);
         if (GCC::RP) GCC::RP->remove_uid_from_nd_map(uid, this);
     }
     uid = new_uid.empty() ? _generate_uid() : new_uid;
     if (GCC::RP) GCC::RP->register_uid(uid, this);
+    DeletionRecord::note(this);
 }
 
 bool Node::has_child(const Node* c) const { return std::find(children.begin(), children.end(), c) != children.end(); }
@@ -156,12 +161,14 @@ bool holds_uid(const NodeList& nodes, const std::string& uid) {
 
 void Node::add_parent(Node* p, bool both) {
     if (!p || holds_uid(parents, p->get_uid())) return;
+    DeletionRecord::note(this);
     parents.push_back(p);
     if (both) p->add_child(this, false);
 }
 
 void Node::add_child(Node* c, bool both) {
     if (!c || holds_uid(children, c->get_uid())) return;
+    DeletionRecord::note(this);
     children.push_back(c);
     if (both) c->add_parent(this, false);
     // Recomputed once both ends know the link.
@@ -170,6 +177,7 @@ void Node::add_child(Node* c, bool both) {
 
 void Node::remove_child(Node* c, bool both) {
     if (!c) return;
+    DeletionRecord::note(this);
     children.erase(std::remove(children.begin(), children.end(), c), children.end());
     if (both) c->remove_parent(this, false);  // may delete c
     rlevel.update();
@@ -177,6 +185,7 @@ void Node::remove_child(Node* c, bool both) {
 
 void Node::remove_parent(Node* p, bool both) {
     if (!p) return;
+    DeletionRecord::note(this);
     const auto old_size = parents.size();
     parents.erase(std::remove(parents.begin(), parents.end(), p), parents.end());
     const bool removed = parents.size() != old_size;
@@ -237,6 +246,7 @@ std::vector<Requirement*> Node::integration_requirements_named_after_subject() c
 }
 
 void Node::set_subject(const std::string& text, bool split) {
+    DeletionRecord::note(this);
     const std::string integration_cap = MyStrF::_integration_req_cap(text);
     for (Requirement* r : integration_requirements_named_after_subject())
         r->get_verb_cap()->set_capability(integration_cap);
@@ -289,7 +299,10 @@ void Node::replace_subject_ptr(std::shared_ptr<std::string> p) {
     for (size_t i = 0; i < moving.size(); ++i)
         for (Node* c : moving[i]->children)
             if (c->subject == old && seen.insert(c).second) moving.push_back(c);
-    for (Node* n : moving) n->subject = p;
+    for (Node* n : moving) {
+        DeletionRecord::note(n);
+        n->subject = p;
+    }
     // Option totals average evidence per subject text.
     if (!ModelBatch::active())
         for (Node* n : moving)
@@ -299,21 +312,9 @@ void Node::replace_subject_ptr(std::shared_ptr<std::string> p) {
 NodeList Node::get_impacted_by_subject_change() const {
     if (!GCC::RP) return {};
     NodeList impacted = subject_holders();
-    const std::string needle = MyStrF::_toLowerCase(*subject);
-    // Whether a text holds the needle, letter case aside, without a lower-case
-    // copy of every capability of the project.
-    auto names_subject = [&](const std::string& text) {
-        return needle.empty() || std::search(text.begin(), text.end(), needle.begin(), needle.end(), [](char t, char n) {
-                                     return MyStrF::ascii::to_lower(t) == n;
-                                 }) != text.end();
-    };
-    for (const auto& [key, n] : GCC::RP->get_nd_map()) {
-        if (!n->is_opt()) continue;
-        Requirement* r = MyFF::filter_requirement(n->get_children());
-        if (r && names_subject(r->get_verb_cap()->get_capability())) {
-            impacted.push_back(n);
-            for (Node* shared : r->get_impacted_by_vc_change()) impacted.push_back(shared);
-        }
+    for (const auto& [option, r] : options_whose_requirement_holds(*GCC::RP, MyStrF::_toLowerCase(*subject))) {
+        impacted.push_back(option);
+        for (Node* shared : r->get_impacted_by_vc_change()) impacted.push_back(shared);
     }
     // set_subject renames these whatever their capability says now.
     for (Requirement* r : integration_requirements_named_after_subject())

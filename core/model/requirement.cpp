@@ -27,7 +27,7 @@ void Requirement::finish_construction(Node* parent) {
 Requirement::Requirement(Node* parent, UserStory* story) : VerbCapParamBase(parent) {
     finish_construction(parent);
     add_parent(story, true);
-    verb_cap = story->get_verb_cap();
+    set_verb_cap(story->get_verb_cap());
     par.assign(0, 0.0, 0, 3, 100);
 }
 
@@ -48,7 +48,7 @@ Requirement::Requirement(Node* parent, std::shared_ptr<VerbCapability> vc, uint3
                          uint16_t target, uint16_t goal_weight)
     : VerbCapParamBase(parent) {
     finish_construction(parent);
-    verb_cap = std::move(vc);
+    set_verb_cap(std::move(vc));
     par.assign(type, value, unit, target, goal_weight);
 }
 
@@ -58,7 +58,7 @@ Requirement::Requirement(Node* parent, UserStory* story, uint32_t type, double v
     finish_construction(parent);
     if (story) {
         add_parent(story, true);
-        verb_cap = story->get_verb_cap();
+        set_verb_cap(story->get_verb_cap());
     } else {
         new_verb_cap("no_verb_specified", "no_capability_specified");
     }
@@ -101,10 +101,10 @@ bool Requirement::is_int() const { return get_parent_option(false) != nullptr; }
 std::string Requirement::get_txt() const {
     std::string text = "The " + get_subject();
     const std::string type_phrase = MyStrF::_addArticle(par.get_type(), false) + " " + par.get_target_txt();
-    if (!verb_cap->empty()) {
+    if (!get_verb_cap()->empty()) {
         text += " must";
-        if (!verb_cap->get_verb().empty()) text += " " + MyStrF::_prep_verb_for_after_must(verb_cap->get_verb());
-        if (!verb_cap->get_capability().empty()) text += " " + verb_cap->get_capability();
+        if (!get_verb_cap()->get_verb().empty()) text += " " + MyStrF::_prep_verb_for_after_must(get_verb_cap()->get_verb());
+        if (!get_verb_cap()->get_capability().empty()) text += " " + get_verb_cap()->get_capability();
         if (is_functional()) return text + ".";
         text += " with " + type_phrase;
     } else {
@@ -247,7 +247,7 @@ std::vector<Requirement*> Requirement::get_related_integration_requirements() co
 }
 
 bool Requirement::is_satisfied_by(const std::shared_ptr<VerbCapability>& vc, const Parameter* offered) const {
-    if (is_functional()) return !verb_cap->get_verb_key().empty() && vc && !vc->get_verb_key().empty();
+    if (is_functional()) return !get_verb_cap()->get_verb_key().empty() && vc && !vc->get_verb_key().empty();
     return par.is_satisfied_by(offered);
 }
 

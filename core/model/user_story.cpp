@@ -40,7 +40,7 @@ Mandate* UserStory::get_child_mandate() const { return MyFF::filter_mandate(chil
 
 bool UserStory::has_derived_requirement() const {
     for (const Requirement* r : get_child_requirements())
-        if (r->get_verb_cap() == verb_cap) return true;
+        if (r->get_verb_cap() == get_verb_cap()) return true;
     return false;
 }
 
@@ -76,7 +76,7 @@ Mandate* UserStory::add_mandate(const std::string& remark, int32_t required_leve
 
 std::string UserStory::get_txt() const {
     std::string text = MyStrF::_addArticle(get_subject(), true) + " is needed that " +
-                       MyStrF::_to_third_person_singular(verb_cap->get_verb()) + " " + verb_cap->get_capability() + ".";
+                       MyStrF::_to_third_person_singular(get_verb_cap()->get_verb()) + " " + get_verb_cap()->get_capability() + ".";
     if (!description.empty()) text += "\n" + description;
     return text;
 }

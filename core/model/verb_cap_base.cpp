@@ -9,10 +9,19 @@
 
 VerbCapBase::VerbCapBase(Node* parent) : Node(parent) {}
 
-VerbCapBase::~VerbCapBase() = default;
+VerbCapBase::~VerbCapBase() {
+    if (verb_cap) verb_cap->remove_holder(this);
+}
 
 void VerbCapBase::new_verb_cap(const std::string& verb, const std::string& capability) {
-    verb_cap = std::make_shared<VerbCapability>(verb, capability);
+    set_verb_cap(std::make_shared<VerbCapability>(verb, capability));
+}
+
+void VerbCapBase::set_verb_cap(std::shared_ptr<VerbCapability> vc) {
+    if (vc == verb_cap) return;
+    if (verb_cap) verb_cap->remove_holder(this);
+    verb_cap = std::move(vc);
+    if (verb_cap) verb_cap->add_holder(this);
 }
 
 void VerbCapBase::change_verb(const std::string& verb) {

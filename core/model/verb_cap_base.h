@@ -18,7 +18,7 @@ public:
     // Gives this object a new, unshared verb and capability.
     void new_verb_cap(const std::string& verb, const std::string& capability);
     const std::shared_ptr<VerbCapability>& get_verb_cap() const { return verb_cap; }
-    void set_verb_cap(std::shared_ptr<VerbCapability> vc) { verb_cap = std::move(vc); }
+    void set_verb_cap(std::shared_ptr<VerbCapability> vc);
 
     // Edits of the shared texts: every sharer changes, and readiness follows
     // (a functional requirement is met only while both verbs are non-empty).
@@ -30,9 +30,11 @@ public:
     // then any other holder of the pair.
     NodeList get_impacted_by_vc_change(std::unordered_set<std::string>* visited = nullptr);
 
-protected:
-    std::shared_ptr<VerbCapability> verb_cap;
-
 private:
+    friend class VerbCapability;
+    // Set only through set_verb_cap, which keeps the pair's holders.
+    std::shared_ptr<VerbCapability> verb_cap;
+    // This object's place among the holders of verb_cap.
+    size_t holder_slot = 0;
     NodeList sharers_through_links(std::unordered_set<std::string>& visited);
 };

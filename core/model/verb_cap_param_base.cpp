@@ -10,8 +10,8 @@ VerbCapParamBase::~VerbCapParamBase() = default;
 
 void VerbCapParamBase::populate_from_obj(VerbCapParamBase* source) {
     if (!source) return;
-    verb_cap->set_verb(source->verb_cap->get_verb());
-    verb_cap->set_capability(source->verb_cap->get_capability());
+    get_verb_cap()->set_verb(source->get_verb_cap()->get_verb());
+    get_verb_cap()->set_capability(source->get_verb_cap()->get_capability());
     par.set_type(source->par.get_type_int(), false);
     par.set_target_type(source->par.get_target_int(), false);
     par.set_unit(source->par.get_unit_int());
@@ -29,11 +29,11 @@ bool VerbCapParamBase::is_range() const {
 
 std::string VerbCapParamBase::get_short_txt(size_t max_len, bool with_subject) const {
     std::string text = with_subject ? MyStrF::_capitalFirstLetter(get_subject()) : std::string();
-    const bool quantity_only = verb_cap->empty();
+    const bool quantity_only = get_verb_cap()->empty();
     if (with_subject) text += " ";
     if (!quantity_only) {
-        if (!verb_cap->get_verb().empty()) text += verb_cap->get_verb();
-        if (!verb_cap->get_capability().empty()) text += " " + verb_cap->get_capability();
+        if (!get_verb_cap()->get_verb().empty()) text += get_verb_cap()->get_verb();
+        if (!get_verb_cap()->get_capability().empty()) text += " " + get_verb_cap()->get_capability();
         if (is_functional()) return MyStrF::_toMaxLengthWithPoints(text, max_len);
         text += " ";
     }

@@ -86,6 +86,15 @@ public:
                                                const std::vector<double>& factors, const std::vector<double>& deltas,
                                                const std::vector<bool>& unit_active,
                                                const std::vector<std::string>& target_texts);
+    // Appends a custom type as an undo state holds it, also when a type of
+    // that name exists: a custom type may have been renamed to any name, a
+    // standard type's included, and the state's type indices count it.
+    static std::string restore_cust_poss_parameter(const std::string& name,
+                                                   const std::vector<std::string>& unit_symbols,
+                                                   const std::vector<double>& factors,
+                                                   const std::vector<double>& deltas,
+                                                   const std::vector<bool>& unit_active,
+                                                   const std::vector<std::string>& target_texts);
     // Adds a custom unit to a type; "" or the reason. A symbol the type already
     // has is reused.
     static std::string add_cust_unit(uint32_t type_index, const std::string& symbol, double factor, double delta,

@@ -101,12 +101,11 @@ std::string Parameter::get_par_type(const std::string& unit_symbol) {
     return _possible_par_types[1].name;
 }
 
-std::string Parameter::add_cust_poss_parameter(const std::string& name, const std::vector<std::string>& unit_symbols,
-                                               const std::vector<double>& factors, const std::vector<double>& deltas,
-                                               const std::vector<bool>& unit_active,
-                                               const std::vector<std::string>& target_texts) {
-    if (MyStrF::_trimString(name).empty()) return "A quantity type needs a name.";
-    if (find_type(name)) return {};  // an existing type is reused
+namespace {
+// "" or the reason a custom type with these units and targets is refused.
+std::string custom_type_problem(const std::string& name, const std::vector<std::string>& unit_symbols,
+                                const std::vector<double>& factors, const std::vector<double>& deltas,
+                                const std::vector<bool>& unit_active, const std::vector<std::string>& target_texts) {
     if (unit_symbols.empty()) return "The quantity type '" + name + "' needs at least one unit.";
     if (factors.size() != unit_symbols.size() || deltas.size() != unit_symbols.size() ||
         unit_active.size() != unit_symbols.size())
@@ -114,6 +113,28 @@ std::string Parameter::add_cust_poss_parameter(const std::string& name, const st
     if (target_texts.size() != 7) return "The quantity type '" + name + "' needs exactly seven target texts.";
     for (size_t u = 0; u < unit_symbols.size(); ++u)
         if (std::string problem = check_unit(unit_symbols[u], factors[u], deltas[u]); !problem.empty()) return problem;
+    return {};
+}
+}  // namespace
+
+std::string Parameter::add_cust_poss_parameter(const std::string& name, const std::vector<std::string>& unit_symbols,
+                                               const std::vector<double>& factors, const std::vector<double>& deltas,
+                                               const std::vector<bool>& unit_active,
+                                               const std::vector<std::string>& target_texts) {
+    if (MyStrF::_trimString(name).empty()) return "A quantity type needs a name.";
+    if (find_type(name)) return {};  // an existing type is reused
+    return restore_cust_poss_parameter(name, unit_symbols, factors, deltas, unit_active, target_texts);
+}
+
+std::string Parameter::restore_cust_poss_parameter(const std::string& name,
+                                                   const std::vector<std::string>& unit_symbols,
+                                                   const std::vector<double>& factors,
+                                                   const std::vector<double>& deltas,
+                                                   const std::vector<bool>& unit_active,
+                                                   const std::vector<std::string>& target_texts) {
+    if (std::string problem = custom_type_problem(name, unit_symbols, factors, deltas, unit_active, target_texts);
+        !problem.empty())
+        return problem;
     _possible_par_types.emplace_back(name, unit_symbols, factors, deltas, unit_active,
                                      std::vector<bool>(unit_symbols.size(), true), target_texts, true);
     _update_option_par_base_value_sum();

@@ -7,6 +7,7 @@
 
 #include "core/constants/gcc.h"
 #include "core/model/deletion_dry_run.h"
+#include "core/model/deletion_record.h"
 #include "core/model/project.h"
 #include "ui/boxes/box_commands.h"
 #include "ui/boxes/box_menu.h"
@@ -87,6 +88,7 @@ void delete_object(const BoxCommandContext& c) {
     MainWindowServices* window = main_window();
     Project& project = *GCC::RP;
     const std::vector<std::string> selected = window->selected_uids();
+    DeletionRecord record;
     delete node;
     if (c.box) c.box->setVisible(false);
     // The selection keeps what survived.
@@ -95,7 +97,7 @@ void delete_object(const BoxCommandContext& c) {
     auto chosen = project.get_sel_uids();
     std::erase_if(chosen, [&](const std::string& uid) { return !project._get_pointer_to_node_with_uid(uid); });
     project.set_sel_uid_set(std::move(chosen));
-    project.add_node_state();
+    project.add_deletion_state(record);
     window->request_tree_rebuild();
     window->request_page_rebuild(true);
 }

@@ -5,6 +5,7 @@
 
 #include "core/constants/gcc.h"
 #include "core/model/argument.h"
+#include "core/model/deletion_record.h"
 #include "core/model/evidence.h"
 #include "core/model/project.h"
 #include "core/model/requirement.h"
@@ -146,8 +147,9 @@ void unlink_child(const BoxCommandContext& c, const ChildKind& kind) {
         if (!child) return;
     }
     // The child deletes itself with its unique descendants when it loses its last parent.
+    DeletionRecord record;
     now->remove_child(child, true);
-    GCC::RP->add_node_state();
+    GCC::RP->add_deletion_state(record);
     rebuild();
 }
 

@@ -5,11 +5,13 @@
 
 #include "core/constants/gcc.h"
 #include "core/history/mementos.h"
+#include "core/model/mandate.h"
 #include "core/model/project.h"
 #include "core/model/user_story.h"
 #include "core/quantity/parameter.h"
 #include "core/text/number_format.h"
 #include "tests/support/core/core_test.h"
+#include "tests/support/core/recorded_state.h"
 
 namespace {
 
@@ -144,6 +146,37 @@ TEST_F(History, NewProjectHasOnlyTheStandardTypes) {
     project->goto_previous_state();
     EXPECT_EQ(Parameter::_possible_par_types.size(), 12u);
     EXPECT_EQ(Parameter::_possible_par_types[2].unit_count(), 5u);
+}
+
+// The table window refuses a custom type named like a standard one, but the
+// model can rename a custom type to any name. Undo across a change of the
+// table rebuilds the table from the state: such a type must come back as the
+// custom type it was, with its units, not be taken for the standard one
+// (which would also move every custom type after it down one row).
+TEST_F(History, CustomTypeNamedLikeAStandardOneComesBackAsItself) {
+    const std::vector<std::string> targets = {"a", "b", "c", "d", "e", "f", "g"};
+    Parameter::add_cust_poss_parameter("throughput", {"1/h"}, {1.0}, {0.0}, {true}, targets);
+    Parameter::add_cust_poss_parameter("flow", {"l/s", "l/h"}, {1.0, 1.0 / 3600.0}, {0.0, 0.0}, {true, true}, targets);
+    const std::string standard_name = Parameter::_possible_par_types[1].name;
+    Parameter::get_custom_poss_parameters().front()->rename(standard_name);
+    project->add_poss_par_state();
+    UserStory* story = project->add_user_story("carry", "loads", "crane", "", false);
+    Mandate* mandate = story->add_mandate("", 1, false);
+    const auto flow = static_cast<uint32_t>(Parameter::_possible_par_types.size() - 1);
+    mandate->add_q_requirement("move", "water", flow, 2.5, 1, 3, 100);
+    mandate->add_q_requirement("move", "parts", flow - 1, 40.0, 0, 3, 100);
+    const testing_support::Recorded before = testing_support::record(*project);
+
+    Parameter::add_cust_poss_parameter("noise", {"dB"}, {1.0}, {0.0}, {true}, targets);
+    project->add_poss_par_state();
+    project->goto_previous_state();
+    EXPECT_EQ(testing_support::difference(before, testing_support::record(*project)), "");
+    const auto custom = Parameter::get_custom_poss_parameters();
+    ASSERT_EQ(custom.size(), 2u);
+    EXPECT_EQ(custom.front()->name, standard_name);
+    EXPECT_EQ(custom.front()->unit_symbols, std::vector<std::string>{"1/h"});
+    EXPECT_EQ(Parameter::_possible_par_types[1].name, standard_name);
+    EXPECT_FALSE(Parameter::_possible_par_types[1].is_custom);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "tests/support/core/random_editor.h"
 
 #include "core/model/argument.h"
+#include "core/model/deletion_record.h"
 #include "core/model/design_problem.h"
 #include "core/model/evidence.h"
 #include "core/model/mandate.h"
@@ -266,8 +267,9 @@ std::string RandomEditor::delete_object(Project& project) {
     Node* node = pick<Node>(project, is_object);
     if (!node) return {};
     const std::string uid = node->get_uid();
+    DeletionRecord record;
     delete node;
-    project.add_node_state();
+    project.add_deletion_state(record);
     return "delete " + uid;
 }
 
@@ -319,8 +321,10 @@ std::string RandomEditor::unlink_child(Project& project) {
     const NodeList& children = argument->get_children();
     Node* child = children[below(children.size())];
     const std::string uid = child->get_uid();
+    // As the boxes do: the child may go with what hangs below it.
+    DeletionRecord record;
     argument->remove_child(child, true);
-    project.add_node_state();
+    project.add_deletion_state(record);
     return "unlink " + uid + " from " + argument->get_uid();
 }
 
