@@ -82,7 +82,20 @@ std::string text_of(pugi::xml_node element, const char* name, ReadReport& report
     return text_in(element.child(name), report);
 }
 
+std::optional<std::string_view> text_as_stored(pugi::xml_node value_element) {
+    const pugi::xml_node only = value_element.first_child();
+    if (!only) return std::string_view();
+    if (only.next_sibling() || only.type() != pugi::node_pcdata) return std::nullopt;
+    const std::string_view raw = only.value();
+    if (raw.find('&') != std::string_view::npos || raw.find('\r') != std::string_view::npos ||
+        !MyStrF::is_xml_clean(raw))
+        return std::nullopt;
+    return raw;
+}
+
 std::string text_in(pugi::xml_node value_element, ReadReport& report) {
+    // Nearly every value: nothing to decode or clean.
+    if (const auto stored = text_as_stored(value_element)) return std::string(*stored);
     bool cleaned = false;
     std::string text = with_single_line_feeds(xml_reading::element_text(value_element, &cleaned));
     if (cleaned) report.note("Characters that XML 1.0 does not allow were removed from texts (invalid UTF-8 became U+FFFD).");
