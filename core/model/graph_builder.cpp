@@ -7,7 +7,6 @@
 
 #include "core/model/link_rules.h"
 #include "core/model/project.h"
-#include "core/model/uid_index.h"
 #include "core/model/verb_cap_base.h"
 #include "core/quantity/parameter.h"
 #include "core/queries/node_filters.h"
@@ -78,6 +77,7 @@ bool GraphBuilder::adopt(Node* node, const std::string& uid) {
         node->set_uid(node->_generate_uid());
     node->builder_slot = objects.size();
     objects.emplace_back(node);
+    adopted_by_uid.add(node->get_uid(), node);
     return true;
 }
 
@@ -86,6 +86,7 @@ void GraphBuilder::adopt_project(const std::string& uid) {
 }
 
 void GraphBuilder::expect(size_t count) {
+    if (objects.size() == 1) adopted_by_uid = UidIndex(count);
     objects.reserve(count + 1);
     project.reserve_nd_map(count + 1);
 }
@@ -116,10 +117,9 @@ void GraphBuilder::set_links(Node* node, std::span<const std::string_view> paren
     s.child_uids = add_uids(child_uids);
 }
 
-void GraphBuilder::set_subject(Node* node, const std::string& text, SubjectSharing sharing,
-                               const std::string& shared_with) {
+void GraphBuilder::set_subject(Node* node, std::string text, SubjectSharing sharing, const std::string& shared_with) {
     Stored& s = stored(node);
-    s.subject = text;
+    s.subject = std::move(text);
     s.sharing = sharing;
     s.shared_with = shared_with;
     s.has_subject = true;
@@ -139,13 +139,12 @@ void GraphBuilder::link_in_stored_order() {
     // Each end lists the link; a link listed on one end only is still made, and
     // goes to the end of the other end's list. The lists are written straight
     // into the objects, which have no links of their own yet.
-    // A link names an object by the uid it is registered under; the adopted
-    // objects are indexed once by the registry's own keys, so that no link
-    // asks the registry.
-    UidIndex adopted(objects.size());
-    for (const auto& [uid, n] : project.get_nd_map())
-        if (is_adopted(n)) adopted.add(uid, n);
-    auto resolve = [&](std::string_view uid) { return adopted.find(uid); };
+    // A link names an object by the uid it is registered under (its own uid);
+    // no link asks the registry.
+    auto resolve = [&](std::string_view uid) {
+        if (uid == project.get_uid()) return static_cast<Node*>(&project);
+        return adopted_by_uid.find(uid);
+    };
     bool dropped = false;
     for (const Stored& s : objects) {
         Node* n = s.node;
@@ -291,7 +290,7 @@ void GraphBuilder::share_subjects(const std::vector<Node*>& parents_first) {
         waiting.push_back(start);
         while (!waiting.empty()) {
             Node* n = waiting.back();
-            const Stored& s = stored(n);
+            Stored& s = stored(n);
             Node* holder = s.has_subject ? subject_holder(n) : nullptr;
             if (holder && is_adopted(holder) && states[slot_of(holder)] != State::Done) {
                 if (states[slot_of(holder)] == State::Open) {
@@ -303,8 +302,9 @@ void GraphBuilder::share_subjects(const std::vector<Node*>& parents_first) {
             }
             if (s.has_subject) {
                 const bool share = holder && (s.sharing != SubjectSharing::SameTextAsSource ||
-                                              holder->get_subject() == s.subject);
-                n->subject = share ? holder->subject_ptr() : std::make_shared<std::string>(s.subject);
+                                              *holder->subject_ptr() == s.subject);
+                // The stored text is not needed again.
+                n->subject = share ? holder->subject_ptr() : std::make_shared<std::string>(std::move(s.subject));
             }
             states[slot_of(n)] = State::Done;
             waiting.pop_back();

@@ -10,6 +10,7 @@
 
 #include "core/model/model_batch.h"
 #include "core/model/node.h"
+#include "core/model/uid_index.h"
 
 class Project;
 
@@ -50,7 +51,7 @@ public:
                    std::span<const std::string_view> child_uids);
     // Keeps a text for the builder's lifetime; returns a view of it.
     std::string_view keep(std::string text);
-    void set_subject(Node* node, const std::string& text, SubjectSharing sharing, const std::string& shared_with = {});
+    void set_subject(Node* node, std::string text, SubjectSharing sharing, const std::string& shared_with = {});
     // Objects with the same non-zero group share one pair; group 0 shares with
     // an equal pair of the story or requirement the object derives from.
     void set_verb_capability(Node* node, const std::string& verb, const std::string& capability, uint64_t group);
@@ -126,6 +127,10 @@ private:
     std::optional<ModelBatch> batch{std::in_place};
     // Adoption order, the project first.
     std::vector<Stored> objects;
+    // The adopted objects (not the project) by their uids, filled as they are
+    // adopted, while each object and its uid are at hand: the links are
+    // resolved through it without a walk over the registry.
+    UidIndex adopted_by_uid{64};
     // The stored links of every object, one range each: one array for all
     // instead of two lists of texts per object.
     std::vector<std::string_view> link_uids;
