@@ -199,11 +199,17 @@ void GraphBuilder::drop_disallowed_links() {
     if (dropped) note("Links that the kinds of their objects do not allow were left out.");
 }
 
-void GraphBuilder::drop_cycles() {
+std::vector<Node*> GraphBuilder::drop_cycles() {
     enum class Mark : uint8_t { New, Open, Done };
     std::vector<Mark> marks(objects.size(), Mark::New);
     bool dropped = false;
+    std::vector<Node*> below_project;
+    below_project.reserve(objects.size());
     std::vector<std::pair<size_t, size_t>> stack;  // slot, index of the next child
+    // The project (slot 0) is the first root: the objects finished before the
+    // walk from it ends are those below it, children first, as
+    // children_first_from would list them once the cycles are gone (a link
+    // that closes a cycle is dropped before any object after it is reached).
     for (size_t root = 0; root < objects.size(); ++root) {
         if (marks[root] != Mark::New) continue;
         stack.push_back({root, 0});
@@ -213,6 +219,7 @@ void GraphBuilder::drop_cycles() {
             Node* node = objects[slot].node;
             if (next >= node->children.size()) {
                 marks[slot] = Mark::Done;
+                if (root == 0) below_project.push_back(node);
                 stack.pop_back();
                 continue;
             }
@@ -234,6 +241,7 @@ void GraphBuilder::drop_cycles() {
         }
     }
     if (dropped) note("Links that would close a cycle were left out.");
+    return below_project;
 }
 
 std::vector<Node*> GraphBuilder::children_first_from(const std::vector<Node*>& roots) const {
@@ -352,8 +360,7 @@ void GraphBuilder::share_verb_capabilities(const std::vector<Node*>& parents_fir
     }
 }
 
-std::vector<Node*> GraphBuilder::drop_unreachable() {
-    std::vector<Node*> below_project = children_first_from({&project});
+std::vector<Node*> GraphBuilder::drop_unreachable(std::vector<Node*> below_project) {
     // Every object reached: the walk from the project is also the walk over
     // all objects in adoption order, since the project comes first.
     if (below_project.size() == objects.size()) return below_project;
@@ -384,8 +391,7 @@ std::string GraphBuilder::finish() {
     --unfinished_builders;
     link_in_stored_order();
     drop_disallowed_links();
-    drop_cycles();
-    const std::vector<Node*> children_first_order = drop_unreachable();
+    const std::vector<Node*> children_first_order = drop_unreachable(drop_cycles());
     const std::vector<Node*> parents_first(children_first_order.rbegin(), children_first_order.rend());
     share_subjects(parents_first);
     share_verb_capabilities(parents_first);

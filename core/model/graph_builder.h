@@ -110,10 +110,14 @@ private:
     UidRange add_uids(std::span<const std::string_view> uids);
     void link_in_stored_order();
     void drop_disallowed_links();
-    void drop_cycles();
+    // Returns the objects below the project (the project included), each
+    // after all of its descendants: the walk that finds the cycles, starting
+    // at the project, finishes them in this order.
+    std::vector<Node*> drop_cycles();
     // Objects that no chain of parents connects to the project are not kept.
-    // Returns every kept object, each after all of its descendants.
-    std::vector<Node*> drop_unreachable();
+    // Takes the order drop_cycles returned; returns every kept object, each
+    // after all of its descendants.
+    std::vector<Node*> drop_unreachable(std::vector<Node*> below_project);
     // The objects reachable from the roots along children links, each after
     // all of its descendants (as children_first of graph_order.h).
     std::vector<Node*> children_first_from(const std::vector<Node*>& roots) const;
