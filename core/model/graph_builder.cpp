@@ -7,6 +7,7 @@
 
 #include "core/model/link_rules.h"
 #include "core/model/project.h"
+#include "core/model/uid_index.h"
 #include "core/model/verb_cap_base.h"
 #include "core/quantity/parameter.h"
 #include "core/queries/node_filters.h"
@@ -27,7 +28,7 @@ GraphBuilder::AdoptionScope::~AdoptionScope() { --unfinished_builders; }
 
 uint64_t GraphBuilder::rebuild_count() { return builders_made; }
 
-GraphBuilder::GraphBuilder(Project& p) : project(p) {
+GraphBuilder::GraphBuilder(Project& p) : project(p), adopted_by_uid(std::make_unique<UidIndex>(64)) {
     project.clear_nd_map();
     project.children.clear();
     project.clear_references();
@@ -77,7 +78,7 @@ bool GraphBuilder::adopt(Node* node, const std::string& uid) {
         node->set_uid(node->_generate_uid());
     node->builder_slot = objects.size();
     objects.emplace_back(node);
-    adopted_by_uid.add(node->get_uid(), node);
+    adopted_by_uid->add(node->get_uid(), node);
     return true;
 }
 
@@ -86,7 +87,7 @@ void GraphBuilder::adopt_project(const std::string& uid) {
 }
 
 void GraphBuilder::expect(size_t count) {
-    if (objects.size() == 1) adopted_by_uid = UidIndex(count);
+    if (objects.size() == 1) adopted_by_uid = std::make_unique<UidIndex>(count);
     objects.reserve(count + 1);
     project.reserve_nd_map(count + 1);
 }
@@ -143,7 +144,7 @@ void GraphBuilder::link_in_stored_order() {
     // no link asks the registry.
     auto resolve = [&](std::string_view uid) {
         if (uid == project.get_uid()) return static_cast<Node*>(&project);
-        return adopted_by_uid.find(uid);
+        return adopted_by_uid->find(uid);
     };
     bool dropped = false;
     for (const Stored& s : objects) {

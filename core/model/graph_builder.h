@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -10,9 +11,9 @@
 
 #include "core/model/model_batch.h"
 #include "core/model/node.h"
-#include "core/model/uid_index.h"
 
 class Project;
+class UidIndex;
 
 // Rebuilds a project's graph from stored objects (a project file, an undo
 // state) in passes: every object is made first and registered under its stored
@@ -134,7 +135,8 @@ private:
     // The adopted objects (not the project) by their uids, filled as they are
     // adopted, while each object and its uid are at hand: the links are
     // resolved through it without a walk over the registry.
-    UidIndex adopted_by_uid{64};
+    // (Held apart: this header is included where Qt's keywords are macros.)
+    std::unique_ptr<UidIndex> adopted_by_uid;
     // The stored links of every object, one range each: one array for all
     // instead of two lists of texts per object.
     std::vector<std::string_view> link_uids;
