@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstring>
-#include <iterator>
+#include <optional>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "core/constants/gcc.h"
 #include "core/io/project_element.h"
@@ -27,21 +27,44 @@
 #include "core/settings/xml_element_text.h"
 #include "core/text/number_format.h"
 #include "core/text/sentences.h"
-#include "core/text/xml_text.h"
 
 namespace project_file {
 namespace {
 
 using Sharing = GraphBuilder::SubjectSharing;
 
-bool named(pugi::xml_node element, const char* name) { return std::strcmp(element.name(), name) == 0; }
+// What an element of the root holds, told by its name once: every pass over
+// the root (quantity types, the project, the objects) reads the kinds instead
+// of comparing names again.
+enum class ElementKind : uint8_t {
+    Project, File, Plain,
+    // The objects, from Story to Evidence.
+    Story, Mandate, Requirement, Problem, Option, Argument, Evidence,
+    QuantityType, Unknown
+};
 
-bool is_project_element(pugi::xml_node element) { return named(element, PRJ) || named(element, FLN); }
+struct RootElement {
+    ElementKind kind;
+    pugi::xml_node element;
+};
 
-bool is_quantity_type_element(pugi::xml_node element) {
-    return named(element, STANDARD_TYPE_ACTIVE_NODE) || named(element, CUSTOM_TYPE_NODE) ||
-           named(element, CUSTOM_UNIT_NODE);
+ElementKind kind_of(pugi::xml_node element) {
+    static constexpr std::array<std::pair<std::string_view, ElementKind>, 13> kinds = {{
+        {PRJ, ElementKind::Project}, {FLN, ElementKind::File}, {NDE, ElementKind::Plain},
+        {USY, ElementKind::Story}, {MAN, ElementKind::Mandate}, {REQ, ElementKind::Requirement},
+        {DPR, ElementKind::Problem}, {OPT, ElementKind::Option}, {ARG, ElementKind::Argument},
+        {EVD, ElementKind::Evidence}, {STANDARD_TYPE_ACTIVE_NODE, ElementKind::QuantityType},
+        {CUSTOM_TYPE_NODE, ElementKind::QuantityType}, {CUSTOM_UNIT_NODE, ElementKind::QuantityType},
+    }};
+    const std::string_view name = element.name();
+    for (const auto& [kind_name, kind] : kinds)
+        if (name == kind_name) return kind;
+    return ElementKind::Unknown;
 }
+
+bool is_project_element(ElementKind kind) { return kind == ElementKind::Project || kind == ElementKind::File; }
+
+bool is_object(ElementKind kind) { return kind >= ElementKind::Story && kind <= ElementKind::Evidence; }
 
 // The children of one object element by name, looked at once. An object has
 // a dozen or more children and each is asked for by name: looking each up
@@ -56,13 +79,11 @@ public:
     // Forgets the previous element; the lists keep their storage.
     void index(pugi::xml_node element) {
         for (auto& found : children) found.clear();
-        for (const pugi::xml_node child : element.children()) {
-            const auto field = fields_by_name().find(child.name());
-            if (field != fields_by_name().end()) children[field->second].push_back(child);
-        }
+        for (const pugi::xml_node child : element.children())
+            if (const auto field = field_named(child.name())) children[*field].push_back(child);
     }
 
-    static const char* name(Field field) { return field_names[field]; }
+    static const char* name(Field field) { return field_names[field].data(); }
     // The first child of that name, as pugi::xml_node::child finds it.
     pugi::xml_node first(Field field) const { return children[field].empty() ? pugi::xml_node() : children[field].front(); }
     const std::vector<pugi::xml_node>& all(Field field) const { return children[field]; }
@@ -75,20 +96,36 @@ public:
     }
 
 private:
-    static constexpr std::array<const char*, FieldCount> field_names = {
+    static constexpr std::array<std::string_view, FieldCount> field_names = {
         DEFAULT_UID_ATT_NAME,    TOOLTIP_ATT_NAME,        COMMENTS_TAG,         REF_ID_ATT_NAME,
         PARENT_ATT_NAME,         CHILD_ATT_NAME,          SUBJECT_ATT_NAME,     VERB_ATT_NAME,
         CAPABILITY_ATT_NAME,     DESCRIPTION_ATT_NAME,    REMARK_ATT_NAME,      REQD_LEVEL_ATT_NAME,
         PAR_TYPE_ATT_NAME,       PAR_UNIT_SYMBOL_ATT_NAME, PAR_VALUE_ATT_NAME,  PAR_TARGET_INT_ATT_NAME,
         PAR_WEIGHT_ATT_NAME,     VALIDATES_ATT_NAME,      ACHIEVED_LEVEL_ATT_NAME};
 
-    static const std::unordered_map<std::string_view, Field>& fields_by_name() {
-        static const std::unordered_map<std::string_view, Field> by_name = [] {
-            std::unordered_map<std::string_view, Field> map;
-            for (uint8_t f = 0; f < FieldCount; ++f) map.emplace(field_names[f], static_cast<Field>(f));
-            return map;
-        }();
-        return by_name;
+    // The fields whose names have one length; no more than three names share
+    // a length, so a name is compared with at most three others, unhashed.
+    struct SameLength {
+        std::array<Field, 3> fields;
+        uint8_t count;
+    };
+    static constexpr size_t longest_name = std::max_element(field_names.begin(), field_names.end(),
+                                                            [](auto a, auto b) { return a.size() < b.size(); })->size();
+    static constexpr std::array<SameLength, longest_name + 1> fields_by_length = [] {
+        std::array<SameLength, longest_name + 1> table{};
+        for (uint8_t f = 0; f < FieldCount; ++f) {
+            SameLength& same = table[field_names[f].size()];
+            same.fields.at(same.count++) = static_cast<Field>(f);
+        }
+        return table;
+    }();
+
+    static std::optional<Field> field_named(std::string_view name) {
+        if (name.size() > longest_name) return std::nullopt;
+        const SameLength& same = fields_by_length[name.size()];
+        for (uint8_t i = 0; i < same.count; ++i)
+            if (field_names[same.fields[i]] == name) return same.fields[i];
+        return std::nullopt;
     }
 
     // Every child of each name, in document order.
@@ -102,8 +139,8 @@ public:
 
     // The project's own part: the common part of the first "PRJ" or "FLN"
     // element, the values of the first "PRJ" element.
-    void read_project(pugi::xml_node root);
-    void read_object(pugi::xml_node element);
+    void read_project(const std::vector<RootElement>& elements);
+    void read_object(const RootElement& element);
 
 private:
     using Field = ObjectChildren::Field;
@@ -129,15 +166,15 @@ private:
     std::vector<std::string_view> child_uids;
 };
 
-void ObjectReader::read_project(pugi::xml_node root) {
+void ObjectReader::read_project(const std::vector<RootElement>& elements) {
     pugi::xml_node common;
     pugi::xml_node values;
     size_t project_elements = 0;
-    for (const pugi::xml_node element : root.children()) {
-        if (!is_project_element(element)) continue;
+    for (const auto& [kind, element] : elements) {
+        if (!is_project_element(kind)) continue;
         ++project_elements;
         if (!common) common = element;
-        if (!values && named(element, PRJ)) values = element;
+        if (!values && kind == ElementKind::Project) values = element;
     }
     if (project_elements > 1) report.note("Only the first project element was read; further ones were left out.");
     // The project keeps nothing of its own part from before.
@@ -173,13 +210,7 @@ bool ObjectReader::adopt(Node* node, const std::string& uid) {
 std::string_view ObjectReader::link_uid(pugi::xml_node element) {
     // The document's own text when it needs no decoding, as nearly always: no
     // copy per link. Otherwise the decoded text, kept by the builder.
-    const pugi::xml_node only = element.first_child();
-    if (only && !only.next_sibling() && only.type() == pugi::node_pcdata) {
-        const std::string_view raw = only.value();
-        if (raw.find('&') == std::string_view::npos && raw.find('\r') == std::string_view::npos &&
-            MyStrF::is_xml_clean(raw))
-            return raw;
-    }
+    if (const auto stored = text_as_stored(element)) return *stored;
     return builder.keep(text_in(element, report));
 }
 
@@ -267,48 +298,51 @@ void ObjectReader::read_quantity(VerbCapParamBase* node, bool is_evidence) {
                            static_cast<uint16_t>(std::clamp(weight, 1, 100)));
 }
 
-void ObjectReader::read_object(pugi::xml_node element) {
+void ObjectReader::read_object(const RootElement& root_element) {
+    const auto& [kind, element] = root_element;
+    if (kind == ElementKind::Plain)
+        report.note("Plain objects (\"NDE\") carry nothing of their own and were left out.");
+    else if (kind == ElementKind::Unknown)
+        report.note(std::string("Unknown acronym ") + element.name() +
+                    " encountered when reading file.\nOpening file will continue, but one object skipped.");
+    // The project and the quantity types are read before the objects.
+    if (!is_object(kind)) return;
     children.index(element);
     const std::string uid = children.text(Field::Uid, report);
-    if (named(element, USY)) {
+    if (kind == ElementKind::Story) {
         auto* story = new UserStory(nullptr, children.text(Field::Verb, report), children.text(Field::Capability, report), "",
                                     children.text(Field::Description, report), false);
         if (!adopt(story, uid)) return;
         read_common(story, Sharing::SameTextAsSource);
         read_verb_capability(story);
-    } else if (named(element, MAN)) {
+    } else if (kind == ElementKind::Mandate) {
         auto* mandate = new Mandate(nullptr, children.text(Field::Remark, report), read_level(Field::ReqdLevel, 1), false);
         if (adopt(mandate, uid)) read_common(mandate, Sharing::SameTextAsSource);
-    } else if (named(element, REQ)) {
+    } else if (kind == ElementKind::Requirement) {
         auto* requirement = new Requirement(nullptr, "", "");
         if (!adopt(requirement, uid)) return;
         read_common(requirement, Sharing::SameTextAsSource);
         read_verb_capability(requirement);
         read_quantity(requirement, false);
-    } else if (named(element, DPR)) {
+    } else if (kind == ElementKind::Problem) {
         auto* problem = new DesignProblem(nullptr);
         if (adopt(problem, uid)) read_common(problem, Sharing::SameTextAsSource);
-    } else if (named(element, OPT)) {
+    } else if (kind == ElementKind::Option) {
         // Every option has a subject text of its own, also an empty one.
         auto* option = new Option(nullptr, children.text(Field::Subject, report));
         if (adopt(option, uid)) read_common(option, Sharing::Own);
-    } else if (named(element, ARG)) {
+    } else if (kind == ElementKind::Argument) {
         auto* argument = new Argument(nullptr, nullptr, true);
         if (!adopt(argument, uid)) return;
         read_common(argument, Sharing::SameTextAsSource);
         argument->set_validates(read_bool_value(children.first(Field::Validates), VALIDATES_ATT_NAME, true, report));
-    } else if (named(element, EVD)) {
+    } else if (kind == ElementKind::Evidence) {
         auto* evidence = new Evidence(nullptr, "");
         if (!adopt(evidence, uid)) return;
         read_common(evidence, Sharing::SameTextAsSource);
         read_verb_capability(evidence);
         read_quantity(evidence, true);
         evidence->get_rlevel().set_levels(read_level(Field::AchievedLevel, 0));
-    } else if (named(element, NDE)) {
-        report.note("Plain objects (\"NDE\") carry nothing of their own and were left out.");
-    } else if (!is_project_element(element) && !is_quantity_type_element(element)) {
-        report.note(std::string("Unknown acronym ") + element.name() +
-                    " encountered when reading file.\nOpening file will continue, but one object skipped.");
     }
 }
 
@@ -332,13 +366,19 @@ std::string read_project_root(Project& project, pugi::xml_node root) {
     ReadReport report;
     {
         GraphBuilder builder(project);
+        std::vector<RootElement> elements;
+        std::vector<pugi::xml_node> quantity_types;
+        for (const pugi::xml_node element : root.children()) {
+            if (element.type() != pugi::node_element) continue;
+            elements.push_back({kind_of(element), element});
+            if (elements.back().kind == ElementKind::QuantityType) quantity_types.push_back(element);
+        }
         // Most elements are objects.
-        builder.expect(static_cast<size_t>(std::distance(root.begin(), root.end())));
-        read_quantity_types(root, report);
+        builder.expect(elements.size());
+        read_quantity_types(quantity_types, report);
         ObjectReader reader(project, builder, report);
-        reader.read_project(root);
-        for (const pugi::xml_node element : root.children())
-            if (element.type() == pugi::node_element) reader.read_object(element);
+        reader.read_project(elements);
+        for (const RootElement& element : elements) reader.read_object(element);
         report.note_lines(builder.finish());
     }
     GCC::RP = previous;

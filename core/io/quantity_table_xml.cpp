@@ -104,9 +104,9 @@ void write_quantity_types(pugi::xml_node root) {
         }
 }
 
-void read_quantity_types(pugi::xml_node root, ReadReport& report) {
+void read_quantity_types(const std::vector<pugi::xml_node>& elements, ReadReport& report) {
     std::vector<pugi::xml_node> active_flags;
-    for (const pugi::xml_node element : root.children()) {
+    for (const pugi::xml_node element : elements) {
         if (named(element, STANDARD_TYPE_ACTIVE_NODE))
             active_flags.push_back(element);
         else if (named(element, CUSTOM_TYPE_NODE))

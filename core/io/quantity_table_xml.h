@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include <pugixml.hpp>
 
 #include "core/io/xml_values.h"
@@ -14,7 +16,8 @@ void write_quantity_types(pugi::xml_node root);
 
 // Adds the custom types and units of the file to the table (which the caller
 // has reset), then applies the active flags of the "PPA" elements, so that
-// flags of custom units of standard types find their units.
-void read_quantity_types(pugi::xml_node root, ReadReport& report);
+// flags of custom units of standard types find their units. Elements are
+// the root's, in document order; those of other names are passed over.
+void read_quantity_types(const std::vector<pugi::xml_node>& elements, ReadReport& report);
 
 }  // namespace project_file

@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <system_error>
 
 #include "core/text/ascii.h"
@@ -29,6 +30,25 @@ std::optional<Number> read_leading(const std::string& text) {
     Number value{};
     if (std::from_chars(first, last, value).ec != std::errc{}) return std::nullopt;
     return value;
+}
+
+// Most stored values (uids, numbers, short texts): printable ASCII and no
+// reference, looked at eight bytes at a time in one pass.
+bool printable_ascii_without_ampersand(std::string_view text) {
+    constexpr uint64_t ones = 0x0101010101010101;
+    constexpr uint64_t high_bits = 0x8080808080808080;
+    size_t i = 0;
+    for (; text.size() - i >= 8; i += 8) {
+        uint64_t bytes = 0;
+        std::memcpy(&bytes, text.data() + i, 8);
+        const uint64_t control_or_beyond_ascii = ((bytes - ones * 0x20) & ~bytes) | bytes;
+        const uint64_t no_ampersand = bytes ^ (ones * '&');
+        const uint64_t ampersand = (no_ampersand - ones) & ~no_ampersand;
+        if (((control_or_beyond_ascii | ampersand) & high_bits) != 0) return false;
+    }
+    for (; i < text.size(); ++i)
+        if (text[i] < 0x20 || text[i] > 0x7E || text[i] == '&') return false;
+    return true;
 }
 
 template <typename Number>
@@ -82,7 +102,21 @@ std::string text_of(pugi::xml_node element, const char* name, ReadReport& report
     return text_in(element.child(name), report);
 }
 
+std::optional<std::string_view> text_as_stored(pugi::xml_node value_element) {
+    const pugi::xml_node only = value_element.first_child();
+    if (!only) return std::string_view();
+    if (only.next_sibling() || only.type() != pugi::node_pcdata) return std::nullopt;
+    const std::string_view raw = only.value();
+    if (printable_ascii_without_ampersand(raw)) return raw;
+    if (raw.find('&') != std::string_view::npos || raw.find('\r') != std::string_view::npos ||
+        !MyStrF::is_xml_clean(raw))
+        return std::nullopt;
+    return raw;
+}
+
 std::string text_in(pugi::xml_node value_element, ReadReport& report) {
+    // Nearly every value: nothing to decode or clean.
+    if (const auto stored = text_as_stored(value_element)) return std::string(*stored);
     bool cleaned = false;
     std::string text = with_single_line_feeds(xml_reading::element_text(value_element, &cleaned));
     if (cleaned) report.note("Characters that XML 1.0 does not allow were removed from texts (invalid UTF-8 became U+FFFD).");

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <pugixml.hpp>
@@ -38,6 +39,10 @@ class ReadReport;
 std::string text_of(pugi::xml_node element, const char* name, ReadReport& report);
 // The same for a value element already found (null: "").
 std::string text_in(pugi::xml_node value_element, ReadReport& report);
+// The text of a value element as the document holds it, when reading it
+// changes nothing (no entity, no carriage return, nothing to clean): a view
+// of the document, no copy. Nullopt when it must be read with text_in.
+std::optional<std::string_view> text_as_stored(pugi::xml_node value_element);
 // The texts of all children called name, in document order.
 std::vector<std::string> texts_of(pugi::xml_node element, const char* name, ReadReport& report);
 

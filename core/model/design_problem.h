@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -42,7 +43,25 @@ public:
     std::vector<Option*> add_child_options(const std::string& answer);
 
     // The election: sets the optimal flags and returns the elected option.
+    // While an ElectionPass lives, a problem elects once and then returns
+    // the option it elected.
     Option* get_optimal_child_option();
+
+    // A recomputation of objects in children-first order elects every problem
+    // several times (for itself, for each requirement above it, for the
+    // totals of the options above it), always after everything below it has
+    // been recomputed and before anything it reads changes again; while one
+    // of these lives, the first election of each problem stands.
+    class ElectionPass {
+    public:
+        ElectionPass();
+        ~ElectionPass();
+        ElectionPass(const ElectionPass&) = delete;
+        ElectionPass& operator=(const ElectionPass&) = delete;
+
+    private:
+        uint64_t enclosing;
+    };
 
     std::string get_requirement_problem_txt(const Requirement* requirement, bool with_subject) const;
 
@@ -57,4 +76,7 @@ private:
     // of a problem that dies because its last requirement went.
     std::vector<std::string> sibling_uids_at_unlink;
     bool siblings_recorded = false;
+    // The pass in which this problem last elected, and whom (see ElectionPass).
+    uint64_t elected_in_pass = 0;
+    Option* elected_then = nullptr;
 };

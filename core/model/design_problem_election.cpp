@@ -6,6 +6,10 @@
 
 namespace {
 
+// The election pass running (0: none), and the number of the last one.
+uint64_t running_pass = 0;
+uint64_t last_pass = 0;
+
 // The goals a problem is elected by: its own, else the project's.
 std::vector<Requirement*> election_goals(const DesignProblem& dp) {
     std::vector<Requirement*> goals = dp.get_parent_goals();
@@ -56,7 +60,14 @@ Option* elect_by_goals(const std::vector<Option*>& candidates, const std::vector
 
 }  // namespace
 
+DesignProblem::ElectionPass::ElectionPass() : enclosing(running_pass) { running_pass = ++last_pass; }
+
+DesignProblem::ElectionPass::~ElectionPass() { running_pass = enclosing; }
+
 Option* DesignProblem::get_optimal_child_option() {
+    if (running_pass != 0 && elected_in_pass == running_pass) return elected_then;
+    elected_in_pass = running_pass;
+    elected_then = nullptr;
     const std::vector<Option*> options = get_child_options(false);
     if (options.empty()) return nullptr;
     std::vector<Option*> candidates;
@@ -71,5 +82,6 @@ Option* DesignProblem::get_optimal_child_option() {
     }
     for (Option* o : options) o->set_sub_optimal();
     if (elected) elected->set_optimal();
+    elected_then = elected;
     return elected;
 }

@@ -28,7 +28,7 @@ GraphBuilder::AdoptionScope::~AdoptionScope() { --unfinished_builders; }
 
 uint64_t GraphBuilder::rebuild_count() { return builders_made; }
 
-GraphBuilder::GraphBuilder(Project& p) : project(p) {
+GraphBuilder::GraphBuilder(Project& p) : project(p), adopted_by_uid(std::make_unique<UidIndex>(64)) {
     project.clear_nd_map();
     project.children.clear();
     project.clear_references();
@@ -78,6 +78,7 @@ bool GraphBuilder::adopt(Node* node, const std::string& uid) {
         node->set_uid(node->_generate_uid());
     node->builder_slot = objects.size();
     objects.emplace_back(node);
+    adopted_by_uid->add(node->get_uid(), node);
     return true;
 }
 
@@ -86,6 +87,7 @@ void GraphBuilder::adopt_project(const std::string& uid) {
 }
 
 void GraphBuilder::expect(size_t count) {
+    if (objects.size() == 1) adopted_by_uid = std::make_unique<UidIndex>(count);
     objects.reserve(count + 1);
     project.reserve_nd_map(count + 1);
 }
@@ -116,10 +118,9 @@ void GraphBuilder::set_links(Node* node, std::span<const std::string_view> paren
     s.child_uids = add_uids(child_uids);
 }
 
-void GraphBuilder::set_subject(Node* node, const std::string& text, SubjectSharing sharing,
-                               const std::string& shared_with) {
+void GraphBuilder::set_subject(Node* node, std::string text, SubjectSharing sharing, const std::string& shared_with) {
     Stored& s = stored(node);
-    s.subject = text;
+    s.subject = std::move(text);
     s.sharing = sharing;
     s.shared_with = shared_with;
     s.has_subject = true;
@@ -139,13 +140,12 @@ void GraphBuilder::link_in_stored_order() {
     // Each end lists the link; a link listed on one end only is still made, and
     // goes to the end of the other end's list. The lists are written straight
     // into the objects, which have no links of their own yet.
-    // A link names an object by the uid it is registered under; the adopted
-    // objects are indexed once by the registry's own keys, so that no link
-    // asks the registry.
-    UidIndex adopted(objects.size());
-    for (const auto& [uid, n] : project.get_nd_map())
-        if (is_adopted(n)) adopted.add(uid, n);
-    auto resolve = [&](std::string_view uid) { return adopted.find(uid); };
+    // A link names an object by the uid it is registered under (its own uid);
+    // no link asks the registry.
+    auto resolve = [&](std::string_view uid) {
+        if (uid == project.get_uid()) return static_cast<Node*>(&project);
+        return adopted_by_uid->find(uid);
+    };
     bool dropped = false;
     for (const Stored& s : objects) {
         Node* n = s.node;
@@ -200,11 +200,17 @@ void GraphBuilder::drop_disallowed_links() {
     if (dropped) note("Links that the kinds of their objects do not allow were left out.");
 }
 
-void GraphBuilder::drop_cycles() {
+std::vector<Node*> GraphBuilder::drop_cycles() {
     enum class Mark : uint8_t { New, Open, Done };
     std::vector<Mark> marks(objects.size(), Mark::New);
     bool dropped = false;
+    std::vector<Node*> below_project;
+    below_project.reserve(objects.size());
     std::vector<std::pair<size_t, size_t>> stack;  // slot, index of the next child
+    // The project (slot 0) is the first root: the objects finished before the
+    // walk from it ends are those below it, children first, as
+    // children_first_from would list them once the cycles are gone (a link
+    // that closes a cycle is dropped before any object after it is reached).
     for (size_t root = 0; root < objects.size(); ++root) {
         if (marks[root] != Mark::New) continue;
         stack.push_back({root, 0});
@@ -214,6 +220,7 @@ void GraphBuilder::drop_cycles() {
             Node* node = objects[slot].node;
             if (next >= node->children.size()) {
                 marks[slot] = Mark::Done;
+                if (root == 0) below_project.push_back(node);
                 stack.pop_back();
                 continue;
             }
@@ -235,6 +242,7 @@ void GraphBuilder::drop_cycles() {
         }
     }
     if (dropped) note("Links that would close a cycle were left out.");
+    return below_project;
 }
 
 std::vector<Node*> GraphBuilder::children_first_from(const std::vector<Node*>& roots) const {
@@ -291,7 +299,7 @@ void GraphBuilder::share_subjects(const std::vector<Node*>& parents_first) {
         waiting.push_back(start);
         while (!waiting.empty()) {
             Node* n = waiting.back();
-            const Stored& s = stored(n);
+            Stored& s = stored(n);
             Node* holder = s.has_subject ? subject_holder(n) : nullptr;
             if (holder && is_adopted(holder) && states[slot_of(holder)] != State::Done) {
                 if (states[slot_of(holder)] == State::Open) {
@@ -303,8 +311,9 @@ void GraphBuilder::share_subjects(const std::vector<Node*>& parents_first) {
             }
             if (s.has_subject) {
                 const bool share = holder && (s.sharing != SubjectSharing::SameTextAsSource ||
-                                              holder->get_subject() == s.subject);
-                n->subject = share ? holder->subject_ptr() : std::make_shared<std::string>(s.subject);
+                                              *holder->subject_ptr() == s.subject);
+                // The stored text is not needed again.
+                n->subject = share ? holder->subject_ptr() : std::make_shared<std::string>(std::move(s.subject));
             }
             states[slot_of(n)] = State::Done;
             waiting.pop_back();
@@ -352,8 +361,7 @@ void GraphBuilder::share_verb_capabilities(const std::vector<Node*>& parents_fir
     }
 }
 
-std::vector<Node*> GraphBuilder::drop_unreachable() {
-    std::vector<Node*> below_project = children_first_from({&project});
+std::vector<Node*> GraphBuilder::drop_unreachable(std::vector<Node*> below_project) {
     // Every object reached: the walk from the project is also the walk over
     // all objects in adoption order, since the project comes first.
     if (below_project.size() == objects.size()) return below_project;
@@ -384,8 +392,7 @@ std::string GraphBuilder::finish() {
     --unfinished_builders;
     link_in_stored_order();
     drop_disallowed_links();
-    drop_cycles();
-    const std::vector<Node*> children_first_order = drop_unreachable();
+    const std::vector<Node*> children_first_order = drop_unreachable(drop_cycles());
     const std::vector<Node*> parents_first(children_first_order.rbegin(), children_first_order.rend());
     share_subjects(parents_first);
     share_verb_capabilities(parents_first);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -12,6 +13,7 @@
 #include "core/model/node.h"
 
 class Project;
+class UidIndex;
 
 // Rebuilds a project's graph from stored objects (a project file, an undo
 // state) in passes: every object is made first and registered under its stored
@@ -50,7 +52,7 @@ public:
                    std::span<const std::string_view> child_uids);
     // Keeps a text for the builder's lifetime; returns a view of it.
     std::string_view keep(std::string text);
-    void set_subject(Node* node, const std::string& text, SubjectSharing sharing, const std::string& shared_with = {});
+    void set_subject(Node* node, std::string text, SubjectSharing sharing, const std::string& shared_with = {});
     // Objects with the same non-zero group share one pair; group 0 shares with
     // an equal pair of the story or requirement the object derives from.
     void set_verb_capability(Node* node, const std::string& verb, const std::string& capability, uint64_t group);
@@ -109,10 +111,14 @@ private:
     UidRange add_uids(std::span<const std::string_view> uids);
     void link_in_stored_order();
     void drop_disallowed_links();
-    void drop_cycles();
+    // Returns the objects below the project (the project included), each
+    // after all of its descendants: the walk that finds the cycles, starting
+    // at the project, finishes them in this order.
+    std::vector<Node*> drop_cycles();
     // Objects that no chain of parents connects to the project are not kept.
-    // Returns every kept object, each after all of its descendants.
-    std::vector<Node*> drop_unreachable();
+    // Takes the order drop_cycles returned; returns every kept object, each
+    // after all of its descendants.
+    std::vector<Node*> drop_unreachable(std::vector<Node*> below_project);
     // The objects reachable from the roots along children links, each after
     // all of its descendants (as children_first of graph_order.h).
     std::vector<Node*> children_first_from(const std::vector<Node*>& roots) const;
@@ -126,6 +132,11 @@ private:
     std::optional<ModelBatch> batch{std::in_place};
     // Adoption order, the project first.
     std::vector<Stored> objects;
+    // The adopted objects (not the project) by their uids, filled as they are
+    // adopted, while each object and its uid are at hand: the links are
+    // resolved through it without a walk over the registry.
+    // (Held apart: this header is included where Qt's keywords are macros.)
+    std::unique_ptr<UidIndex> adopted_by_uid;
     // The stored links of every object, one range each: one array for all
     // instead of two lists of texts per object.
     std::vector<std::string_view> link_uids;

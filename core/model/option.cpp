@@ -1,5 +1,6 @@
 #include "core/model/option.h"
 
+#include <algorithm>
 #include <cmath>
 #include <unordered_set>
 
@@ -148,17 +149,28 @@ std::vector<Option*> Option::get_sub_options(bool recursive) const {
 }
 
 std::vector<Option*> Option::get_option_tree_depth_first() {
+    // Trees up to this size are searched for an option already taken; larger
+    // ones keep a set. Most trees are one to three options, and every
+    // election and full recomputation walks each of them.
+    constexpr size_t small_tree = 16;
     std::vector<Option*> tree;
     std::vector<Option*> pending{this};
     // Each option once, also when links made in code close a cycle.
     std::unordered_set<const Option*> seen;
+    auto taken = [&](const Option* o) {
+        return seen.empty() ? std::find(tree.begin(), tree.end(), o) != tree.end() : seen.count(o) != 0;
+    };
     while (!pending.empty()) {
         Option* o = pending.back();
         pending.pop_back();
-        if (!seen.insert(o).second) continue;
+        if (taken(o)) continue;
         tree.push_back(o);
-        const auto subs = o->get_sub_options(false);
-        pending.insert(pending.end(), subs.rbegin(), subs.rend());
+        if (!seen.empty())
+            seen.insert(o);
+        else if (tree.size() > small_tree)
+            seen.insert(tree.begin(), tree.end());
+        for (auto child = o->children.rbegin(); child != o->children.rend(); ++child)
+            if ((*child)->is_opt()) pending.push_back(static_cast<Option*>(*child));
     }
     return tree;
 }
@@ -191,6 +203,11 @@ std::vector<Requirement*> Option::get_potential_parent_reqs(bool exclude_linked)
 }
 
 void Option::set_optimal_flag(bool value) {
+    // An option without sub-options, the common case, needs no walk.
+    if (std::none_of(children.begin(), children.end(), [](const Node* c) { return c->is_opt(); })) {
+        optimal = value;
+        return;
+    }
     for (Option* o : get_option_tree_depth_first()) o->optimal = value;
 }
 
@@ -207,19 +224,25 @@ bool Option::has_invalidate() const {
 // ---- Totals ----
 
 NodeList Option::get_par_base_value_objects() {
+    // The children are walked as they stand, without a list of each kind:
+    // every option's totals are computed in every full recomputation.
     NodeList feeding;
-    if (Requirement* integration = get_integration_requirement())
-        for (DesignProblem* dp : integration->get_child_designproblems()) feeding.push_back(dp->get_optimal_child_option());
-    const auto subs = get_sub_options(false);
-    if (!subs.empty()) {
-        feeding.insert(feeding.end(), subs.begin(), subs.end());
-    } else {
-        for (Argument* a : get_child_arguments()) {
-            for (Evidence* e : a->get_child_evidences()) feeding.push_back(e);
-            for (Requirement* derived : a->get_child_requirements())
-                for (DesignProblem* dp : derived->get_child_designproblems())
-                    feeding.push_back(dp->get_optimal_child_option());
+    auto add_elected_below = [&](const Node* requirement) {
+        for (Node* dp : requirement->get_children())
+            if (dp->is_dpr()) feeding.push_back(static_cast<DesignProblem*>(dp)->get_optimal_child_option());
+    };
+    if (Requirement* integration = get_integration_requirement()) add_elected_below(integration);
+    const bool has_sub_options = std::any_of(children.begin(), children.end(), [](const Node* c) { return c->is_opt(); });
+    for (Node* c : children) {
+        if (has_sub_options) {
+            if (c->is_opt()) feeding.push_back(c);
+            continue;
         }
+        if (!c->is_arg()) continue;
+        for (Node* e : c->get_children())
+            if (e->is_evd()) feeding.push_back(e);
+        for (Node* derived : c->get_children())
+            if (derived->is_req()) add_elected_below(derived);
     }
     return MyFF::remove_duplicate_uids(feeding);
 }
@@ -245,10 +268,10 @@ void Option::update_par_base_value_sum() {
             if (type == 0 || type >= types || par.is_min_max()) continue;
             // Several evidence of one subject and type are averaged.
             size_t same = 0;
-            const std::string subject_text = e->get_subject();
+            const std::string& subject_text = *e->subject_ptr();
             for (const Node* other : feeding)
                 if (other->is_evd() && static_cast<const Evidence*>(other)->get_par().get_type_int() == type &&
-                    other->get_subject() == subject_text)
+                    *other->subject_ptr() == subject_text)
                     ++same;
             sums[type] += par.get_base_value() / static_cast<double>(same);
             has_data[type] = true;

@@ -184,6 +184,7 @@ void Project::recompute_all() {
 
 void Project::recompute_in_order(const std::vector<Node*>& children_first_order) {
     if (ModelBatch::active()) return;
+    DesignProblem::ElectionPass elect_once;
     top_lvl_goals_while_recomputing = get_top_lvl_goals();
     for (Node* n : children_first_order) n->get_rlevel().recompute_local();
     top_lvl_goals_while_recomputing.reset();

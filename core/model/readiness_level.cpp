@@ -82,13 +82,24 @@ bool totals_meet_ranges(const Option* top, const DesignProblem* dp) {
 
 // Every requirement of the design problem is argued somewhere in the tree.
 bool tree_argues_every_requirement(const std::vector<Option*>& tree, const DesignProblem* dp) {
-    std::unordered_set<std::string_view> argued;
+    // Up to this many argued requirements are searched one by one, cheaper
+    // than hashing their uids; a tree argues one or a few as a rule.
+    constexpr size_t few = 16;
+    std::vector<const Requirement*> argued;
     for (const Option* o : tree)
-        for (const Argument* a : o->get_child_arguments())
-            if (const Requirement* r = a->get_parent_requirement()) argued.insert(r->get_uid());
+        for (const Node* a : o->get_children())
+            if (a->is_arg())
+                if (const Requirement* r = static_cast<const Argument*>(a)->get_parent_requirement()) argued.push_back(r);
     const auto requirements = dp->get_parent_requirements();
+    if (argued.size() <= few)
+        return std::all_of(requirements.begin(), requirements.end(), [&](const Requirement* r) {
+            return std::any_of(argued.begin(), argued.end(),
+                               [&](const Requirement* a) { return a == r || a->get_uid() == r->get_uid(); });
+        });
+    std::unordered_set<std::string_view> argued_uids;
+    for (const Requirement* r : argued) argued_uids.insert(r->get_uid());
     return std::all_of(requirements.begin(), requirements.end(),
-                       [&](const Requirement* r) { return argued.count(r->get_uid()) != 0; });
+                       [&](const Requirement* r) { return argued_uids.count(r->get_uid()) != 0; });
 }
 
 }  // namespace

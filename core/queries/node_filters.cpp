@@ -32,9 +32,16 @@ std::vector<T*> of_kind(const UidRegistry& registry, KindTest test) {
 
 NodeList nodes_of_kind(const NodeList& nodes, KindTest test) { return of_kind<Node>(nodes, test); }
 
+// Without a list of the matches unless there are several, which is reported.
 template <class T>
 T* single_of_kind(const NodeList& nodes, KindTest test) {
-    return static_cast<T*>(check_single_obj(nodes_of_kind(nodes, test)));
+    Node* found = nullptr;
+    for (Node* n : nodes) {
+        if (!(n->*test)()) continue;
+        if (found) return static_cast<T*>(check_single_obj(nodes_of_kind(nodes, test)));
+        found = n;
+    }
+    return static_cast<T*>(found);
 }
 
 }  // namespace

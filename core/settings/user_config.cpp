@@ -132,6 +132,10 @@ std::string ProjectSettings::export_settings_to_config() const {
     if (path.empty()) return "The user configuration file was not written: its folder is not available.";
     StringWriter writer;
     doc.save(writer, "\t", pugi::format_default, pugi::encoding_utf8);
+    // Reopening the most recent project changes nothing here: a file that
+    // already holds this text is not replaced and flushed to disk again.
+    const settings_io::FileContent current = settings_io::read_regular_file(path, writer.text.size());
+    if (current.error.empty() && current.content == writer.text) return "";
     const std::string failure = settings_io::replace_file(path, writer.text);
     return failure.empty() ? failure : "The user configuration file was not written.\n" + failure;
 }

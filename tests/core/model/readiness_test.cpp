@@ -178,6 +178,23 @@ TEST_F(Readiness, ChangingTheRequiredLevelReelectsEveryProblem) {
     EXPECT_FALSE(weak->is_optimal());
 }
 
+TEST_F(Readiness, WithinAnElectionPassEachProblemElectsOnceAndAfterItAnew) {
+    Option* strong = p.d->add_child_option("motor", false);
+    Option* weak = p.d->add_child_option("spring", false);
+    p.prove(strong, p.r, 5);
+    Evidence* e = p.prove(weak, p.r, 6);
+    {
+        DesignProblem::ElectionPass pass;
+        EXPECT_EQ(p.d->get_optimal_child_option(), weak);
+        e->get_rlevel().set_levels(2);  // would elect strong now
+        EXPECT_EQ(p.d->get_optimal_child_option(), weak);
+        EXPECT_TRUE(weak->is_optimal());
+    }
+    EXPECT_EQ(p.d->get_optimal_child_option(), strong);
+    EXPECT_TRUE(strong->is_optimal());
+    EXPECT_FALSE(weak->is_optimal());
+}
+
 TEST_F(Readiness, ElectionByReadinessAndByGoals) {
     Option* a = p.d->add_child_option("a", false);
     Option* b = p.d->add_child_option("b", false);

@@ -254,6 +254,20 @@ TEST_F(UserConfig, CreatesTheFolderWithAllMissingLevels) {
     EXPECT_TRUE(fake().messages.empty());
 }
 
+TEST_F(UserConfig, AFileThatHoldsTheSettingsAlreadyIsNotWrittenAgain) {
+    ProjectSettings s;
+    s.add_recent_file("/projects/gate.xml");
+    ASSERT_EQ(s.export_settings_to_config(), "");
+    const std::string written = read_file(file().string());
+    // Any write would fail now; only a changed text is written.
+    testing_support::FileSizeLimit limit(16);
+    EXPECT_EQ(s.export_settings_to_config(), "");
+    EXPECT_EQ(read_file(file().string()), written);
+    s.add_recent_file("/projects/other.xml");
+    EXPECT_NE(s.export_settings_to_config(), "");
+    EXPECT_EQ(read_file(file().string()), written);
+}
+
 TEST_F(UserConfig, AFailedWriteIsReportedAndKeepsThePreviousFile) {
     ProjectSettings first;
     first.colors_to_dark();
