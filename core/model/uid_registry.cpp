@@ -9,17 +9,17 @@
 UidRegistry::UidRegistry() = default;
 
 UidRegistry::const_iterator::reference UidRegistry::const_iterator::operator*() const {
-    Node* node = registry->slots[at].node;
+    Node* node = registry->entries[at].node;
     return {node->get_uid(), node};
 }
 
 UidRegistry::const_iterator& UidRegistry::const_iterator::operator++() {
-    at = registry->slots[at].next;
+    at = registry->entries[at].next;
     return *this;
 }
 
 UidRegistry::const_iterator& UidRegistry::const_iterator::operator--() {
-    at = at == none ? registry->last : registry->slots[at].previous;
+    at = at == none ? registry->last : registry->entries[at].previous;
     return *this;
 }
 
@@ -29,7 +29,7 @@ size_t UidRegistry::place_of(std::string_view uid, uint32_t hash) const {
     for (size_t i = hash & mask;; i = (i + 1) & mask) {
         const Place& place = table[i];
         if (place.slot == none) return i;
-        if (place.hash == hash && slots[place.slot].uid == uid) return i;
+        if (place.hash == hash && entries[place.slot].uid == uid) return i;
     }
 }
 
@@ -45,9 +45,9 @@ void UidRegistry::grow_table(size_t places) {
     }
 }
 
-void UidRegistry::reserve(size_t entries) {
-    slots.reserve(entries);
-    const size_t places = std::bit_ceil(std::max<size_t>(entries * 2, 16));
+void UidRegistry::reserve(size_t expected) {
+    entries.reserve(expected);
+    const size_t places = std::bit_ceil(std::max<size_t>(expected * 2, 16));
     if (places > table.size()) grow_table(places);
 }
 
@@ -59,14 +59,14 @@ bool UidRegistry::insert(Node* node) {
     if (table[place].slot != none) return false;
     uint32_t slot;
     if (free_slots.empty()) {
-        slot = static_cast<uint32_t>(slots.size());
-        slots.emplace_back();
+        slot = static_cast<uint32_t>(entries.size());
+        entries.emplace_back();
     } else {
         slot = free_slots.back();
         free_slots.pop_back();
     }
-    slots[slot].uid = uid;
-    slots[slot].node = node;
+    entries[slot].uid = uid;
+    entries[slot].node = node;
     link_before(slot, none);
     table[place] = {slot, hash};
     node->registry_slot = slot;
@@ -76,13 +76,13 @@ bool UidRegistry::insert(Node* node) {
 
 bool UidRegistry::erase(const Node* node) {
     const uint32_t slot = node->registry_slot;
-    if (slot >= slots.size() || slots[slot].node != node) return false;
+    if (slot >= entries.size() || entries[slot].node != node) return false;
     // The entry's place is found by its slot: no uid is compared.
-    size_t place = hash_of(slots[slot].uid) & mask;
+    size_t place = hash_of(entries[slot].uid) & mask;
     while (table[place].slot != slot) place = (place + 1) & mask;
     free_place(place);
     unlink(slot);
-    slots[slot] = Slot{};
+    entries[slot] = Slot{};
     free_slots.push_back(slot);
     --count;
     return true;
@@ -115,11 +115,11 @@ bool UidRegistry::move_before(std::string_view uid, std::string_view before) {
 Node* const* UidRegistry::find(std::string_view uid) const {
     if (table.empty()) return nullptr;
     const Place& place = table[place_of(uid, hash_of(uid))];
-    return place.slot == none ? nullptr : &slots[place.slot].node;
+    return place.slot == none ? nullptr : &entries[place.slot].node;
 }
 
 void UidRegistry::clear() {
-    slots.clear();
+    entries.clear();
     free_slots.clear();
     std::fill(table.begin(), table.end(), Place{});
     first = last = none;
@@ -127,15 +127,15 @@ void UidRegistry::clear() {
 }
 
 void UidRegistry::unlink(uint32_t slot) {
-    Slot& s = slots[slot];
-    (s.previous == none ? first : slots[s.previous].next) = s.next;
-    (s.next == none ? last : slots[s.next].previous) = s.previous;
+    Slot& s = entries[slot];
+    (s.previous == none ? first : entries[s.previous].next) = s.next;
+    (s.next == none ? last : entries[s.next].previous) = s.previous;
 }
 
 void UidRegistry::link_before(uint32_t slot, uint32_t next_slot) {
-    Slot& s = slots[slot];
+    Slot& s = entries[slot];
     s.next = next_slot;
-    s.previous = next_slot == none ? last : slots[next_slot].previous;
-    (s.previous == none ? first : slots[s.previous].next) = slot;
-    (next_slot == none ? last : slots[next_slot].previous) = slot;
+    s.previous = next_slot == none ? last : entries[next_slot].previous;
+    (s.previous == none ? first : entries[s.previous].next) = slot;
+    (next_slot == none ? last : entries[next_slot].previous) = slot;
 }

@@ -85,7 +85,7 @@ public:
 
     void clear();
     // Room for this many entries without growing.
-    void reserve(size_t count);
+    void reserve(size_t expected);
     size_t size() const { return count; }
     bool empty() const { return count == 0; }
 
@@ -117,7 +117,7 @@ private:
     void link_before(uint32_t slot, uint32_t next_slot);
     void free_place(size_t place);
 
-    std::vector<Slot> slots;
+    std::vector<Slot> entries;
     // Slots whose entries were erased, reused before the array grows.
     std::vector<uint32_t> free_slots;
     // At least twice as many places as entries, so that a probe meets an
