@@ -1,5 +1,6 @@
 #include "core/model/option.h"
 
+#include <algorithm>
 #include <cmath>
 #include <unordered_set>
 
@@ -150,15 +151,24 @@ std::vector<Option*> Option::get_sub_options(bool recursive) const {
 std::vector<Option*> Option::get_option_tree_depth_first() {
     std::vector<Option*> tree;
     std::vector<Option*> pending{this};
-    // Each option once, also when links made in code close a cycle.
+    // Each option once, also when links made in code close a cycle. Most trees
+    // hold a few options, which are found in the tree itself; a set of them is
+    // made only for a large tree.
+    constexpr size_t searched_in_tree = 32;
     std::unordered_set<const Option*> seen;
+    auto first_visit = [&](const Option* o) {
+        if (tree.size() < searched_in_tree) return std::find(tree.begin(), tree.end(), o) == tree.end();
+        if (seen.empty()) seen.insert(tree.begin(), tree.end());
+        return seen.insert(o).second;
+    };
     while (!pending.empty()) {
         Option* o = pending.back();
         pending.pop_back();
-        if (!seen.insert(o).second) continue;
+        if (!first_visit(o)) continue;
         tree.push_back(o);
-        const auto subs = o->get_sub_options(false);
-        pending.insert(pending.end(), subs.rbegin(), subs.rend());
+        // Its sub-options, the first to be visited next.
+        for (auto c = o->children.rbegin(); c != o->children.rend(); ++c)
+            if ((*c)->is_opt()) pending.push_back(static_cast<Option*>(*c));
     }
     return tree;
 }

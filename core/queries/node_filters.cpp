@@ -34,7 +34,14 @@ NodeList nodes_of_kind(const NodeList& nodes, KindTest test) { return of_kind<No
 
 template <class T>
 T* single_of_kind(const NodeList& nodes, KindTest test) {
-    return static_cast<T*>(check_single_obj(nodes_of_kind(nodes, test)));
+    // The list of matches is made only for the error about a second one.
+    Node* single = nullptr;
+    for (Node* n : nodes) {
+        if (!(n->*test)()) continue;
+        if (single) return static_cast<T*>(check_single_obj(nodes_of_kind(nodes, test)));
+        single = n;
+    }
+    return static_cast<T*>(single);
 }
 
 }  // namespace
