@@ -36,7 +36,7 @@ std::string FileNode::save_recovery_attempt() {
     for (const auto& [key, node] : nd_map)
         if (node != this) abandoned_objects().push_back(node);
     nd_map.clear();
-    nd_map.insert(uid, this);
+    nd_map.insert(this);
     children.clear();
     static_cast<MementoMixin&>(*this).restore_current_state();
 

@@ -88,12 +88,9 @@ std::string FileNode::get_filename() {
 
 // ---- Registry ----
 
-bool FileNode::register_uid(const std::string& uid_key, Node* node) { return nd_map.insert(uid_key, node); }
+bool FileNode::register_uid(Node* node) { return nd_map.insert(node); }
 
-void FileNode::remove_uid_from_nd_map(const std::string& uid_key, const Node* node) {
-    Node** registered = nd_map.find(uid_key);
-    if (registered && *registered == node) nd_map.erase(uid_key);
-}
+void FileNode::remove_uid_from_nd_map(const Node* node) { nd_map.erase(node); }
 
 Node* FileNode::_get_pointer_to_node_with_uid(const std::string& uid_key) const {
     Node* const* registered = nd_map.find(uid_key);
@@ -108,17 +105,17 @@ void FileNode::clear_nd_map() {
     if (!is_prj()) return;
     std::vector<Node*> objects;
     objects.reserve(nd_map.size());
-    std::vector<std::pair<std::string, Node*>> projects;
+    std::vector<Node*> projects;
     for (const auto& [key, n] : nd_map) {
         if (n->is_prj())
-            projects.emplace_back(key, n);
+            projects.push_back(n);
         else
             objects.push_back(n);
     }
     for (Node* n : children_first({this}))
         if (!n->is_prj()) objects.push_back(n);
     nd_map.clear();
-    for (const auto& [key, n] : projects) nd_map.insert(key, n);
+    for (Node* n : projects) nd_map.insert(n);
     Project* previous = GCC::RP;
     GCC::RP = static_cast<Project*>(this);
     delete_wholesale(objects);

@@ -6,10 +6,10 @@
 
 #include "core/model/insertion_ordered_map.h"
 #include "core/model/node.h"
+#include "core/model/uid_registry.h"
 #include "core/reference/reference.h"
 #include "core/settings/project_settings.h"
 
-using UidRegistry = InsertionOrderedMap<std::string, Node*>;
 using ReferenceTable = InsertionOrderedMap<uint64_t, Reference>;
 
 // The document side of a project: its folders and file name, its settings,
@@ -40,11 +40,12 @@ public:
     const ProjectSettings& get_settings() const { return settings; }
 
     // The uid registry, in insertion order. Registration happens through
-    // Node::set_uid only; an existing entry is never overwritten.
-    bool register_uid(const std::string& uid, Node* node);
-    // Erases the entry only when it points to node (a duplicate never
+    // Node::set_uid only, under the object's uid; an existing entry is never
+    // overwritten.
+    bool register_uid(Node* node);
+    // Erases the object's entry, if it has one (a duplicate never
     // unregisters the original).
-    void remove_uid_from_nd_map(const std::string& uid, const Node* node);
+    void remove_uid_from_nd_map(const Node* node);
     Node* _get_pointer_to_node_with_uid(const std::string& uid) const;
     // Moves an entry to just before another one in the registry's order.
     void move_uid_before(const std::string& uid, const std::string& before) { nd_map.move_before(uid, before); }

@@ -12,8 +12,7 @@
 // so pointers to them stay valid until their own entry goes.
 //
 // Each key is stored once, in its entry: the hash index refers to the keys of
-// the entries (which never move) instead of holding copies. For the uid
-// registry that halves the allocations of every registration.
+// the entries (which never move) instead of holding copies.
 template <class Key, class Value>
 class InsertionOrderedMap {
 public:

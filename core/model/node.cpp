@@ -114,7 +114,7 @@ void Node::unlink_for_destruction() {
     const NodeList children_copy = children;
     for (Node* c : children_copy)
         if (has_child(c)) c->remove_parent(this, false);
-    if (GCC::RP) GCC::RP->remove_uid_from_nd_map(uid, this);
+    if (GCC::RP) GCC::RP->remove_uid_from_nd_map(this);
 }
 
 std::string Node::get_nd_type() const { return "NDE"; }
@@ -142,10 +142,10 @@ void Node::set_uid(const std::string& new_uid) {
     if (!uid.empty()) {
         if (uid == new_uid) return;
         DeletionRecord::note(this);
-        if (GCC::RP) GCC::RP->remove_uid_from_nd_map(uid, this);
+        if (GCC::RP) GCC::RP->remove_uid_from_nd_map(this);
     }
     uid = new_uid.empty() ? _generate_uid() : new_uid;
-    if (GCC::RP) GCC::RP->register_uid(uid, this);
+    if (GCC::RP) GCC::RP->register_uid(this);
     DeletionRecord::note(this);
 }
 

@@ -139,6 +139,7 @@ protected:
 private:
     friend class GraphBuilder;
     friend class InPlaceRestore;
+    friend class UidRegistry;
     friend std::vector<Node*> post_order(const std::vector<Node*>& roots, const NodeList& (Node::*next)() const);
     // The walk of post_order that last reached this object: a mark per walk,
     // so that a walk needs no set of the objects it has seen.
@@ -146,6 +147,8 @@ private:
     // The position of this object among those a GraphBuilder rebuilds; only
     // meaningful to that builder while it runs.
     size_t builder_slot = 0;
+    // This object's entry in the registry that holds it (see UidRegistry).
+    uint32_t registry_slot = UINT32_MAX;
     // Set once the object is queued for deletion or being deleted.
     bool doomed = false;
     // The part of this object in a delete_wholesale that runs.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "core/layout/tree_el.h"
 #include "core/model/graph_invariants.h"
@@ -115,6 +116,20 @@ TEST_F(LinkCycles, WalksOverACycleOfOptionsEnd) {
     EXPECT_EQ(o1->get_parent_designproblem(), p.d);
     EXPECT_EQ(o2->get_parent_designproblem(), nullptr);
     EXPECT_EQ(o3->get_parent_options(), (std::vector<Option*>{o2, o1}));
+}
+
+// A chain of sub-options longer than the trees the walk searches without a
+// set, closed into a cycle: from anywhere on it, each option once, in order.
+TEST_F(LinkCycles, WalksALongCycleOfOptionsOncePerOption) {
+    SmallProject p;
+    std::vector<Option*> chain{p.d->add_child_option("part", false)};
+    while (chain.size() < 40) chain.push_back(chain.back()->add_sub_option("part"));
+    chain.back()->add_child(chain.front(), true);
+    for (size_t start : {size_t{0}, size_t{20}, size_t{39}}) {
+        std::vector<Option*> expected(chain.begin() + static_cast<std::ptrdiff_t>(start), chain.end());
+        expected.insert(expected.end(), chain.begin(), chain.begin() + static_cast<std::ptrdiff_t>(start));
+        EXPECT_EQ(chain[start]->get_option_tree_depth_first(), expected) << "from position " << start;
+    }
 }
 
 }  // namespace
