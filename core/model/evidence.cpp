@@ -55,9 +55,10 @@ std::string Evidence::get_txt() const {
     if (level > 0) text = rlevel.get_min_level_txt_ptr() + " that ";
     text += MyStrF::_addArticle(get_subject(), level == 0) + " ";
     const std::string type_phrase = MyStrF::_addArticle(par.get_type(), false) + " " + par.get_target_txt();
-    if (!get_verb_cap()->empty()) {
-        if (!get_verb_cap()->get_verb().empty()) text += MyStrF::_to_third_person_singular(get_verb_cap()->get_verb());
-        if (!get_verb_cap()->get_capability().empty()) text += " " + get_verb_cap()->get_capability();
+    const VerbCapability& vc = *get_verb_cap();
+    if (!vc.empty()) {
+        if (!vc.get_verb().empty()) text += MyStrF::_to_third_person_singular(vc.get_verb());
+        if (!vc.get_capability().empty()) text += " " + vc.get_capability();
         if (!is_functional()) text += " with " + type_phrase;
     } else {
         text += par.get_type() + " is " + par.get_target_txt();

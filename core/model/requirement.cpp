@@ -101,10 +101,11 @@ bool Requirement::is_int() const { return get_parent_option(false) != nullptr; }
 std::string Requirement::get_txt() const {
     std::string text = "The " + get_subject();
     const std::string type_phrase = MyStrF::_addArticle(par.get_type(), false) + " " + par.get_target_txt();
-    if (!get_verb_cap()->empty()) {
+    const VerbCapability& vc = *get_verb_cap();
+    if (!vc.empty()) {
         text += " must";
-        if (!get_verb_cap()->get_verb().empty()) text += " " + MyStrF::_prep_verb_for_after_must(get_verb_cap()->get_verb());
-        if (!get_verb_cap()->get_capability().empty()) text += " " + get_verb_cap()->get_capability();
+        if (!vc.get_verb().empty()) text += " " + MyStrF::_prep_verb_for_after_must(vc.get_verb());
+        if (!vc.get_capability().empty()) text += " " + vc.get_capability();
         if (is_functional()) return text + ".";
         text += " with " + type_phrase;
     } else {

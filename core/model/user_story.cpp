@@ -75,8 +75,9 @@ Mandate* UserStory::add_mandate(const std::string& remark, int32_t required_leve
 }
 
 std::string UserStory::get_txt() const {
+    const VerbCapability& vc = *get_verb_cap();
     std::string text = MyStrF::_addArticle(get_subject(), true) + " is needed that " +
-                       MyStrF::_to_third_person_singular(get_verb_cap()->get_verb()) + " " + get_verb_cap()->get_capability() + ".";
+                       MyStrF::_to_third_person_singular(vc.get_verb()) + " " + vc.get_capability() + ".";
     if (!description.empty()) text += "\n" + description;
     return text;
 }
