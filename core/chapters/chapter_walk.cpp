@@ -445,10 +445,8 @@ private:
             const std::string subject = a->get_subject();
             heading(p.level, "DOC_CF14_ARG_SECTION", argument_path, GCC::arg_nd_name + " " + subject, a,
                     Role::argument);
-            // The report reads "if Option Pump is selected."; the interchange
-            // files keep the pieces joined as they have always been.
-            const std::string blank = style == Style::report ? " " : "";
-            intro("DOC_CF14_ARG_OPT_INTRO", argument_path, GCC::cf14_arg_opt_1 + subject + blank + GCC::cf14_arg_opt_2);
+            // "...if Option Pump is selected.": the second piece has no blank of its own.
+            intro("DOC_CF14_ARG_OPT_INTRO", argument_path, GCC::cf14_arg_opt_1 + subject + " " + GCC::cf14_arg_opt_2);
             ref(a, argument_path, Role::argument, true);
             intro("DOC_CF14_ARG_REQ_INTRO", argument_path, GCC::cf14_arg_req);
             std::vector<Requirement*> requirements = a->get_child_requirements();

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "core/constants/gcc.h"
+#include "core/examples/example_projects.h"
 #include "exports/exports.h"
 #include "tests/exports/export_test.h"
 
@@ -19,6 +23,21 @@ TEST_F(ReqifExport, CasesValidateResolveAndMatchTheirExpectedFiles) {
         EXPECT_EQ(reqif_problems(text), std::vector<std::string>{});
         expect_golden(text, std::string("reqif/") + c.name + "/expected.reqif");
     }
+}
+
+// The sentence of an argument's section puts a blank between the option's
+// subject and "is selected.", as the PDF report does.
+TEST_F(ReqifExport, ArgumentSectionsReadOptionSubjectIsSelected) {
+    for (const Case& c : cases()) {
+        SCOPED_TRACE(c.name);
+        const std::string text = written(exports::export_reqif, make(c.builder), std::string(c.name) + ".reqif");
+        const std::string& is_selected = GCC::cf14_arg_opt_2;
+        for (size_t at = text.find(is_selected); at != std::string::npos; at = text.find(is_selected, at + 1))
+            EXPECT_EQ(text[at - 1], ' ') << text.substr(at - 30, 42);
+    }
+    const std::string text = written(exports::export_reqif, make(&MyEx::create_explain_project), "sentence.reqif");
+    EXPECT_NE(text.find("should be followed if Option option 1 is selected."), std::string::npos);
+    EXPECT_NE(text.find("should be followed if Option option 1A is selected."), std::string::npos);
 }
 
 }  // namespace

@@ -347,7 +347,7 @@ TEST_F(ChapterWalk, ChaptersFollowTheReportsWalks) {
 TEST_F(ChapterWalk, TextsAndRoutesNameEachPlace) {
     const ChapterOutline cf14 = walk(*p.project, Chapter::requirements_trees, Style::interchange);
     EXPECT_EQ(cf14.intros[3].text,
-              "This section shows the Argument below. The Argument should be followed if Option coilis selected.");
+              "This section shows the Argument below. The Argument should be followed if Option coil is selected.");
     EXPECT_EQ(cf14.headings[2].key(), "DOC_CF14_ARG_SECTION__SH_CF14_REQ_TREE__" + p.r->get_uid() + "__" +
                                           coil_argument->get_uid());
 
