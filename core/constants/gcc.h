@@ -51,6 +51,9 @@ inline const std::vector<std::string> evidence_type = {
 // being defined in one source file, it must not be read by other static
 // initialisers.
 extern const std::string app_version;
+// "Morvanta 1.1.1.0": how the reports and the ReqIF header name the tool
+// that made them. The maker has no web address to link to.
+std::string program_name_and_version();
 inline const std::string about_link1 = "https://morvanta.invalid";
 inline const std::string about_email = "contact@morvanta.invalid";
 inline const std::string about_phone = "Phone: not available";

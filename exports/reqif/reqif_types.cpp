@@ -62,7 +62,7 @@ void DocumentBuilder::create_header(pugi::xml_node root) {
                                        xml::identifier("FILE_" + project.get_uid()));
     xml::add_text(header, "COMMENT", project.get_description());
     xml::add_text(header, "CREATION-TIME", time_stamp);
-    xml::add_text(header, "REQ-IF-TOOL-ID", "Morvanta (" + GCC::about_link1 + ")");
+    xml::add_text(header, "REQ-IF-TOOL-ID", GCC::program_name_and_version());
     xml::add_text(header, "REQ-IF-VERSION", "1.0");
     xml::add_text(header, "SOURCE-TOOL-ID", "Morvanta");
     xml::add_text(header, "TITLE", project.get_name());

@@ -103,7 +103,7 @@ void ExportPDF::cf01_add_introduction() {
     run(GCC::cf01_01_txt);
     run(GCC::RP->get_name());
     run(GCC::cf01_02_txt);
-    add_after(GCC::about_link1, {}, {}, GCC::about_link1, false);
+    run(GCC::program_name_and_version(), false);
     run(GCC::cf01_03_txt, false);
     chapter_link(to_header(GCC::req_nd_name));
     run(GCC::cf01_04_txt, false);

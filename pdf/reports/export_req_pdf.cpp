@@ -39,14 +39,14 @@ void ExportReqPDF::re01_add_introduction() {
     add_new_page();
     add_header(1, GCC::re01_title, GCC::PDF_HEADER_LINK_PREFIX + GCC::re01_title);
     add_block(GCC::re01_00_txt);
-    const auto run = [&](const std::string& text, bool blank_before = true, const std::string& uri = {}) {
-        add_after(text, {}, {}, uri, blank_before);
+    const auto run = [&](const std::string& text, bool blank_before = true) {
+        add_after(text, {}, {}, {}, blank_before);
     };
     run(MyStrF::_addArticle(report_subject(), false));
     run(GCC::re01_01_txt);
     run(GCC::RP->get_name());
     run(GCC::re01_02_txt);
-    run(GCC::about_link1, false, GCC::about_link1);
+    run(GCC::program_name_and_version(), false);
     run(GCC::re01_03_txt, false);
 }
 

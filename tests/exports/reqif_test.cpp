@@ -40,4 +40,13 @@ TEST_F(ReqifExport, ArgumentSectionsReadOptionSubjectIsSelected) {
     EXPECT_NE(text.find("should be followed if Option option 1A is selected."), std::string::npos);
 }
 
+// The maker has no web address: the tool is named by the program's name and
+// version, and the placeholder address appears nowhere.
+TEST_F(ReqifExport, ToolIdIsTheProgramsNameAndVersion) {
+    ASSERT_FALSE(GCC::app_version.empty());
+    const std::string text = written(exports::export_reqif, make(&MyEx::create_gate_project), "tool.reqif");
+    EXPECT_NE(text.find("<REQ-IF-TOOL-ID>Morvanta " + GCC::app_version + "</REQ-IF-TOOL-ID>"), std::string::npos);
+    EXPECT_EQ(text.find(GCC::about_link1), std::string::npos);
+}
+
 }  // namespace
