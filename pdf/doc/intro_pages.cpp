@@ -63,7 +63,9 @@ std::vector<std::vector<PDFdoc::PdfTextBlock>> PDFdoc::build_contents_pages(
     const int number_column = pdf::text_width(Helvetica, size, "0.0.0.00");
     const int page_column = pdf::text_width(Helvetica, size, "000");
     const int text_margin = pdf::text_width(Helvetica, size, "00000");
-    const double blank = (*get_font(Helvetica))[' '] * size / 1000.0;
+    // The number column leaves a digit's width after a four-level number; a
+    // wider number keeps that gap before its title rather than running into it.
+    const int number_gap = number_column - pdf::text_width(Helvetica, size, "0.0.0.0");
 
     std::vector<std::vector<PdfTextBlock>> contents(1);
     const int heading_baseline = text_top() - level_font_size[1] - section_extra_spacing[1];
@@ -74,7 +76,7 @@ std::vector<std::vector<PDFdoc::PdfTextBlock>> PDFdoc::build_contents_pages(
     int y = heading_baseline - 11;
     int previous_lines = 1;
     for (const PdfHeading& h : headings) {
-        const int hang = std::max(static_cast<int>(blank + pdf::text_width(Helvetica, size, h.number)), number_column);
+        const int hang = std::max(pdf::text_width(Helvetica, size, h.number) + number_gap, number_column);
         auto lines = wrap_in(Helvetica, size, h.text, width - (text_margin + hang));
         const int extra_lines = static_cast<int>(lines.size()) - 1;
         y -= line_height * previous_lines;

@@ -199,4 +199,26 @@ TEST_F(PdfLayout, TitlePageAndContentsPutInFront) {
     EXPECT_EQ(entry->h, 16 + 14);
 }
 
+// Numbers of one to eight levels: the short ones share the title column, the
+// wider ones keep the gap that column leaves after a four-level number.
+TEST_F(PdfLayout, ContentsTitlesStartClearOfTheirNumbers) {
+    doc.add_new_page();
+    for (int level = 1; level <= 8; ++level) doc.add_header(level, "Title", "");
+    doc.add_intro_pages("", "", "");
+    const auto& contents = doc.pages[1];
+    ASSERT_EQ(contents.size(), 1 + 3 * doc.headings.size());
+    const int column = pdf::text_width(pdf::Helvetica, 14, "0.0.0.00");
+    const int gap = pdf::text_width(pdf::Helvetica, 14, "0");
+    for (size_t entry = 1; entry < contents.size(); entry += 3) {
+        const Block& number = contents[entry];
+        const Block& title = contents[entry + 1];
+        ASSERT_EQ(title.lines.front(), "Title");
+        const int number_end = number.x + pdf::text_width(pdf::Helvetica, 14, number.lines.front());
+        EXPECT_GE(title.x - number_end, gap) << number.lines.front();
+        EXPECT_EQ(title.x, std::max(59 + column, number_end + gap)) << number.lines.front();
+    }
+    EXPECT_EQ(contents.back().lines.front(), "1");  // the page column is unaffected
+    EXPECT_EQ(contents[contents.size() - 3].lines.front(), "1.1.1.1.1.1.1.1");
+}
+
 }  // namespace
