@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <iterator>
 
 #include "core/text/text_utils.h"
 #include "pdf/doc/pdf_doc.h"
@@ -14,11 +15,44 @@ const std::string& entry_or_empty(const std::vector<std::string>& list, size_t i
     return i < list.size() ? list[i] : none;
 }
 
+// Below a heading there must be room for this many lines of body text at the
+// usual gap, or the heading starts the next page.
+constexpr int kLinesKeptBelowHeading = 2;
+constexpr int kGapBelowHeading = 10;
+
 }  // namespace
 
 void PDFdoc::add_new_page() {
     pages.emplace_back();
     flow_bottom = text_top();
+    heading_run.open = false;
+}
+
+bool PDFdoc::new_page_carrying_headings() {
+    const HeadingRun run = heading_run;
+    if (!run.open || run.first_block == 0) {
+        add_new_page();
+        return false;
+    }
+    std::vector<PdfTextBlock>& foot = pages.back();
+    const auto first = foot.begin() + static_cast<std::ptrdiff_t>(run.first_block);
+    std::vector<PdfTextBlock> moving(std::make_move_iterator(first), std::make_move_iterator(foot.end()));
+    foot.erase(first, foot.end());
+    add_new_page();
+    // The first heading sits where a heading starting a page sits; the rest keep their distances.
+    const int shift = text_top() - moving.front().size - moving.front().y;
+    for (PdfTextBlock& b : moving) {
+        b.y += shift;
+        append_block(std::move(b));
+    }
+    const int page = static_cast<int>(pages.size()) - 1;
+    for (size_t i = run.first_destination; i < destinations.size(); ++i) {
+        destinations[i].page = page;
+        destinations[i].y += shift;
+    }
+    for (size_t i = run.first_heading; i < headings.size(); ++i) headings[i].page = page;
+    heading_run = {true, 0, run.first_destination, run.first_heading};
+    return true;
 }
 
 void PDFdoc::ensure_page() {
@@ -28,9 +62,10 @@ void PDFdoc::ensure_page() {
 void PDFdoc::append_block(PdfTextBlock piece) {
     flow_bottom = std::min(flow_bottom, piece.last_baseline());
     pages.back().push_back(std::move(piece));
+    heading_run.open = false;
 }
 
-std::vector<PDFdoc::Placed> PDFdoc::place_below(std::vector<PdfTextBlock> columns, int extra_space) {
+std::vector<PDFdoc::Placed> PDFdoc::place_below(std::vector<PdfTextBlock> columns, int extra_space, bool heading) {
     ensure_page();
     size_t rows = 1;
     for (const PdfTextBlock& c : columns) rows = std::max(rows, c.lines.size());
@@ -40,13 +75,19 @@ std::vector<PDFdoc::Placed> PDFdoc::place_below(std::vector<PdfTextBlock> column
     const auto capacity = [&](int baseline) -> size_t {
         return baseline < lowest ? 0 : static_cast<size_t>((baseline - lowest) / line_height + 1);
     };
+    const int body_line_height = static_cast<int>(level_font_size[0] * line_factor);
+    const int kept_below = kLinesKeptBelowHeading * body_line_height + kGapBelowHeading;
+    const auto fits = [&](int baseline) {
+        if (capacity(baseline) < rows) return false;
+        const int last = baseline - static_cast<int>(rows - 1) * line_height;
+        return !heading || last - kept_below >= margin_bottom + body_line_height;
+    };
     const int fresh = text_top() - columns.front().size;
 
     int baseline = pages.back().empty() ? fresh : flow_bottom - line_height - extra_space;
-    if (!pages.back().empty() && capacity(baseline) < rows && (capacity(fresh) >= rows || capacity(baseline) == 0)) {
-        add_new_page();
-        baseline = fresh;
-    }
+    if (!pages.back().empty() && !fits(baseline) && (capacity(fresh) >= rows || capacity(baseline) == 0))
+        baseline = new_page_carrying_headings() ? flow_bottom - line_height - extra_space : fresh;
+    HeadingRun run = heading_run;
 
     std::vector<Placed> placed_blocks;
     for (size_t start = 0; start < rows;) {
@@ -71,6 +112,8 @@ std::vector<PDFdoc::Placed> PDFdoc::place_below(std::vector<PdfTextBlock> column
         }
         start += count;
     }
+    if (heading && !run.open) run = {true, placed_blocks.front().index, destinations.size(), headings.size()};
+    if (heading) heading_run = run;
     return placed_blocks;
 }
 
@@ -253,7 +296,7 @@ void PDFdoc::add_header(int level, const std::string& text, const std::string& d
     std::string winansi = to_winansi(text);
     auto lines = wrap(winansi, usable_width() - hang);
     const auto pieces = place_below({styled({number}, margin_left), styled(std::move(lines), margin_left + hang)},
-                                    get_section_extra_spacing(level));
+                                    get_section_extra_spacing(level), true);
     const int page = static_cast<int>(pieces.front().page);
     const int top = placed(pieces.front()).y + block.size;
     add_named_destination(header_destination(number), page, margin_left, top);

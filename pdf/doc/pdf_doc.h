@@ -187,8 +187,14 @@ private:
     // Places blocks that share one baseline and line height (a paragraph, a
     // heading with its number, a table row) below the previous text. A group
     // that does not fit goes to a new page; one taller than a page is split
-    // across pages, line by line, so nothing runs off a page.
-    std::vector<Placed> place_below(std::vector<PdfTextBlock> columns, int extra_space);
+    // across pages, line by line, so nothing runs off a page. A heading goes
+    // to a new page unless the first two lines of its text fit below it, and
+    // headings that nothing has followed yet go along to the next page with
+    // whatever follows them: no page ends with a heading.
+    std::vector<Placed> place_below(std::vector<PdfTextBlock> columns, int extra_space, bool heading = false);
+    // A new page; the open heading run, unless it starts its page, moves to
+    // the top of it. True when it moved.
+    bool new_page_carrying_headings();
     void append_block(PdfTextBlock piece);
     const PdfTextBlock& placed(const Placed& p) const { return pages[p.page][p.index]; }
     // A link over a placed block.
@@ -218,6 +224,15 @@ private:
         int count;
     };
     std::vector<SectionCounter> section_number;
+    // The headings at the foot of the last page that no text has followed
+    // yet: where their blocks, destinations and contents entries start.
+    struct HeadingRun {
+        bool open = false;
+        size_t first_block = 0;
+        size_t first_destination = 0;
+        size_t first_heading = 0;
+    };
+    HeadingRun heading_run;
     // Baseline of the lowest line on the last page; the top of the text area
     // while that page is empty. The next block goes below it.
     int flow_bottom = 0;

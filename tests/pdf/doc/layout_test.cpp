@@ -68,6 +68,42 @@ TEST_F(PdfLayout, WideHeadingNumberHangsByItsWidthPlusABlank) {
     EXPECT_EQ(last_block().x - 59, expected);
 }
 
+// A page holds 50 body lines; 44 leave room for two headings but not for
+// the six-line paragraph after them, which takes both headings along.
+TEST_F(PdfLayout, HeadingsGoToTheNextPageWithTheTextThatFollowsThem) {
+    for (int i = 0; i < 44; ++i) doc.add_below("Line", 0);
+    doc.add_header(2, "Section", "section");
+    doc.add_header(3, "Subsection", "");
+    ASSERT_EQ(doc.pages.size(), 1u);
+    doc.add_below(words(6 * 9), 10);
+    ASSERT_EQ(doc.pages.size(), 2u);
+    EXPECT_EQ(doc.pages[0].back().lines.front(), "Line");
+    const auto& top = doc.pages[1];
+    ASSERT_EQ(top.size(), 5u);
+    EXPECT_EQ(top[0].lines.front(), "1");
+    EXPECT_EQ(top[0].y, 757 - 16);
+    EXPECT_EQ(top[2].lines.front(), "1.1");
+    EXPECT_EQ(top[2].y, 757 - 16 - 16 - 6);
+    EXPECT_EQ(top[4].y, top[2].y - 13 - 10);
+    for (const auto& h : doc.headings) EXPECT_EQ(h.page, 1) << h.number;
+    for (const auto& d : doc.destinations) EXPECT_EQ(d.page, 1) << d.name;
+    const auto named = [&](const std::string& name) {
+        return *std::find_if(doc.destinations.begin(), doc.destinations.end(),
+                             [&](const auto& d) { return d.name == name; });
+    };
+    EXPECT_EQ(named("section").y, 757);
+    EXPECT_EQ(named("header_link_1_1").y, top[2].y + 14);
+}
+
+// 48 lines leave room for a heading, not for two lines of text below it.
+TEST_F(PdfLayout, HeadingWithoutRoomForTwoLinesBelowStartsTheNextPage) {
+    for (int i = 0; i < 48; ++i) doc.add_below("Line", 0);
+    doc.add_header(3, "Subsection", "");
+    ASSERT_EQ(doc.pages.size(), 2u);
+    EXPECT_EQ(doc.pages[1][0].y, 757 - 14);
+    EXPECT_EQ(doc.pages[0].size(), 48u);
+}
+
 // "amount of substance" needs two lines in the 80-point label column: the
 // next row starts below both.
 TEST_F(PdfLayout, TableRowIsAsTallAsItsTallestColumn) {
