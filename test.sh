@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer,
+# Installs what is missing, checks the formatting of changed lines, builds with
+# AddressSanitizer and UndefinedBehaviorSanitizer (warnings are errors),
 # and runs every test (unit tests, then short runs of the fuzz targets over their seeds).
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/ensure-packages.sh
+./scripts/check-format.sh
 
 jobs=$(nproc)
 
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMORVANTA_SANITIZE=ON -DMORVANTA_BENCH=ON
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMORVANTA_SANITIZE=ON -DMORVANTA_BENCH=ON -DMORVANTA_WERROR=ON
 cmake --build build/test -j "$jobs"
 ctest --test-dir build/test --output-on-failure -j "$jobs"
 
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
-  -DMORVANTA_FUZZ=ON -DMORVANTA_TESTS=OFF -DMORVANTA_BENCH=OFF -DMORVANTA_UI=OFF
+  -DMORVANTA_FUZZ=ON -DMORVANTA_WERROR=ON -DMORVANTA_TESTS=OFF -DMORVANTA_BENCH=OFF -DMORVANTA_UI=OFF
 cmake --build build/fuzz -j "$jobs"
 ctest --test-dir build/fuzz --output-on-failure -j "$jobs"

@@ -7,7 +7,7 @@ packages=(
   libpugixml-dev
   libxml2-utils
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   qt6-base-dev qt6-qpa-plugins
   fonts-liberation2
   xvfb xauth libx11-dev
