@@ -78,7 +78,7 @@ void attempt_auto_save(const std::string& message) {
         // recorded state; the text says where, or that the write failed.
         const std::string report = GCC::RP->save_recovery_file();
         tell_user(report + message);
-        // Only a copy that was written replaces the one kept before the crash.
+        // Told of a copy that was written, the next start has nothing to add.
         if (after_report() && report.starts_with("An unexpected error occurred.\nThe Project has been saved in:\n"))
             after_report()();
         fail_fast(message);

@@ -1,5 +1,6 @@
 #include "ui/app/recovery_keeper.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 
@@ -21,6 +22,19 @@ using namespace std::chrono_literals;
 // seconds while changes go on.
 constexpr recovery::RecoveryCadence::Time quiet = 1500ms;
 constexpr recovery::RecoveryCadence::Time longest = 5000ms;
+
+// A new copy never replaces a file already there: the copy of a crashed
+// session that the user was just told about, or another instance's.
+std::string unused_path(const std::string& named) {
+    std::error_code ignored;
+    if (!std::filesystem::exists(named, ignored)) return named;
+    const std::filesystem::path path(named);
+    const std::string stem = (path.parent_path() / path.stem()).string();
+    for (int n = 2;; ++n) {
+        const std::string candidate = stem + "_" + std::to_string(n) + path.extension().string();
+        if (!std::filesystem::exists(candidate, ignored)) return candidate;
+    }
+}
 
 recovery::RecoveryCadence::Time now() {
     return std::chrono::duration_cast<recovery::RecoveryCadence::Time>(
@@ -58,12 +72,9 @@ void RecoveryKeeper::tell_about_crashed_sessions() {
 }
 
 void RecoveryKeeper::forget_session() {
+    // The copy stays: the crash handler's own may bear the same name.
     timer_.stop();
     if (marker_) marker_->remove();
-    if (!copy_.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove(copy_, ignored);
-    }
 }
 
 void RecoveryKeeper::saved_state_shown(bool saved) {
@@ -87,12 +98,16 @@ void RecoveryKeeper::take_copy() {
     Project* project = GCC::RP;
     if (!project || !cadence_.due()) return;
     if (time_prefix_.empty()) time_prefix_ = MyStrF::_get_time_prefix();
-    const std::string path = project->get_directory() + "/" + time_prefix_ + "recover_" + project->get_filename();
+    const std::string named =
+        project->get_directory() + "/" + time_prefix_ + "recover_" + project->get_filename();
     if (project->check_directory().empty()) {
-        // Another project or file: its own copy replaces the old one.
-        if (!copy_.empty() && copy_ != path) writer_.remove(copy_);
-        copy_ = path;
-        writer_.write(path, project_file::project_file_text(*project));
+        if (named != named_) {
+            // Another project or file: its own copy replaces the old one.
+            if (!copy_.empty()) writer_.remove(copy_);
+            named_ = named;
+            copy_ = unused_path(named);
+        }
+        writer_.write(copy_, project_file::project_file_text(*project));
     }
     cadence_.copied();
 }
@@ -102,6 +117,7 @@ void RecoveryKeeper::discard_copy() {
     cadence_.discard();
     if (!copy_.empty()) writer_.remove(copy_);
     copy_.clear();
+    named_.clear();
     time_prefix_.clear();
 }
 

@@ -29,8 +29,8 @@ public:
 
     // Error boxes naming the copies of earlier sessions that crashed.
     void tell_about_crashed_sessions();
-    // The crash handler told the user of its own copy: this session's copy
-    // and marker have nothing more to tell.
+    // The crash handler told the user of its own copy: this session's marker
+    // has nothing more to tell.
     void forget_session();
 
 private:
@@ -44,7 +44,10 @@ private:
     std::vector<std::string> crashed_copies_;
     std::unique_ptr<recovery::SessionMarker> marker_;
     recovery::RecoveryWriter writer_;
-    // The copy of the current work; its time prefix is that of its first write.
+    // The copy of the current work under its recovery name (named_), or
+    // beside it when a file of that name was already there; its time prefix
+    // is that of its first write.
+    std::string named_;
     std::string copy_;
     std::string time_prefix_;
 };
