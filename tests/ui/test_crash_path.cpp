@@ -165,7 +165,8 @@ private slots:
         QCOMPARE(session.state(), QProcess::Running);
         ::kill(static_cast<pid_t>(session.processId()), signal);
         QVERIFY(session.waitForFinished(30000));
-        QCOMPARE(session.exitStatus(), QProcess::CrashExit);
+        // Ended by the signal, or by a memory checker's handler that the program's chains to.
+        QVERIFY(session.exitStatus() == QProcess::CrashExit || session.exitCode() != 0);
         if (signal != SIGKILL)
             QVERIFY(QString::fromUtf8(session.readAllStandardError()).contains(QStringLiteral("fatal signal")));
 
