@@ -17,7 +17,8 @@ void set_after_report(std::function<void()> action);
 
 // SIGSEGV, SIGBUS, SIGILL, SIGFPE and SIGABRT: after one of them nothing of
 // the program can be trusted, so the handler only writes a fixed line to the
-// error output and ends the process by the signal's own default action. The
+// error output, passes the signal to a handler installed before it (a memory
+// checker's) and ends the process by the signal's own default action. The
 // work survives in the copy kept before the crash, which the next start names.
 void install_fatal_signal_handlers();
 
