@@ -124,6 +124,33 @@ private slots:
         QVERIFY(outcome.recovery_files.isEmpty());
     }
 
+    // The crash handler told of its own copy: the next start has nothing to
+    // add, and takes over the lock left behind.
+    void after_a_reported_failure_the_next_start_tells_nothing_more() {
+        QTemporaryDir home;
+        const QProcessEnvironment environment = probe_environment(home.path());
+        const QString file = home.path() + QStringLiteral("/Documents/plan.xml");
+        {
+            Project plan("plan", "ProjectDescription", "", "");
+            QVERIFY(project_file::save_project_file(plan, file.toStdString()).empty());
+        }
+        QProcess session;
+        session.setProcessEnvironment(environment);
+        session.start(QStringLiteral(MORVANTA_CRASH_PROBE), {QStringLiteral("session"), file, QStringLiteral("throw")});
+        QVERIFY(session.waitForFinished(60000));
+        QCOMPARE(session.exitCode(), 70);
+        const QString reported = QString::fromUtf8(session.readAllStandardOutput());
+        QVERIFY2(reported.contains(QStringLiteral("The Project has been saved in:\n")), qPrintable(reported));
+
+        QProcess restart;
+        restart.setProcessEnvironment(environment);
+        restart.start(QStringLiteral(MORVANTA_CRASH_PROBE), {QStringLiteral("restart"), file});
+        QVERIFY(restart.waitForFinished(60000));
+        const QString told = QString::fromUtf8(restart.readAllStandardOutput());
+        QVERIFY2(!told.contains(QStringLiteral("<box")), qPrintable(told));
+        QVERIFY(told.contains(QStringLiteral("<state>bound</state>")));
+    }
+
     // A crash no handler survives: the copy kept before it holds the work,
     // and the next start names it; the lock left behind is taken over.
     void a_native_crash_leaves_the_work_in_a_copy_the_next_start_names_data() {

@@ -5,8 +5,9 @@
 //
 // "session <file>" starts as the program does, with its recovery copies and
 // fatal-signal handlers, opens the file, records an edit, prints the saved
-// text of the work and runs until it is killed; "restart <file>" starts the
-// same way, opens the file, prints the state it opened in and ends normally.
+// text of the work and runs until it is killed ("session <file> throw": until
+// a command fails three seconds later); "restart <file>" starts the same way,
+// opens the file, prints the state it opened in and ends normally.
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
@@ -80,7 +81,7 @@ const char* state_name(file_commands::FileState state) {
     return "new";
 }
 
-int run_session(const std::string& mode, const std::string& file) {
+int run_session(const std::string& mode, const std::string& file, bool then_fail) {
     // The test kills this process on purpose: no core file.
     const rlimit no_core{0, 0};
     setrlimit(RLIMIT_CORE, &no_core);
@@ -101,7 +102,9 @@ int run_session(const std::string& mode, const std::string& file) {
         window.set_saved(false);
         std::printf("<work>%s</work>\n", project_file::project_file_text(*GCC::RP).c_str());
         std::fflush(stdout);
+        if (then_fail) QTimer::singleShot(3000, &window, [&] { window.menu_action(Command::About)->trigger(); });
     });
+    window.install_command(Command::About, [] { throw std::runtime_error("probe failure"); });
     return QApplication::exec();
 }
 
@@ -114,7 +117,8 @@ int main(int argc, char** argv) {
     ui_platform::install_qt_services();
     FailingObject failing;
     dialogs::install_runner(std::make_unique<PrintingRunner>(mode == "second" ? &failing : nullptr));
-    if ((mode == "session" || mode == "restart") && argc > 2) return run_session(mode, argv[2]);
+    if ((mode == "session" || mode == "restart") && argc > 2)
+        return run_session(mode, argv[2], argc > 3 && std::string(argv[3]) == "throw");
 
     MainWindow window;
     window.show();
