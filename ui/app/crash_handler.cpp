@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <functional>
+#include <utility>
 
 #include "core/constants/gcc.h"
 #include "core/model/project.h"
@@ -17,6 +19,11 @@ namespace crash {
 namespace {
 
 std::atomic<bool> handling{false};
+
+std::function<void()>& after_report() {
+    static std::function<void()> action;
+    return action;
+}
 
 bool on_ui_thread() {
     const QCoreApplication* app = QCoreApplication::instance();
@@ -71,6 +78,9 @@ void attempt_auto_save(const std::string& message) {
         // recorded state; the text says where, or that the write failed.
         const std::string report = GCC::RP->save_recovery_file();
         tell_user(report + message);
+        // Told of a copy that was written, the next start has nothing to add.
+        if (after_report() && report.starts_with("An unexpected error occurred.\nThe Project has been saved in:\n"))
+            after_report()();
         fail_fast(message);
     } catch (...) {
         try {
@@ -80,6 +90,8 @@ void attempt_auto_save(const std::string& message) {
         fail_fast("Crash recovery failed.");
     }
 }
+
+void set_after_report(std::function<void()> action) { after_report() = std::move(action); }
 
 void install_terminate_handler() { std::set_terminate(on_terminate); }
 

@@ -3,5 +3,6 @@
 
 int main(int argc, char** argv) {
     crash::install_terminate_handler();
+    crash::install_fatal_signal_handlers();
     return startup::run(argc, argv);
 }

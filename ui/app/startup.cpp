@@ -8,6 +8,7 @@
 #include "ui/app/application.h"
 #include "ui/app/assembly.h"
 #include "ui/app/crash_handler.h"
+#include "ui/app/recovery_keeper.h"
 #include "ui/icons/icon_library.h"
 #include "ui/main_window/main_window.h"
 #include "ui/platform/qt_services.h"
@@ -66,6 +67,7 @@ int run(int argc, char** argv) {
         MainWindow window;
         assemble_main_window(window);
         window.show_maximised();
+        const auto keeper = recovery::keep_recovery_copies(window);
         return QApplication::exec();
     } catch (const std::exception& failure) {
         crash::attempt_auto_save(failure.what());

@@ -169,6 +169,9 @@ signals:
     // The page was drawn anew (after every change of the model that the page
     // shows): open viewer windows refresh from it.
     void pageRebuilt();
+    // The file commands showed the saved state: false after every change of
+    // the work, true once it was saved, opened, replaced or closed.
+    void savedStateShown(bool saved);
 
 protected:
     void relayout() override;

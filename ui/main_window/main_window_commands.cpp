@@ -85,6 +85,7 @@ void MainWindow::show_file_status(const file_commands::FileStatus& status) {
     saved_ = status.saved;
     save_enabled_ = status.save_enabled;
     refresh_command_states();
+    emit savedStateShown(status.saved);
 }
 
 void MainWindow::show_replaced_project(bool opened) { adopt_new_project(opened); }

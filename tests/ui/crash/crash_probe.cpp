@@ -2,17 +2,27 @@
 // window like the real program, records one edit, then fails as its first
 // argument says. Every message box is answered OK and its text written to
 // standard output between markers.
+//
+// "session <file>" starts as the program does, with its recovery copies and
+// fatal-signal handlers, opens the file, records an edit, prints the saved
+// text of the work and runs until it is killed ("session <file> throw": until
+// a command fails three seconds later); "restart <file>" starts the same way,
+// opens the file, prints the state it opened in and ends normally.
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
+#include <sys/resource.h>
+
 #include <cstdio>
 #include <stdexcept>
 #include <string>
 
 #include "core/constants/gcc.h"
+#include "core/io/project_writer.h"
 #include "core/model/project.h"
 #include "ui/app/application.h"
 #include "ui/app/crash_handler.h"
+#include "ui/app/recovery_keeper.h"
 #include "ui/dialogs/dialog_seam.h"
 #include "ui/main_window/main_window.h"
 #include "ui/platform/qt_services.h"
@@ -59,6 +69,45 @@ private:
     }
 }
 
+const char* state_name(file_commands::FileState state) {
+    switch (state) {
+    case file_commands::FileState::Bound:
+        return "bound";
+    case file_commands::FileState::ReadOnly:
+        return "read-only";
+    case file_commands::FileState::New:
+        break;
+    }
+    return "new";
+}
+
+int run_session(const std::string& mode, const std::string& file, bool then_fail) {
+    // The test kills this process on purpose: no core file.
+    const rlimit no_core{0, 0};
+    setrlimit(RLIMIT_CORE, &no_core);
+    crash::install_fatal_signal_handlers();
+    MainWindow window;
+    window.show();
+    const auto keeper = recovery::keep_recovery_copies(window);
+    // Queued after the keeper's report of crashed sessions.
+    QTimer::singleShot(0, &window, [&] {
+        window.files().open_file_path(file);
+        if (mode == "restart") {
+            std::printf("<state>%s</state>\n", state_name(window.files().state()));
+            std::fflush(stdout);
+            QCoreApplication::exit(0);
+            return;
+        }
+        GCC::RP->add_user_story("open", "remotely", "probe gate", "", false);
+        window.set_saved(false);
+        std::printf("<work>%s</work>\n", project_file::project_file_text(*GCC::RP).c_str());
+        std::fflush(stdout);
+        if (then_fail) QTimer::singleShot(3000, &window, [&] { window.menu_action(Command::About)->trigger(); });
+    });
+    window.install_command(Command::About, [] { throw std::runtime_error("probe failure"); });
+    return QApplication::exec();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -68,6 +117,8 @@ int main(int argc, char** argv) {
     ui_platform::install_qt_services();
     FailingObject failing;
     dialogs::install_runner(std::make_unique<PrintingRunner>(mode == "second" ? &failing : nullptr));
+    if ((mode == "session" || mode == "restart") && argc > 2)
+        return run_session(mode, argv[2], argc > 3 && std::string(argv[3]) == "throw");
 
     MainWindow window;
     window.show();
