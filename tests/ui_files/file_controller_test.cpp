@@ -152,8 +152,8 @@ TEST_F(FileController, FirstSaveCreatesTheMissingFolder) {
     const fs::path unreachable = path("missing/deeper/b.xml");
     dialogs.choices.push_back(unreachable);
     EXPECT_FALSE(files.save_to_file(true));
-    EXPECT_EQ(dialogs.shown, std::vector<std::string>{"error: The file could not be saved.\nFailed to create directory: " +
-                                                      unreachable.parent_path().string()});
+    const std::string told = "error: The file could not be saved.\nFailed to create directory: ";
+    EXPECT_EQ(dialogs.shown, std::vector<std::string>{told + unreachable.parent_path().string()});
     EXPECT_EQ(files.status().file, path("Gate C.xml"));
     EXPECT_FALSE(files.is_saved());
 }
