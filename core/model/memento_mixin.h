@@ -36,7 +36,8 @@ public:
 
     // Drops every state and records the project as it is now as the only one:
     // a project whose settings were carried over after its construction starts
-    // its history with them, so no undo brings back the defaults.
+    // its history with them, so no undo brings back the defaults; a project
+    // read from a file starts it there, so no undo shows what it replaced.
     void restart_history();
 
     void goto_previous_state();

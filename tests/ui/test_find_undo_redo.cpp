@@ -1,6 +1,9 @@
 // Undo, redo and the find commands through the main window. The oracle is the
 // project's saved text: undo returns the text before a command, redo the text
 // after it, and finding changes no text and records no undo state.
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
 #include <QTest>
 
 #include "core/constants/gcc.h"
@@ -25,6 +28,11 @@ namespace {
 void settle() { QCoreApplication::processEvents(); }
 
 std::string saved_text() { return project_file::project_file_text(*GCC::RP); }
+
+std::string read_file(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
 
 // The search-results window as the viewer part will install it: it records
 // what it was shown and answers "Select" or "Close".
@@ -153,6 +161,47 @@ private slots:
         GCC::RP->add_user_story("report", "its state", "gate", "", false);
         window.request_tree_rebuild();
         QCOMPARE(undo_redo(), std::pair(true, false));
+    }
+
+    // The opened project is the floor of the history: with the tree focused,
+    // Ctrl+Z right after opening changes nothing, and Ctrl+S (its item greyed,
+    // nothing being unsaved) writes the file as it was.
+    void undo_right_after_opening_keeps_the_file() {
+        Window w;
+        MainWindow& window = w.window;
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QString file = environment.documents_folder() + QStringLiteral("/gate.xml");
+        ui_testing::ScriptedDialogs dialogs;
+        const auto choose = [file](QDialog& dialog) {
+            static_cast<QFileDialog&>(dialog).selectFile(file);
+            dialog.accept();
+            return dialog.result();
+        };
+        dialogs.script()
+            .expect(QStringLiteral("Save Morvanta file"), choose)
+            .expect(QStringLiteral("Open Morvanta file"), choose);
+        QVERIFY(window.run_command(Command::GateExample));
+        QVERIFY(window.run_command(Command::SaveAs));
+        QVERIFY(window.run_command(Command::New));
+        QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+        settle();
+        const std::string opened = read_file(file);
+        QCOMPARE(saved_text(), opened);
+        QVERIFY(GCC::RP->get_nd_map().size() > 20);
+
+        ObjectTree* tree = window.tree_area()->findChild<ObjectTree*>();
+        const QRect first = tree->visualItemRect(tree->topLevelItem(0));
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, first.center());
+        QCOMPARE(QApplication::focusWidget(), tree);
+        QTest::keyClick(tree, Qt::Key_Z, Qt::ControlModifier);
+        settle();
+        QCOMPARE(saved_text(), opened);
+        QVERIFY(window.is_saved());
+        QTest::keyClick(tree, Qt::Key_S, Qt::ControlModifier);
+        settle();
+        QCOMPARE(read_file(file), opened);
+        QCOMPARE(dialogs.script().pending(), 0);
     }
 
     void find_text_shows_what_matches_and_selects_it_when_asked() {

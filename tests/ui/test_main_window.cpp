@@ -181,6 +181,22 @@ private slots:
         QCOMPARE(window.files().state(), file_commands::FileState::Bound);
     }
 
+    // Keys reach their commands whatever the state of the command's items: a
+    // new project with nothing unsaved (Save greyed) still asks for a name.
+    void ctrl_s_asks_for_a_name_while_the_save_item_is_greyed() {
+        MainWindow window;
+        show_active(window);
+        settle();
+        QVERIFY(!window.menu_action(Command::Save)->isEnabled());
+        const QString file = environment.documents_folder() + QStringLiteral("/new.xml");
+        ui_testing::ScriptedDialogs dialogs;
+        dialogs.script().expect(QStringLiteral("Save Morvanta file"), choose_file(file));
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(dialogs.script().pending(), 0);
+        QVERIFY(QFile::exists(file));
+        QCOMPARE(window.files().state(), file_commands::FileState::Bound);
+    }
+
     void zoom_marks_unsaved_without_an_undo_step() {
         MainWindow window;
         settle();
@@ -368,7 +384,7 @@ private slots:
         settle();
         QCOMPARE(GCC::RP->get_name(), std::string("Kept project"));
         QVERIFY(window.is_saved());
-        QVERIFY(window.menu_action(Command::Undo)->isEnabled());  // back to the empty project
+        QVERIFY(!window.menu_action(Command::Undo)->isEnabled());  // the opened project is the first state
     }
 
     void closing_asks_only_for_unsaved_work() {

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileDialog>
@@ -191,6 +192,19 @@ private slots:
         QCOMPARE(window.files().state(), file_commands::FileState::ReadOnly);
         QVERIFY(script->messages().value(0).contains(
             QStringLiteral("held by ui_lock_holder (process %1)").arg(other.pid())));
+
+        // Save is greyed in a read-only copy; its key still asks for a name.
+        QVERIFY(!window.menu_action(Command::Save)->isEnabled());
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        script->expect(QStringLiteral("Save Morvanta file"), [](QDialog& dialog) {
+            dialog.reject();
+            return dialog.result();
+        });
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(script->pending(), 0);
+        QCOMPARE(window.files().state(), file_commands::FileState::ReadOnly);
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,20 +49,45 @@ TEST_F(FileController, StartUpCarriesTheConfigurationIntoTheFirstProjectAndItsHi
     EXPECT_TRUE(GCC::RP->get_child_user_stories().empty());
 }
 
-TEST_F(FileController, UndoAfterOpenShowsTheEmptyProjectAndRedoTheOpenedOne) {
+// The opened project is the floor of its history: undo right after opening
+// (from a file or a recent one, bound or as a read-only copy) changes
+// nothing, so a save cannot write the empty project it replaced over the file.
+TEST_F(FileController, UndoAfterOpenKeepsTheOpenedProjectAndSaveLeavesTheFileAsItWas) {
+    edit();
     edit();
     ASSERT_TRUE(save_as("a.xml"));
-    files.make_new_file();
-    files.open_file_path(path("a.xml"));
     const std::string opened = read_file(path("a.xml").string());
-    ASSERT_EQ(project_text(), opened);
-    EXPECT_EQ(window.replaced.back(), true);
+    for (bool held_elsewhere : {false, true}) {
+        SCOPED_TRACE(held_elsewhere ? "read-only copy" : "bound");
+        files.make_new_file();
+        std::optional<file_testing::LockHoldingProcess> other;
+        if (held_elsewhere) other.emplace(path("a.xml"));
+        dialogs.shown.clear();
+        files.open_file_path(path("a.xml"));
+        ASSERT_EQ(files.state(), held_elsewhere ? FileState::ReadOnly : FileState::Bound);
+        ASSERT_EQ(project_text(), opened);
 
-    GCC::RP->goto_previous_state();
-    EXPECT_EQ(GCC::RP->get_nd_map().size(), 1u);
-    EXPECT_EQ(GCC::RP->get_filename(), "a.xml");
-    GCC::RP->goto_next_state();
-    EXPECT_EQ(project_text(), opened);
+        GCC::RP->goto_previous_state();
+        EXPECT_EQ(GCC::RP->get_current_state(), 0u);
+        EXPECT_EQ(project_text(), opened);
+        if (held_elsewhere) {
+            other.reset();
+            dialogs.choices.push_back(path("a.xml"));
+        }
+        files.set_saved(false);
+        ASSERT_TRUE(files.save_to_file(false));
+        EXPECT_EQ(read_file(path("a.xml").string()), opened);
+    }
+    EXPECT_TRUE(dialogs.unexpected.empty());
+}
+
+// A new project's own steps (an example's construction) stay undoable: they
+// belong to no file.
+TEST_F(FileController, ExampleConstructionStaysUndoable) {
+    files.open_example(file_commands::Example::Gate);
+    const size_t built = GCC::RP->get_nd_map().size();
+    while (GCC::RP->get_current_state() > 0) GCC::RP->goto_previous_state();
+    EXPECT_LT(GCC::RP->get_nd_map().size(), built);
 }
 
 // Custom quantity types belong to one project: replacing it starts the new
@@ -109,6 +135,27 @@ TEST_F(FileController, SaveAfterSaveAsAndUndoWritesTheNewFile) {
     EXPECT_EQ(read_file(path("b.xml").string()), project_text());
     EXPECT_EQ(read_file(path("a.xml").string()), a);
     EXPECT_EQ(files.status().file, path("b.xml"));
+}
+
+// A first save creates the missing Documents folder, as the exports do; a
+// folder that cannot be made is told and nothing is bound.
+TEST_F(FileController, FirstSaveCreatesTheMissingFolder) {
+    fs::remove_all(fake().documents);
+    edit();
+    dialogs.choices.push_back(path("Gate C.xml"));
+    ASSERT_TRUE(files.save_to_file(false));
+    EXPECT_EQ(read_file(path("Gate C.xml").string()), project_text());
+    EXPECT_EQ(files.status().file, path("Gate C.xml"));
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    edit();
+    const fs::path unreachable = path("missing/deeper/b.xml");
+    dialogs.choices.push_back(unreachable);
+    EXPECT_FALSE(files.save_to_file(true));
+    const std::string told = "error: The file could not be saved.\nFailed to create directory: ";
+    EXPECT_EQ(dialogs.shown, std::vector<std::string>{told + unreachable.parent_path().string()});
+    EXPECT_EQ(files.status().file, path("Gate C.xml"));
+    EXPECT_FALSE(files.is_saved());
 }
 
 TEST_F(FileController, ChoosersStartAtTheProjectAndSaveAsksWhileTheNameIsTheDefault) {

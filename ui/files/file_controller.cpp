@@ -203,9 +203,9 @@ void FileController::finish_open(const FileOutcome& read, const std::filesystem:
     lock_ = std::move(lock);
     if (!read_only_note.empty()) dialogs_.information(read_only_note);
     if (!read.text.empty()) dialogs_.error(read.text);
-    // The history holds the empty project and the opened one: undo right
-    // after opening shows the empty project.
-    GCC::RP->add_full_state();
+    // The opened project is the floor of its history: no undo may show the
+    // empty project it replaced, which a save would then write over the file.
+    GCC::RP->restart_history();
     window_.show_replaced_project(true);
     show_recent_files();
     set_saved(true);
@@ -238,6 +238,12 @@ bool FileController::save_with_chooser() {
     if (!chosen) return false;
     const std::filesystem::path target = project_file_target(std::filesystem::absolute(*chosen));
     if (lock_ && same_file(target, file_)) return write_to(file_, nullptr);
+    // The lock file lives in the target's folder, so the folder comes first.
+    if (std::string failure = create_folder_of(target); !failure.empty()) {
+        dialogs_.error(texts::not_saved_here + failure);
+        window_.show_file_status(status());
+        return false;
+    }
     // The target's lock first: the current file keeps its own lock until the
     // project belongs to the target.
     LockAttempt attempt = locks_.take(target);

@@ -76,6 +76,14 @@ std::filesystem::path project_file_target(const std::filesystem::path& chosen) {
     return ends_in_xml ? chosen : chosen.parent_path() / (name + ".xml");
 }
 
+std::string create_folder_of(const std::filesystem::path& target) {
+    const std::filesystem::path folder = target.parent_path();
+    std::error_code error;
+    std::filesystem::create_directory(folder, error);
+    if (!error && std::filesystem::is_directory(folder, error)) return {};
+    return "Failed to create directory: " + folder.string();
+}
+
 FileOutcome save_project(Project& project, const std::filesystem::path& target) {
     FileOutcome outcome;
     if (std::string failure = project_file::save_project_file(project, target.string()); !failure.empty()) {

@@ -22,6 +22,11 @@ std::string proposed_file_name(std::string text);
 // The file a chosen name is saved as: ".xml" is appended unless the name ends so.
 std::filesystem::path project_file_target(const std::filesystem::path& chosen);
 
+// Creates the folder a project file is saved into, one level as the exports
+// create theirs (the Documents folder on a first save); "" when it is there,
+// else the reason.
+std::string create_folder_of(const std::filesystem::path& target);
+
 // Writes the project to target in one step (a failed write leaves whatever
 // stood there). When written: binds the project to target, records target in
 // the recent files and rewrites the user configuration file.

@@ -37,7 +37,7 @@ MainWindow::MainWindow()
     for (const auto& [keys, command] : main_key_table()) {
         auto* shortcut = new QShortcut(keys, this);
         const Command bound = command;
-        connect(shortcut, &QShortcut::activated, this, [this, bound] { run_command(bound); });
+        connect(shortcut, &QShortcut::activated, this, [this, bound] { run_key_command(bound); });
     }
     file_commands::MainWindow& view = *this;
     files_ = std::make_unique<file_commands::FileController>(
@@ -91,6 +91,11 @@ bool MainWindow::run_command(Command command) {
     if (export_running_) return false;
     const QAction* item = menu_action(command) ? menu_action(command) : tool_action(command);
     if (item && !item->isEnabled()) return false;
+    return commands_.run(command);
+}
+
+bool MainWindow::run_key_command(Command command) {
+    if (export_running_ || !offered(command)) return false;
     return commands_.run(command);
 }
 

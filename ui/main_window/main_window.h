@@ -92,6 +92,10 @@ public:
     // Runs a command as its menu item would; false when it is not available
     // or while an export is running.
     bool run_command(Command command);
+    // Runs a command as its key does: a greyed item (Save while nothing is
+    // unsaved, or in a read-only copy) does not stop the key; only a command
+    // that is not offered at all, or a running export, does.
+    bool run_key_command(Command command);
 
     // While an export's dialogs are open, no command of the window runs: it
     // could replace or change the page the export is about to draw. The first
@@ -193,6 +197,8 @@ private:
     void implement_font_scaling();
     void lay_out(bool after_font_change);
     void refresh_command_states();
+    // Whether a command is there to run at all, whatever the state of its items.
+    bool offered(Command command) const;
 
     // page_follows: the page is rebuilt right after, whatever the selection does.
     void rebuild_tree(bool page_follows);

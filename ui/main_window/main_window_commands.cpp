@@ -58,7 +58,7 @@ void MainWindow::install_file_commands() {
 void MainWindow::refresh_command_states() {
     const bool with_project = GCC::RP != nullptr;
     const auto enable = [this](Command command, bool on) {
-        on = on && commands_.has(command);
+        on = on && offered(command);
         if (QAction* action = menu_action(command)) action->setEnabled(on);
         if (QAction* action = tool_action(command)) action->setEnabled(on);
     };
@@ -66,14 +66,18 @@ void MainWindow::refresh_command_states() {
     for (const auto& [command, action] : tool_actions_) enable(command, true);
 
     enable(Command::Save, save_enabled_);
-    // Finding ends in the search results, which come with their window.
-    enable(Command::Find, offers(Window::SearchResults));
-    enable(Command::FindComments, offers(Window::SearchResults));
     enable(Command::Undo, with_project && GCC::RP->get_current_state() > 0);
     enable(Command::Redo, with_project && GCC::RP->get_current_state() + 1u < GCC::RP->get_state_count());
     enable(Command::FontDecrease, with_project && settings().can_decrease_font_size());
     enable(Command::FontIncrease, with_project && settings().can_increase_font_size() &&
                                       window_layout::font_increase_fits(tab_buttons_->width(), width()));
+}
+
+bool MainWindow::offered(Command command) const {
+    if (!commands_.has(command)) return false;
+    // Finding ends in the search results, which come with their window.
+    if (command == Command::Find || command == Command::FindComments) return offers(Window::SearchResults);
+    return true;
 }
 
 void MainWindow::update_undo_redo_buttons() { refresh_command_states(); }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -102,6 +104,34 @@ TEST_F(Save, KeepsWhatTheUserHad) {
     for (const auto& entry : fs::directory_iterator(documents())) names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"limited.xml", "link.xml", "locked.xml", "real.xml", "shared.xml"}));
+}
+
+// What interrupted saves of the file left beside it (a killed process) goes
+// with the next save; every other name stays, as does a temporary file that
+// a writer still holds.
+TEST_F(Save, RemovesTheTemporaryFilesOfInterruptedSavesOfThatFile) {
+    namespace fs = std::filesystem;
+    const std::vector<std::string> leftovers = {"plan.xml.tmp0", "plan.xml.tmp7", "plan.xml.tmp123456789"};
+    std::vector<std::string> kept = {
+        "plan.xml",       "plan.xml.tmp",   "plan.xml.tmp0123", "plan.xml.tmp1234567890", "plan.xml.tmp12a",
+        "plan.xml.tmp-1", "plan.xml.tmp5.bak", "other.xml.tmp5", "xplan.xml.tmp5",       "plan.xml.tmp66",
+        "plan.xml.tmp77", "plan.xml.tmp88"};
+    for (const std::string& name : leftovers) put_file(name, "what a killed save wrote");
+    for (const std::string& name : kept)
+        if (name != "plan.xml.tmp66" && name != "plan.xml.tmp77") put_file(name, "someone's own");
+    fs::create_directory(path_of("plan.xml.tmp66"));
+    fs::create_symlink("other.xml.tmp5", path_of("plan.xml.tmp77"));
+    const int writing = ::open(path_of("plan.xml.tmp88").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(writing, LOCK_EX), 0);
+
+    ASSERT_EQ(project->write(documents(), "plan.xml"), "");
+    ::close(writing);
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(documents())) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(names, kept);
+    EXPECT_NE(read_file(path_of("plan.xml")).find("<ROOT>"), std::string::npos);
 }
 
 TEST_F(Save, ConfigurationThatCannotBeWrittenIsNotedButTheFileIsSaved) {
