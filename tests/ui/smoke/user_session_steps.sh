@@ -1,0 +1,195 @@
+#!/bin/bash
+# The steps of a user's session, run inside the virtual X server:
+# open the Gate example through the Help menu, add a user story and change the
+# project's description through the Project box's menu and its dialogs, undo
+# both and save as a.xml, redo both and save again (Ctrl+S), toggle maximise
+# by double clicks on the title bar, close the window; start again, open a.xml, save it as
+# b.xml and close it. Every wait has a time limit and fails on a crashed program.
+# Usage: user_session_steps.sh <morvanta> <work folder>
+set -u
+program=$1
+work=$2
+story="visitor badges of the session"
+description="Described in the session"
+
+openbox > "$work/openbox.txt" 2>&1 &
+wm=$!
+trap 'kill $wm 2>/dev/null' EXIT
+pid=
+
+# SESSION_SHOT=<png> keeps a picture of the screen at a failure.
+fail() {
+  echo "FAILED: $*"
+  [ -n "${SESSION_SHOT:-}" ] && import -window root "$SESSION_SHOT"
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  exit 1
+}
+
+# Fails when the program has ended: it may only end when its window is closed.
+check_alive() {
+  if ! kill -0 "$pid" 2>/dev/null; then
+    wait "$pid"
+    fail "the program ended during: $1 (exit status $?)"
+  fi
+}
+
+# wait_until <what> <command...>: polls the command for up to 20 s.
+wait_until() {
+  local what=$1
+  shift
+  for _ in $(seq 1 100); do
+    check_alive "$what"
+    if "$@" > /dev/null 2>&1; then return 0; fi
+    sleep 0.2
+  done
+  fail "timed out waiting for $what"
+}
+
+window_named() { xdotool search --onlyvisible --name "^$1\$" | head -n 1 | grep .; }
+no_window_named() { ! window_named "$1"; }
+visible_windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
+more_windows_than() { [ "$(visible_windows)" -gt "$1" ]; }
+main_window() { window_named Morvanta; }
+
+keys() {
+  for key in "$@"; do
+    check_alive "key $key"
+    xdotool key "$key"
+    sleep 0.25
+  done
+}
+
+type_text() {
+  xdotool key ctrl+a
+  xdotool type --delay 15 "$1"
+}
+
+start_program() {
+  "$program" &
+  pid=$!
+  wait_until "the main window" main_window
+  sleep 1  # the first layout and the maximised placement
+  xdotool windowactivate --sync "$(main_window)" > /dev/null 2>&1
+}
+
+# The project box sits at (2 f, 2 f) of the Project page's canvas and is
+# 12 f x 6 f (f = 16 px, the canvas font of the default settings); the
+# canvas lies right of the tree (11 F) and below the title bar, the tool strip
+# and the tab row (4 F), F = 16 px the application font. Its centre is aimed
+# at, which leaves half a box of room either way.
+open_project_box_menu() {
+  local before
+  before=$(visible_windows)
+  eval "$(xdotool getwindowgeometry --shell "$(main_window)")"
+  xdotool mousemove $((X + 11 * 16 + 8 * 16)) $((Y + 4 * 16 + 5 * 16)) click 3
+  wait_until "the Project box's menu" more_windows_than "$before"
+}
+
+# run_box_command <downs> <dialog title>: the command <downs> items down the
+# Project box's menu, which opens the dialog of that title.
+run_box_command() {
+  open_project_box_menu
+  for _ in $(seq 1 "$1"); do keys Down; done
+  keys Return
+  wait_until "the dialog \"$2\"" window_named "$2"
+}
+
+# save_through_dialog <path>: the file dialog is open; type the path, Enter.
+save_through_dialog() {
+  wait_until "the save dialog" window_named "Save Morvanta file"
+  sleep 0.5
+  type_text "$1"
+  keys Return
+  wait_until "the save dialog to close" no_window_named "Save Morvanta file"
+  wait_until "$1 to be written" test -s "$1"
+}
+
+net_wm_state() { xprop -id "$(main_window)" _NET_WM_STATE; }
+is_maximised() { net_wm_state | grep -q _NET_WM_STATE_MAXIMIZED_HORZ; }
+is_restored() { ! net_wm_state | grep -q -e _NET_WM_STATE_MAXIMIZED_HORZ -e _NET_WM_STATE_HIDDEN; }
+
+# A double click on the title bar, left of the window buttons and right of
+# the title, toggles maximise; it never hides the window.
+double_click_title_bar() {
+  eval "$(xdotool getwindowgeometry --shell "$(main_window)")"
+  xdotool mousemove $((X + WIDTH - 220)) $((Y + 8)) click --repeat 2 --delay 80 1
+  sleep 0.5
+}
+
+# The title bar's close button; with nothing unsaved nothing is asked.
+close_program() {
+  eval "$(xdotool getwindowgeometry --shell "$(main_window)")"
+  xdotool mousemove $((X + WIDTH - 15)) $((Y + 10)) click 1
+  for _ in $(seq 1 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.2
+  done
+  kill -0 "$pid" 2>/dev/null && fail "the program did not end when its window was closed"
+  wait "$pid"
+  local status=$?
+  pid=
+  [ "$status" -eq 0 ] || fail "closing the window ended the program with status $status"
+}
+
+# --- first run: edit an example and save it ---
+start_program
+keys alt Left Down Down Down Right Down Return  # Help > Example Projects > Gate Example Project
+sleep 1
+
+run_box_command 3 "Define New User Story"  # Add User Story
+type_text "guard"
+keys Return
+type_text "check"
+keys Return
+type_text "$story"
+keys Return
+type_text "Added in the session"
+keys Return Return  # to the derive choice, then OK
+wait_until "the user story dialog to close" no_window_named "Define New User Story"
+
+run_box_command 2 "Enter New Description"  # Change Description
+type_text "$description"
+keys Return
+wait_until "the description dialog to close" no_window_named "Enter New Description"
+
+keys ctrl+z ctrl+z
+keys alt Down Down Down Down Return  # File > Save as (below New, Open and Save)
+save_through_dialog "$work/a.xml"
+grep -q "$story" "$work/a.xml" && fail "undo left the added user story in the saved file"
+grep -q "$description" "$work/a.xml" && fail "undo left the changed description in the saved file"
+grep -q "Gate Project" "$work/a.xml" || fail "the saved file is not the Gate example"
+cp "$work/a.xml" "$work/undone.xml"
+
+keys ctrl+y ctrl+y ctrl+s
+wait_until "Ctrl+S to write the redone edits" grep -q "$story" "$work/a.xml"
+grep -q "$description" "$work/a.xml" || fail "redo did not bring back the changed description"
+cp "$work/a.xml" "$work/first_save.xml"
+
+is_maximised || fail "the main window does not start maximised: $(net_wm_state)"
+double_click_title_bar
+wait_until "a double click on the title bar to restore the window" is_restored
+double_click_title_bar
+wait_until "a second double click on the title bar to maximise the window" is_maximised
+net_wm_state | grep -q _NET_WM_STATE_HIDDEN && fail "the double clicks hid the window: $(net_wm_state)"
+
+close_program
+[ -e "$work/.a.xml.lock" ] && fail "closing the window left the lock file"
+
+# --- second run: reopen the file and save it under another name ---
+start_program
+keys ctrl+o
+wait_until "the open dialog" window_named "Open Morvanta file"
+sleep 0.5
+type_text "$work/a.xml"
+keys Return
+wait_until "the open dialog to close" no_window_named "Open Morvanta file"
+sleep 1
+keys alt Down Down Down Return  # File > Save as (the menu skips the disabled Save)
+save_through_dialog "$work/b.xml"
+close_program
+
+# Reopening and saving again changes nothing but what names the file.
+if ! diff "$work/first_save.xml" "$work/b.xml"; then
+  fail "the reopened project saved differently"
+fi
+echo "session steps passed"
