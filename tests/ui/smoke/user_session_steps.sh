@@ -1,10 +1,11 @@
 #!/bin/bash
-# The steps of a user's session, run inside the virtual X server:
-# open the Gate example through the Help menu, add a user story and change the
-# project's description through the Project box's menu and its dialogs, undo
-# both and save as a.xml, redo both and save again (Ctrl+S), toggle maximise
-# by double clicks on the title bar, close the window; start again, open a.xml, save it as
-# b.xml and close it. Every wait has a time limit and fails on a crashed program.
+# The steps of a user's session, run inside the virtual X server: open the
+# Gate example through the Help menu, add a user story and change the
+# project's description three times through the Project box's menu and its
+# dialogs, undo all four and save as a.xml, redo them and save again
+# (Ctrl+S), toggle maximise by double clicks on the title bar, close the
+# window; start again, open a.xml, save it as b.xml and close it. Every wait
+# has a time limit and fails on a crashed program.
 # Usage: user_session_steps.sh <morvanta> <work folder>
 set -u
 program=$1
@@ -147,12 +148,15 @@ type_text "Added in the session"
 keys Return Return  # to the derive choice, then OK
 wait_until "the user story dialog to close" no_window_named "Define New User Story"
 
-run_box_command 2 "Enter New Description"  # Change Description
-type_text "$description"
-keys Return
-wait_until "the description dialog to close" no_window_named "Enter New Description"
+# Three times: a released menu used to be written to after its dialog closed.
+for text in "First" "Second" "$description"; do
+  run_box_command 2 "Enter New Description"  # Change Description
+  type_text "$text"
+  keys Return
+  wait_until "the description dialog to close" no_window_named "Enter New Description"
+done
 
-keys ctrl+z ctrl+z
+keys ctrl+z ctrl+z ctrl+z ctrl+z
 keys alt Down Down Down Down Return  # File > Save as (below New, Open and Save)
 save_through_dialog "$work/a.xml"
 grep -q "$story" "$work/a.xml" && fail "undo left the added user story in the saved file"
@@ -160,7 +164,7 @@ grep -q "$description" "$work/a.xml" && fail "undo left the changed description 
 grep -q "Gate Project" "$work/a.xml" || fail "the saved file is not the Gate example"
 cp "$work/a.xml" "$work/undone.xml"
 
-keys ctrl+y ctrl+y ctrl+s
+keys ctrl+y ctrl+y ctrl+y ctrl+y ctrl+s
 wait_until "Ctrl+S to write the redone edits" grep -q "$story" "$work/a.xml"
 grep -q "$description" "$work/a.xml" || fail "redo did not bring back the changed description"
 cp "$work/a.xml" "$work/first_save.xml"
