@@ -34,11 +34,12 @@ check_alive() {
   fi
 }
 
-# wait_until <what> <command...>: polls the command for up to 20 s.
+# wait_until <what> <command...>: polls the command for up to 30 s (a loaded machine starts slowly).
 wait_until() {
   local what=$1
   shift
-  for _ in $(seq 1 100); do
+  echo "waiting for $what"
+  for _ in $(seq 1 150); do
     check_alive "$what"
     if "$@" > /dev/null 2>&1; then return 0; fi
     sleep 0.2
