@@ -12,6 +12,7 @@ packages=(
   fonts-liberation2
   xvfb xauth libx11-dev
   qpdf poppler-utils
+  valgrind
   locales
 )
 
