@@ -13,6 +13,7 @@ packages=(
   xvfb xauth libx11-dev
   xdotool openbox x11-utils
   qpdf poppler-utils
+  valgrind
   locales
 )
 
