@@ -17,6 +17,11 @@ openbox > "$work/openbox.txt" 2>&1 &
 wm=$!
 trap 'kill $wm 2>/dev/null' EXIT
 pid=
+# The window manager is up once it names itself on the root window.
+for _ in $(seq 1 100); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+  sleep 0.1
+done
 
 # SESSION_SHOT=<png> keeps a picture of the screen at a failure.
 fail() {
