@@ -23,10 +23,18 @@ for _ in $(seq 1 100); do
   sleep 0.1
 done
 
-# SESSION_SHOT=<png> keeps a picture of the screen at a failure.
+# SESSION_SHOTS=<folder> keeps numbered pictures of the screen at every step
+# and at a failure, to see what the session did.
+shots=0
+shot() {
+  [ -n "${SESSION_SHOTS:-}" ] || return 0
+  shots=$((shots + 1))
+  import -window root "$SESSION_SHOTS/$(printf %02d $shots)_$(echo "$1" | tr -c 'A-Za-z0-9\n' _).png"
+}
+
 fail() {
   echo "FAILED: $*"
-  [ -n "${SESSION_SHOT:-}" ] && import -window root "$SESSION_SHOT"
+  shot failed
   [ -n "$pid" ] && kill "$pid" 2>/dev/null
   exit 1
 }
@@ -46,7 +54,10 @@ wait_until() {
   echo "waiting for $what"
   for _ in $(seq 1 150); do
     check_alive "$what"
-    if "$@" > /dev/null 2>&1; then return 0; fi
+    if "$@" > /dev/null 2>&1; then
+      shot "$what"
+      return 0
+    fi
     sleep 0.2
   done
   fail "timed out waiting for $what"
@@ -106,6 +117,7 @@ save_through_dialog() {
   wait_until "the save dialog" window_named "Save Morvanta file"
   sleep 0.5
   type_text "$1"
+  shot "the path typed"
   keys Return
   wait_until "the save dialog to close" no_window_named "Save Morvanta file"
   wait_until "$1 to be written" test -s "$1"
@@ -151,6 +163,7 @@ keys Return
 type_text "$story"
 keys Return
 type_text "Added in the session"
+shot "the user story typed"
 keys Return Return  # to the derive choice, then OK
 wait_until "the user story dialog to close" no_window_named "Define New User Story"
 
