@@ -65,6 +65,8 @@ wait_until() {
 
 window_named() { xdotool search --onlyvisible --name "^$1\$" | head -n 1 | grep .; }
 no_window_named() { ! window_named "$1"; }
+# Keys go to the focused window: a dialog is typed into once it has the focus.
+window_active() { [ "$(xdotool getactivewindow)" = "$(window_named "$1")" ]; }
 visible_windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
 more_windows_than() { [ "$(visible_windows)" -gt "$1" ]; }
 main_window() { window_named Morvanta; }
@@ -109,13 +111,12 @@ run_box_command() {
   open_project_box_menu
   for _ in $(seq 1 "$1"); do keys Down; done
   keys Return
-  wait_until "the dialog \"$2\"" window_named "$2"
+  wait_until "the dialog \"$2\"" window_active "$2"
 }
 
 # save_through_dialog <path>: the file dialog is open; type the path, Enter.
 save_through_dialog() {
-  wait_until "the save dialog" window_named "Save Morvanta file"
-  sleep 0.5
+  wait_until "the save dialog" window_active "Save Morvanta file"
   type_text "$1"
   shot "the path typed"
   keys Return
@@ -201,8 +202,7 @@ close_program
 # --- second run: reopen the file and save it under another name ---
 start_program
 keys ctrl+o
-wait_until "the open dialog" window_named "Open Morvanta file"
-sleep 0.5
+wait_until "the open dialog" window_active "Open Morvanta file"
 type_text "$work/a.xml"
 keys Return
 wait_until "the open dialog to close" no_window_named "Open Morvanta file"
