@@ -2,16 +2,18 @@
 # The steps of a user's session, run inside the virtual X server: open the
 # Gate example through the Help menu, add a user story and change the
 # project's description three times through the Project box's menu and its
-# dialogs, undo all four and save as a.xml, redo them and save again
-# (Ctrl+S), toggle maximise by double clicks on the title bar, close the
-# window; start again, open a.xml, save it as b.xml and close it. Every wait
-# has a time limit and fails on a crashed program.
+# dialogs, and a user story's description through its own box; undo all five
+# and save as a.xml, redo them and save again (Ctrl+S); toggle maximise by
+# double clicks on the title bar; close the window; start again, open a.xml,
+# save it as b.xml and close it. Every wait has a time limit and fails on a
+# crashed program.
 # Usage: user_session_steps.sh <morvanta> <work folder>
 set -u
 program=$1
 work=$2
 story="visitor badges of the session"
 description="Described in the session"
+story_description="Story edited in the session"
 
 openbox > "$work/openbox.txt" 2>&1 &
 wm=$!
@@ -92,26 +94,24 @@ start_program() {
   xdotool windowactivate --sync "$(main_window)" > /dev/null 2>&1
 }
 
-# The project box sits at (2 f, 2 f) of the Project page's canvas and is
-# 12 f x 6 f (f = 16 px, the canvas font of the default settings); the
-# canvas lies right of the tree (11 F) and below the title bar, the tool strip
-# and the tab row (4 F), F = 16 px the application font. Its centre is aimed
-# at, which leaves half a box of room either way.
-open_project_box_menu() {
+# On the Project page the project box's top-left corner is at (2 f, 2 f) of
+# the canvas and the first user story's at (9 f, 9 f); boxes are 12 f x 6 f
+# (f = 16 px, the canvas font of the default settings). The canvas lies right
+# of the tree (11 F) and below the title bar, the tool strip and the tab row
+# (4 F), F = 16 px the application font. A box's centre is aimed at, which
+# leaves half a box of room either way.
+# run_box_command <x> <y> <downs> <dialog title>: right click the box at
+# (x f, y f), choose the command <downs> items down its menu, which opens the
+# dialog of that title.
+run_box_command() {
   local before
   before=$(visible_windows)
   eval "$(xdotool getwindowgeometry --shell "$(main_window)")"
-  xdotool mousemove $((X + 11 * 16 + 8 * 16)) $((Y + 4 * 16 + 5 * 16)) click 3
-  wait_until "the Project box's menu" more_windows_than "$before"
-}
-
-# run_box_command <downs> <dialog title>: the command <downs> items down the
-# Project box's menu, which opens the dialog of that title.
-run_box_command() {
-  open_project_box_menu
-  for _ in $(seq 1 "$1"); do keys Down; done
+  xdotool mousemove $((X + 11 * 16 + ($1 + 6) * 16)) $((Y + 4 * 16 + ($2 + 3) * 16)) click 3
+  wait_until "the box menu at ($1 f, $2 f)" more_windows_than "$before"
+  for _ in $(seq 1 "$3"); do keys Down; done
   keys Return
-  wait_until "the dialog \"$2\"" window_active "$2"
+  wait_until "the dialog \"$4\"" window_active "$4"
 }
 
 # save_through_dialog <path>: the file dialog is open; type the path, Enter.
@@ -156,7 +156,7 @@ start_program
 keys alt Left Down Down Down Right Down Return  # Help > Example Projects > Gate Example Project
 sleep 1
 
-run_box_command 3 "Define New User Story"  # Add User Story
+run_box_command 2 2 3 "Define New User Story"  # the project box: Add User Story
 type_text "guard"
 keys Return
 type_text "check"
@@ -170,23 +170,30 @@ wait_until "the user story dialog to close" no_window_named "Define New User Sto
 
 # Three times: a released menu used to be written to after its dialog closed.
 for text in "First" "Second" "$description"; do
-  run_box_command 2 "Enter New Description"  # Change Description
+  run_box_command 2 2 2 "Enter New Description"  # the project box: Change Description
   type_text "$text"
   keys Return
   wait_until "the description dialog to close" no_window_named "Enter New Description"
 done
 
-keys ctrl+z ctrl+z ctrl+z ctrl+z
+run_box_command 9 9 4 "Enter New Description"  # the first user story: Edit description
+type_text "$story_description"
+keys Return
+wait_until "the story's description dialog to close" no_window_named "Enter New Description"
+
+keys ctrl+z ctrl+z ctrl+z ctrl+z ctrl+z
 keys alt Down Down Down Down Return  # File > Save as (below New, Open and Save)
 save_through_dialog "$work/a.xml"
 grep -q "$story" "$work/a.xml" && fail "undo left the added user story in the saved file"
 grep -q "$description" "$work/a.xml" && fail "undo left the changed description in the saved file"
+grep -q "$story_description" "$work/a.xml" && fail "undo left the story's description in the saved file"
 grep -q "Gate Project" "$work/a.xml" || fail "the saved file is not the Gate example"
 cp "$work/a.xml" "$work/undone.xml"
 
-keys ctrl+y ctrl+y ctrl+y ctrl+y ctrl+s
+keys ctrl+y ctrl+y ctrl+y ctrl+y ctrl+y ctrl+s
 wait_until "Ctrl+S to write the redone edits" grep -q "$story" "$work/a.xml"
 grep -q "$description" "$work/a.xml" || fail "redo did not bring back the changed description"
+grep -q "$story_description" "$work/a.xml" || fail "redo did not bring back the story's description"
 cp "$work/a.xml" "$work/first_save.xml"
 
 is_maximised || fail "the main window does not start maximised: $(net_wm_state)"
