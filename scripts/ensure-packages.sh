@@ -11,7 +11,9 @@ packages=(
   qt6-base-dev qt6-qpa-plugins
   fonts-liberation2
   xvfb xauth libx11-dev
+  xdotool openbox x11-utils
   qpdf poppler-utils
+  valgrind
   locales
 )
 

@@ -12,6 +12,7 @@
 #include "core/model/user_story.h"
 #include "core/quantity/parameter.h"
 #include "tests/ui/support/dialog_script.h"
+#include "tests/ui/support/ui_driving.h"
 #include "tests/ui/support/ui_test_environment.h"
 #include "ui/app/assembly.h"
 #include "ui/dialogs/input_dialog.h"
@@ -134,16 +135,16 @@ private slots:
         QCOMPARE(undo_redo(), std::pair(true, true));
         QVERIFY(!window.is_saved());
 
-        window.tool_action(Command::Undo)->trigger();
+        ui_testing::trigger(*window.tool_action(Command::Undo));
         settle();
         QCOMPARE(saved_text(), before);
         QVERIFY(!tree->shows(first));
         QCOMPARE(undo_redo(), std::pair(false, true));
-        window.tool_action(Command::Undo)->trigger();  // nothing before the first state
+        ui_testing::trigger(*window.tool_action(Command::Undo));  // nothing before the first state
         settle();
         QCOMPARE(saved_text(), before);
 
-        window.menu_action(Command::Redo)->trigger();
+        ui_testing::trigger(*window.menu_action(Command::Redo));
         settle();
         QCOMPARE(saved_text(), after_first);
         QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
@@ -250,7 +251,7 @@ private slots:
 
         // Quantity types are found by name, as indexes of the table.
         dialogs.script().expect(QStringLiteral("Find text"), find_text("mass", 0, 1, 0));
-        w.window.tool_action(Command::Find)->trigger();
+        ui_testing::trigger(*w.window.tool_action(Command::Find));
         const std::vector<PossPar>& table = Parameter::_possible_par_types;
         const auto mass = std::find_if(table.begin(), table.end(), [](const PossPar& p) { return p.name == "mass"; });
         QVERIFY(std::find(results.quantity_types.begin(), results.quantity_types.end(),
@@ -318,7 +319,7 @@ private slots:
             input.press_ok();
             return dialog.result();
         });
-        w.window.tool_action(Command::FindUid)->trigger();
+        ui_testing::trigger(*w.window.tool_action(Command::FindUid));
         Uids every;
         for (const auto& [uid, node] : GCC::RP->get_nd_map()) every.push_back(uid);
         std::sort(every.begin(), every.end());

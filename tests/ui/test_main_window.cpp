@@ -17,6 +17,7 @@
 #include "core/model/project.h"
 #include "core/model/user_story.h"
 #include "tests/ui/support/dialog_script.h"
+#include "tests/ui/support/ui_driving.h"
 #include "tests/ui/support/ui_test_environment.h"
 #include "ui/icons/icon_library.h"
 #include "ui/main_window/canvas_view.h"
@@ -62,6 +63,7 @@ ui_testing::DialogScript::Response choose_file(const QString& path) {
 void choose_filter(MainWindow& window, int entry) {
     QGuiApplication::clipboard()->setText(window.filter_chooser()->itemText(entry));
     QTest::keyClick(window.filter_chooser(), Qt::Key_V, Qt::ControlModifier);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);  // the choice is taken once the chooser returned
 }
 
 }  // namespace
@@ -370,9 +372,9 @@ private slots:
             .answer(QStringLiteral("Recent files"), Answer::No)
             .answer(QStringLiteral("Recent files"), Answer::Yes)
             .answer(QStringLiteral("save"), Answer::No);
-        recent_item(missing)->trigger();
+        ui_testing::trigger(*recent_item(missing));
         QCOMPARE(settings().recent_files.size(), size_t{2});
-        recent_item(missing)->trigger();
+        ui_testing::trigger(*recent_item(missing));
         QCOMPARE(GCC::RP, project);
         QCOMPARE(settings().recent_files, std::vector<std::string>{kept.toStdString()});
         QVERIFY(recent_item(missing) == nullptr);
@@ -380,7 +382,7 @@ private slots:
         QVERIFY(reread.import_settings_from_config());
         QCOMPARE(reread.recent_files, std::vector<std::string>{kept.toStdString()});
 
-        recent_item(kept)->trigger();
+        ui_testing::trigger(*recent_item(kept));
         settle();
         QCOMPARE(GCC::RP->get_name(), std::string("Kept project"));
         QVERIFY(window.is_saved());

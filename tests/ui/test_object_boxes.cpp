@@ -359,6 +359,8 @@ private slots:
         menu->close();
         const QPoint at = window.canvas()->mapFromScene(box->sceneBoundingRect().center());
         QTest::mouseDClick(window.canvas()->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(double_clicks, 0);  // it runs once the click's handler has returned
+        settle();
         QCOMPARE(double_clicks, 1);
     }
 
@@ -704,7 +706,7 @@ private slots:
         {
             ui_testing::ScriptedDialogs scripted;
             scripted.script().expect("Modify ToolTip Text", type_long_text("second"));
-            edit->trigger();
+            ui_testing::trigger(*edit);
         }
         QCOMPARE(object(guard)->get_tooltip_txt(), std::string("second"));
         settle();

@@ -14,6 +14,7 @@
 #include "core/model/project.h"
 #include "core/model/verb_cap_param_base.h"
 #include "tests/ui/support/dialog_script.h"
+#include "tests/ui/support/ui_driving.h"
 #include "tests/ui/support/ui_test_environment.h"
 #include "ui/app/assembly.h"
 #include "ui/glue/text_conversion.h"
@@ -269,8 +270,8 @@ private slots:
         QCOMPARE(menu->actions().size(), 2);
         QCOMPARE(menu->actions()[0]->text(), QStringLiteral("Show related objects"));
         QCOMPARE(menu->actions()[1]->text(), QStringLiteral("Show and edit comments"));
-        menu->actions()[0]->trigger();
-        menu->actions()[1]->trigger();
+        ui_testing::trigger(*menu->actions()[0]);
+        ui_testing::trigger(*menu->actions()[1]);
         menu->hide();
         QCOMPARE(opened, (std::vector<std::pair<std::string, std::string>>{{"related", requirements[1]},
                                                                            {"comments", requirements[1]}}));

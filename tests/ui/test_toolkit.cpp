@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QFontMetrics>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTableWidget>
 #include <QSignalSpy>
@@ -36,6 +37,12 @@ namespace {
 void wheel(QWidget& widget, int delta) {
     QWheelEvent event(QPointF(5, 5), widget.mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&widget, &event);
+}
+
+void send_mouse(QWidget& widget, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons) {
+    QMouseEvent event(type, pos, widget.mapTo(widget.window(), pos), widget.mapToGlobal(pos), button, buttons,
+                      Qt::NoModifier);
     QApplication::sendEvent(&widget, &event);
 }
 
@@ -237,6 +244,53 @@ private slots:
         window.toggle_maximised();
         QTRY_VERIFY(!window.isMaximized());
         QCOMPARE(window.geometry(), QRect(50, 60, 400, 300));
+    }
+
+    // A window manager that starts a move at the press swallows the second click
+    // of a double click: the move waits for the pointer to leave the drag distance.
+    void title_bar_moves_the_window_only_past_the_drag_distance_and_double_clicks_toggle_maximise() {
+        toolkit::AppFormResizable window(QStringLiteral("Table"));
+        window.setGeometry(50, 60, 400, 300);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        toolkit::TitleBar& bar = *window.title_bar();
+        QSignalSpy drags(&bar, &toolkit::TitleBar::dragStarted);
+        const QPoint press(150, 8);
+        const int distance = QApplication::startDragDistance();
+
+        send_mouse(bar, QEvent::MouseButtonPress, press, Qt::LeftButton, Qt::LeftButton);
+        send_mouse(bar, QEvent::MouseMove, press + QPoint(distance - 1, 0), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(drags.count(), 0);
+        QCOMPARE(QWidget::mouseGrabber(), nullptr);  // nothing moves the window yet
+        send_mouse(bar, QEvent::MouseMove, press + QPoint(distance, 0), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(drags.count(), 1);
+        QCOMPARE(drags.at(0).at(0).toPoint(), bar.mapTo(&window, press));
+        // Without a window system that moves it, the window follows the pointer itself.
+        QCOMPARE(QWidget::mouseGrabber(), &window);
+        send_mouse(window, QEvent::MouseButtonRelease, press, Qt::LeftButton, Qt::NoButton);
+        QCOMPARE(QWidget::mouseGrabber(), nullptr);
+        window.setGeometry(50, 60, 400, 300);
+
+        // Press, release, double click, release, each time without moving.
+        const auto double_click = [&] {
+            send_mouse(bar, QEvent::MouseButtonPress, press, Qt::LeftButton, Qt::LeftButton);
+            send_mouse(bar, QEvent::MouseButtonRelease, press, Qt::LeftButton, Qt::NoButton);
+            send_mouse(bar, QEvent::MouseButtonDblClick, press, Qt::LeftButton, Qt::LeftButton);
+            send_mouse(bar, QEvent::MouseButtonRelease, press, Qt::LeftButton, Qt::NoButton);
+        };
+        double_click();
+        QTRY_VERIFY(window.isMaximized());
+        double_click();
+        QTRY_VERIFY(!window.isMaximized());
+        QCOMPARE(window.geometry(), QRect(50, 60, 400, 300));
+        QCOMPARE(drags.count(), 1);
+        QCOMPARE(QWidget::mouseGrabber(), nullptr);
+
+        // A press released within the drag distance starts nothing later.
+        send_mouse(bar, QEvent::MouseButtonPress, press, Qt::LeftButton, Qt::LeftButton);
+        send_mouse(bar, QEvent::MouseButtonRelease, press, Qt::LeftButton, Qt::NoButton);
+        send_mouse(bar, QEvent::MouseMove, press + QPoint(3 * distance, 0), Qt::NoButton, Qt::NoButton);
+        QCOMPARE(drags.count(), 1);
     }
 
     void table_window_keeps_its_scroll_row_and_finds_clicked_cells() {

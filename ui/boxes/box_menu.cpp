@@ -1,5 +1,6 @@
 #include "ui/boxes/box_menu.h"
 
+#include <QApplication>
 #include <QMenu>
 
 #include "ui/boxes/box_commands.h"
@@ -21,11 +22,10 @@ BoxCommandContext context_of(const ObjectBox& box) {
 QAction* add_item(QMenu& menu, const gcm::Caption& caption, std::function<void()> handler) {
     QAction* action = menu.addAction(glue::plain_caption(glue::to_ui(caption.txt)));
     if (!caption.ttt.empty()) action->setToolTip(glue::to_ui(caption.ttt));
-    QObject::connect(action, &QAction::triggered, &menu, [handler = std::move(handler)] {
-        // A copy: the menu, which holds this handler, may be released while it runs.
-        const std::function<void()> run = handler;
-        run();
-    });
+    // Queued on the application: the command runs once the menu has closed and its
+    // own handlers have returned, so its dialogs never run while the menu, which is
+    // released when it hides, is still on the stack.
+    QObject::connect(action, &QAction::triggered, qApp, std::move(handler), Qt::QueuedConnection);
     return action;
 }
 

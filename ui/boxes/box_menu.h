@@ -12,7 +12,7 @@ class QWidget;
 namespace boxes {
 
 // An item with the caption's text and tooltip (shown literally); the handler
-// runs when it is chosen.
+// runs when it is chosen, after the menu has closed and returned.
 QAction* add_item(QMenu& menu, const gcm::Caption& caption, std::function<void()> handler);
 
 // A separator, unless the menu is empty or already ends with one.

@@ -1,5 +1,6 @@
 #include "ui/boxes/object_box.h"
 
+#include <QApplication>
 #include <QGraphicsScene>
 #include <QGraphicsSceneContextMenuEvent>
 #include <QGraphicsSceneMouseEvent>
@@ -7,6 +8,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 
 #include "ui/boxes/box_commands.h"
 #include "ui/boxes/box_menu.h"
@@ -25,6 +27,18 @@ QPainterPath rounded(const page_geometry::RoundedOutline& outline) {
     const double radius = outline.corner_diameter / 2.0;
     path.addRoundedRect(to_qrect(outline.bounds), radius, radius);
     return path;
+}
+
+// Runs a click's command on a later turn of the event loop, once the box's event
+// handler has returned: the command's dialogs run their own loop, in which a
+// rebuild may release the box and its parts. A box released before then has no command.
+void after_return(ObjectBox* box, void (*command)(ObjectBox&)) {
+    QMetaObject::invokeMethod(
+        qApp,
+        [box = QPointer<ObjectBox>(box), command] {
+            if (box) command(*box);
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace
@@ -48,7 +62,9 @@ ObjectBox::ObjectBox(page_geometry::BoxDescription description, std::shared_ptr<
     std::function<void()> readiness_clicked;
     if (boxes::has_readiness_click(*this))
         readiness_clicked = [this] {
-            if (is_alive()) boxes::run_readiness_click(*this);
+            after_return(this, [](ObjectBox& box) {
+                if (box.is_alive()) boxes::run_readiness_click(box);
+            });
         };
     readiness_ = new boxes::ReadinessPicture(this, std::move(readiness_clicked));
     fill_content_box();
@@ -149,7 +165,7 @@ void ObjectBox::mousePressEvent(QGraphicsSceneMouseEvent* event) {
 void ObjectBox::mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     event->accept();
-    double_click();
+    after_return(this, [](ObjectBox& box) { box.double_click(); });
 }
 
 void ObjectBox::contextMenuEvent(QGraphicsSceneContextMenuEvent* event) {

@@ -55,7 +55,8 @@ public:
     // The context menu, built now and popped up at the screen point; null for
     // a box whose object is gone. It is released once it hides.
     QMenu* open_context_menu(const QPoint& screen_pos);
-    // The edit of the box's kind.
+    // The edit of the box's kind; a double click runs it once the click's own
+    // handler has returned, as its dialogs may outlive the box.
     void double_click();
 
     int type() const override { return Type; }

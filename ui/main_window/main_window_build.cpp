@@ -99,7 +99,8 @@ void MainWindow::build_menus() {
             QAction* action = menu->addAction(glue::to_ui(item.caption.txt));
             if (!item.caption.ttt.empty()) action->setToolTip(glue::to_ui(item.caption.ttt));
             const Command command = *item.command;
-            connect(action, &QAction::triggered, this, [this, command] { run_command(command); });
+            // Queued: the command (and its dialogs) runs once the menu has closed and returned.
+            connect(action, &QAction::triggered, this, [this, command] { run_command(command); }, Qt::QueuedConnection);
             menu_actions_[command] = action;
         }
     };
@@ -122,7 +123,8 @@ void MainWindow::build_tool_strip() {
             filter_chooser_ = new toolkit::AppComboBox(nullptr, 0, 0, 5 * gcm::app_font_height(),
                                                        defaults.show_options, initial_filter_entry);
             filter_chooser_->set_tool_tip_text(glue::to_ui(gcm::tool::filter.txt));
-            connect(filter_chooser_, &toolkit::AppComboBox::selectedIndexChanged, this, &MainWindow::filter_chosen);
+            connect(filter_chooser_, &toolkit::AppComboBox::selectedIndexChanged, this, &MainWindow::filter_chosen,
+                    Qt::QueuedConnection);
             tool_strip_->addWidget(filter_chooser_);
         }
         const ToolEntry& tool = tools[i];
@@ -130,7 +132,7 @@ void MainWindow::build_tool_strip() {
         action->setToolTip(glue::to_ui(tool.caption.txt));
         action->setData(QString::fromLatin1(tool.image));
         const Command command = tool.command;
-        connect(action, &QAction::triggered, this, [this, command] { run_command(command); });
+        connect(action, &QAction::triggered, this, [this, command] { run_command(command); }, Qt::QueuedConnection);
         tool_actions_[command] = action;
     }
 }

@@ -205,8 +205,12 @@ void MainWindow::show_recent_files(const std::vector<std::string>& paths) {
     for (const std::string& path : paths) {
         QAction* action = file_menu_->addAction(glue::plain_caption(glue::to_ui(path)));
         // A file that is gone is told (and may leave the list) before anything is replaced.
-        connect(action, &QAction::triggered, this, [this, path] {
-            if (!export_running_) files_->open_file_path(path);
-        });
+        // Queued like every menu command; opening replaces these very items.
+        connect(
+            action, &QAction::triggered, this,
+            [this, path] {
+                if (!export_running_) files_->open_file_path(path);
+            },
+            Qt::QueuedConnection);
     }
 }

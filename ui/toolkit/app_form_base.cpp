@@ -30,7 +30,7 @@ AppFormBase::AppFormBase(const QString& title, QWidget* parent, const QString& n
     setFont(gcm::app_font());
     // As a close request of the system: a dialog is cancelled, the main window asks first.
     connect(title_bar_, &TitleBar::closeClicked, this, &QWidget::close);
-    connect(title_bar_, &TitleBar::pressed, this, [this](QPoint pos) { on_title_bar_press(pos); });
+    connect(title_bar_, &TitleBar::dragStarted, this, [this](QPoint pos) { on_title_bar_drag(pos); });
     connect(title_bar_, &TitleBar::doubleClicked, this, [this](QPoint pos) { on_title_bar_double_click(pos); });
     connect(title_bar_, &TitleBar::hovered, this, [this](QPoint pos) { on_title_bar_hover(pos); });
     AppFormBase::set_tb_size();
@@ -77,7 +77,7 @@ bool AppFormBase::is_in_draggable_area(const QPoint& pos) const {
                                    child->testAttribute(Qt::WA_TransparentForMouseEvents));
 }
 
-void AppFormBase::on_title_bar_press(const QPoint&) { start_system_move(); }
+void AppFormBase::on_title_bar_drag(const QPoint&) { start_system_move(); }
 
 void AppFormBase::start_system_move() {
     if (windowHandle() && windowHandle()->startSystemMove()) return;

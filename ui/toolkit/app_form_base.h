@@ -34,7 +34,8 @@ protected:
     virtual QRect client_rect() const { return rect(); }
     // In the title bar and on no control of it.
     bool is_in_draggable_area(const QPoint& pos) const;
-    virtual void on_title_bar_press(const QPoint& pos);
+    // A drag begun on the title bar at pos.
+    virtual void on_title_bar_drag(const QPoint& pos);
     virtual void on_title_bar_double_click(const QPoint&) {}
     virtual void on_title_bar_hover(const QPoint&) {}
     // Message boxes report their own failures on the console, never in another box.

@@ -55,7 +55,7 @@ void AppFormResizable::show_cursor_for(const QPoint& pos) {
         setCursor(cursor_of(area));
 }
 
-void AppFormResizable::on_title_bar_press(const QPoint& pos) { press_at(pos); }
+void AppFormResizable::on_title_bar_drag(const QPoint& pos) { press_at(pos); }
 
 void AppFormResizable::on_title_bar_double_click(const QPoint&) {
     toggle_maximised();

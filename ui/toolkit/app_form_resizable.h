@@ -23,7 +23,7 @@ public:
 
 protected:
     QRect client_rect() const override;
-    void on_title_bar_press(const QPoint& pos) override;
+    void on_title_bar_drag(const QPoint& pos) override;
     void on_title_bar_double_click(const QPoint& pos) override;
     void on_title_bar_hover(const QPoint& pos) override;
     void mousePressEvent(QMouseEvent* event) override;

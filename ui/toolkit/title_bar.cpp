@@ -1,6 +1,7 @@
 #include "ui/toolkit/title_bar.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -164,13 +165,29 @@ void TitleBar::place_children() {
 void TitleBar::resizeEvent(QResizeEvent*) { place_children(); }
 
 void TitleBar::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit pressed(mapTo(window(), event->position().toPoint()));
+    if (event->button() == Qt::LeftButton) press_pos_ = event->position().toPoint();
 }
 
 void TitleBar::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit doubleClicked(mapTo(window(), event->position().toPoint()));
+    if (event->button() != Qt::LeftButton) return;
+    press_pos_.reset();
+    emit doubleClicked(mapTo(window(), event->position().toPoint()));
 }
 
-void TitleBar::mouseMoveEvent(QMouseEvent* event) { emit hovered(mapTo(window(), event->position().toPoint())); }
+void TitleBar::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    if (press_pos_ && (event->buttons() & Qt::LeftButton) &&
+        (pos - *press_pos_).manhattanLength() >= QApplication::startDragDistance()) {
+        const QPoint start = *press_pos_;
+        press_pos_.reset();
+        emit dragStarted(mapTo(window(), start));
+        return;
+    }
+    emit hovered(mapTo(window(), pos));
+}
+
+void TitleBar::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) press_pos_.reset();
+}
 
 }  // namespace toolkit

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 
 class QAbstractButton;
 class QLabel;
@@ -13,8 +14,10 @@ class GlyphButton;
 
 // The program's own title bar: the icon, an optional menu bar, the title and
 // the window buttons (close; minimise and maximise for resizable windows).
-// Presses on the bar, the icon or the title are handed to the window, which
-// moves or sizes itself through the window system.
+// A drag on the bar, the icon or the title is handed to the window, which
+// moves or sizes itself through the window system. The drag starts only once
+// the pointer has left the drag distance: a window manager that took over at
+// the press would swallow the second click of a double click.
 class TitleBar : public QWidget {
     Q_OBJECT
 public:
@@ -41,8 +44,9 @@ signals:
     void closeClicked();
     void minimiseClicked();
     void maximiseClicked();
-    // A left press or double click on the bar (window coordinates).
-    void pressed(QPoint window_pos);
+    // A left press held and moved past the drag distance, given at the
+    // press position; a left double click (window coordinates).
+    void dragStarted(QPoint window_pos);
     void doubleClicked(QPoint window_pos);
     void hovered(QPoint window_pos);
 
@@ -50,6 +54,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -61,6 +66,8 @@ private:
     GlyphButton* close_;
     GlyphButton* maximise_ = nullptr;
     GlyphButton* minimise_ = nullptr;
+    // Where the left button went down, while no drag has started from it.
+    std::optional<QPoint> press_pos_;
 };
 
 }  // namespace toolkit

@@ -89,18 +89,26 @@ void ObjectTree::build_menu() {
     related_ = menu_->addAction(glue::to_ui(gcm::tree_menu::show_related.txt));
     comments_ = menu_->addAction(glue::to_ui(gcm::tree_menu::edit_comments.txt));
     comments_->setToolTip(glue::to_ui(gcm::tree_menu::edit_comments.ttt));
-    connect(related_, &QAction::triggered, this, [this] {
-        // The object may be gone by now: the items name it by uid only.
-        const std::vector<QTreeWidgetItem*> items = items_of(menu_uid_);
-        if (items.empty()) return;
-        services_.show_related_objects(menu_uid_, viewport()->mapToGlobal(visualItemRect(items.front()).topLeft()));
-    });
-    connect(comments_, &QAction::triggered, this, [this] {
-        const std::vector<QTreeWidgetItem*> items = items_of(menu_uid_);
-        if (items.empty()) return;
-        const int level = visualItemRect(items.front()).top();
-        services_.open_comment_popup(menu_uid_, viewport()->mapToGlobal(QPoint(viewport()->width(), level)));
-    });
+    // Queued: a command runs once the menu has closed and its own handlers have returned.
+    connect(
+        related_, &QAction::triggered, this,
+        [this] {
+            // The object may be gone by now: the items name it by uid only.
+            const std::vector<QTreeWidgetItem*> items = items_of(menu_uid_);
+            if (items.empty()) return;
+            services_.show_related_objects(menu_uid_,
+                                           viewport()->mapToGlobal(visualItemRect(items.front()).topLeft()));
+        },
+        Qt::QueuedConnection);
+    connect(
+        comments_, &QAction::triggered, this,
+        [this] {
+            const std::vector<QTreeWidgetItem*> items = items_of(menu_uid_);
+            if (items.empty()) return;
+            const int level = visualItemRect(items.front()).top();
+            services_.open_comment_popup(menu_uid_, viewport()->mapToGlobal(QPoint(viewport()->width(), level)));
+        },
+        Qt::QueuedConnection);
 }
 
 std::string ObjectTree::uid_of(const QTreeWidgetItem* item) {

@@ -63,6 +63,8 @@ bool choose(QMenu& menu, const QString& caption) {
     for (QAction* action : menu.actions())
         if (!action->isSeparator() && action->text() == caption) {
             QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(action).center());
+            // The command was queued to run once the menu has closed and returned.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
             return true;
         }
     menu.close();

@@ -36,7 +36,8 @@ QMenu* right_click(QGraphicsView& canvas, ObjectBox& box);
 // The menu's items in order: their captions, "-" for a separator.
 QStringList menu_texts(const QMenu& menu);
 
-// Clicks the item with this caption; false (and the menu closed) when there is none.
+// Clicks the item with this caption and runs its queued command; false (and
+// the menu closed) when there is none.
 bool choose(QMenu& menu, const QString& caption);
 
 // Right-clicks the box and clicks the item; false when no menu opened or it has no such item.

@@ -1,5 +1,6 @@
 #include "tests/ui/support/ui_driving.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTest>
@@ -16,6 +17,11 @@ void settle() {
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+}
+
+void trigger(QAction& action) {
+    action.trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
 
 std::string saved_text() { return GCC::RP ? project_file::project_file_text(*GCC::RP) : std::string(); }

@@ -4,6 +4,7 @@
 #include <string>
 
 class MainWindow;
+class QAction;
 
 // What every test that drives the user interface needs.
 namespace ui_testing {
@@ -11,6 +12,11 @@ namespace ui_testing {
 // Runs what is queued (clicks and rebuilds are acted on in a later turn of the
 // event loop) and releases what the rebuilds dropped.
 void settle();
+
+// Triggers the action and runs the command it queued, as the event loop does
+// once the menu or button that chose it has returned; what the command queues
+// in turn (rebuilds) waits.
+void trigger(QAction& action);
 
 // The current project's file text, the oracle of the commands ("" without a project).
 std::string saved_text();
