@@ -74,14 +74,15 @@ std::vector<NewUnit> read_new_units(const std::string& answer, AnswerReport& rep
 // value that is no finite number or a phrase outside the seven is not guessed.
 std::optional<QuantityRecord> check_record(const std::vector<std::string>& fields, bool evidence,
                                            AnswerReport& report) {
-    QuantityRecord r;
-    r.verb = fields[Verb];
-    r.capability = fields[Capability];
-    r.unit = fields[Unit];
-    r.reference_name = fields[ReferenceName];
-    r.reference_descr = fields[ReferenceDescr];
-    r.reference_link = fields[ReferenceLink];
-    if (evidence) r.description = fields[Description];
+    // Built whole: assigning member by member after default construction makes GCC 12 at -O2 warn of
+    // a string it believes uninitialised.
+    QuantityRecord r{.verb = fields[Verb],
+                     .capability = fields[Capability],
+                     .unit = fields[Unit],
+                     .reference_name = fields[ReferenceName],
+                     .reference_descr = fields[ReferenceDescr],
+                     .reference_link = fields[ReferenceLink],
+                     .description = evidence ? fields[Description] : std::string()};
     const std::string label =
         MyAI::record_label(evidence ? GCC::prompt_evidence : GCC::prompt_requirement, r.verb, r.capability);
     const std::string& value_text = fields[Value];
