@@ -479,7 +479,7 @@ private slots:
     }
 
     // A disabled tool-strip picture stands out less from the strip than the
-    // same picture enabled, on light and on dark buttons alike.
+    // same picture enabled, on dark and on light buttons alike.
     void disabled_tool_pictures_are_dimmed_in_every_scheme() {
         MainWindow window;
         show_active(window);
@@ -494,7 +494,7 @@ private slots:
                 for (int x = 0; x < image.width(); ++x) sum += std::abs(qGray(image.pixel(x, y)) - background);
             return sum;
         };
-        for (const RGB_Color buttons : {RGB_Color(230, 230, 230), RGB_Color(40, 40, 40)}) {
+        for (const RGB_Color buttons : {RGB_Color(40, 40, 40), RGB_Color(230, 230, 230)}) {
             settings().button_color = buttons;
             settings().panel_color = buttons;
             window.adopt_new_project();
