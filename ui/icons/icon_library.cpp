@@ -14,9 +14,9 @@ namespace {
 using Drawing = std::function<void(QPainter&, const QColor& ink)>;
 
 const QColor light_ink(240, 240, 240);
+const QColor dark_ink(40, 40, 40);
 // Of a disabled tool-strip picture.
 constexpr double disabled_opacity = 0.3;
-const QColor dark_ink(40, 40, 40);
 
 QPen pen(const QColor& colour, double width = 1.3) {
     return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);

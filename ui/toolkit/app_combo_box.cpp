@@ -171,7 +171,7 @@ void AppComboBox::showPopup() {
     QComboBox::showPopup();
     // The style may lay the list over the box, its chosen entry on the box's
     // place; the list opens right below the box instead, or right above it
-    // where the working area ends first.
+    // when the working area ends before the list would.
     QWidget* popup = view()->window();
     if (popup == window()) return;
     const QRect area = glue::available_geometry_at(mapToGlobal(rect().center()));
