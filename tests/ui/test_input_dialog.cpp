@@ -228,6 +228,26 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 
+    // Enter on a type that needs no target only focuses OK; the next Enter,
+    // on the focused OK (or Cancel), presses it.
+    void enter_presses_the_focused_button() {
+        for (const bool on_ok : {true, false}) {
+            auto dialog = InputDialog::quantity_only(QPoint(10, 10), "Quantity", "Define:", QuantitySeed{0, 0.0, 0, 3});
+            show_active(*dialog);
+            dialogs::QuantityRow* q = dialog->quantity_row();
+            q->type_choice()->setFocus();
+            QTest::keyClick(q->type_choice(), Qt::Key_Return);
+            QCOMPARE(focused(), dialog->ok_button());
+            QVERIFY(dialog->isVisible());
+            if (!on_ok) QTest::keyClick(dialog->ok_button(), Qt::Key_Tab);
+            QWidget* button = focused();
+            QVERIFY(qobject_cast<toolkit::AppButton*>(button));
+            QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+            QVERIFY(!dialog->isVisible());
+            QCOMPARE(dialog->result(), int(on_ok ? QDialog::Accepted : QDialog::Rejected));
+        }
+    }
+
     void text_box_dialog_keeps_unchanged_text() {
         const std::string tooltip = "first line\r\nsecond line \xFF";
         dialogs::InputTextBoxDialog dialog("Modify ToolTip Text", "Modify:", tooltip, QPoint(10, 10), false, 400, 300);

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QTest>
+#include <QToolBar>
 #include <QWheelEvent>
 #include <filesystem>
 #include <fstream>
@@ -25,6 +26,7 @@
 #include "ui/main_window/tab_page_buttons.h"
 #include "ui/main_window/window_layout.h"
 #include "ui/theme/fonts.h"
+#include "ui/theme/scheme.h"
 #include "ui/theme/texts.h"
 #include "ui/toolkit/app_combo_box.h"
 #include "ui/toolkit/title_bar.h"
@@ -492,6 +494,37 @@ private slots:
         window.adopt_new_project();
         QVERIFY(shows("save_10"));
         QCOMPARE(window.title_bar()->palette().color(QPalette::Window), QColor(95, 160, 195));
+    }
+
+    // A disabled tool-strip picture stands out less from the strip than the
+    // same picture enabled, on dark and on light buttons alike.
+    void disabled_tool_pictures_are_dimmed_in_every_scheme() {
+        MainWindow window;
+        show_active(window);
+        // How far the button's pixels lie from the strip's colour, all summed up.
+        const auto ink = [&window](Command command) {
+            QToolBar* strip = window.tool_strip();
+            const QRect button = strip->widgetForAction(window.tool_action(command))->geometry();
+            const QImage image = strip->grab(button).toImage();
+            const int background = qGray(gcm::scheme().button_color.rgb());
+            qint64 sum = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) sum += std::abs(qGray(image.pixel(x, y)) - background);
+            return sum;
+        };
+        for (const RGB_Color buttons : {RGB_Color(40, 40, 40), RGB_Color(230, 230, 230)}) {
+            settings().button_color = buttons;
+            settings().panel_color = buttons;
+            window.adopt_new_project();
+            settle();
+            QAction* redo = window.tool_action(Command::Redo);
+            QVERIFY(!redo->isEnabled());
+            const qint64 disabled = ink(Command::Redo);
+            redo->setEnabled(true);
+            settle();
+            const qint64 enabled = ink(Command::Redo);
+            QVERIFY2(2 * disabled < enabled, qPrintable(QStringLiteral("%1 vs %2").arg(disabled).arg(enabled)));
+        }
     }
 
     void exports_write_the_chosen_file_or_show_why_not() {

@@ -3,6 +3,7 @@
 // before and after it and after its undo and redo, and the lifetime of boxes,
 // menus and dialogs across rebuilds, undo and redo.
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QGraphicsScene>
@@ -635,6 +636,41 @@ private slots:
         QVERIFY(warning.startsWith("Deletion will also delete the following\nobjects and their children:\n\n"));
         QVERIFY(warning.contains(QString::fromStdString("- " + i1 + "\n")));
         QCOMPARE(warning.count(QStringLiteral("\n- ")), 3);
+    }
+
+    // The delete warning is a warning box: Return on it confirms the deletion.
+    void delete_warning_is_confirmed_by_enter() {
+        MainWindow window;
+        ui_testing::show_with_pages(window);
+        delete GCC::RP;
+        testing_support::SmallProject p;
+        Option* o = p.d->add_child_option("motor", false);
+        Option* sub = o->add_sub_option("wheel");
+        const std::string sub_uid = sub->get_uid();
+        window.adopt_new_project();
+        settle_fixture(window);
+        const std::string before = saved_text();
+        ObjectBox* box = box_on(window, TabPage::Options, o->get_uid());
+        QVERIFY(box);
+        ui_testing::ScriptedDialogs scripted;
+        scripted.script().expect("Warning", [](QDialog& dialog) {
+            dialog.show();
+            QApplication::setActiveWindow(&dialog);
+            if (QTest::qWaitForWindowActive(&dialog)) QTest::keyClick(&dialog, Qt::Key_Return);
+            return dialog.result();
+        });
+        QVERIFY(ui_testing::choose_on(*window.canvas(), *box, "Delete object"));
+        settle();
+        QCOMPARE(scripted.script().pending(), 0);
+        QVERIFY(!GCC::RP->_get_pointer_to_node_with_uid(sub_uid));
+        const std::string after = saved_text();
+        QVERIFY(after != before);
+        QVERIFY(window.run_command(Command::Undo));
+        settle();
+        QCOMPARE(saved_text(), before);
+        QVERIFY(window.run_command(Command::Redo));
+        settle();
+        QCOMPARE(saved_text(), after);
     }
 
     void deleting_the_only_sub_option_names_where_its_arguments_go() {

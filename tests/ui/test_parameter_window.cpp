@@ -320,6 +320,62 @@ private slots:
         QVERIFY(window.changed_table() && window.stepped());
     }
 
+    // Every change rebuilds the grid; the first row shown stays the same,
+    // at the end of the grid as in its middle.
+    void the_grid_keeps_its_scroll_position_across_changes() {
+        gate_project();
+        ParameterWindow window;
+        show_active(window);
+        QTableWidget& grid = *window.grid();
+        const auto scroll_to_end = [&grid] {
+            grid.scrollToBottom();
+            settle();
+        };
+        const auto scroll_to_row = [&grid](int row) {
+            grid.scrollTo(grid.model()->index(row, 0), QAbstractItemView::PositionAtTop);
+            settle();
+        };
+        struct Case {
+            const char* name;
+            std::function<void(ParameterWindow&)> scroll;
+            std::function<void(ParameterWindow&)> act;
+        };
+        const std::vector<Case> cases{
+            {"a type added from the template", [&](ParameterWindow&) { scroll_to_end(); },
+             [](ParameterWindow& w) {
+                 const int t = template_row(w);
+                 type_in(w, t, Type, "Flow");
+                 type_in(w, t, UnitSymbol, "l/s");
+                 click_cell(w, t + 6, Action);
+             }},
+            {"undo", [&](ParameterWindow& w) { scroll_to_row(w.header_row_of(mass)); },
+             [](ParameterWindow& w) { ctrl_key(w, Qt::Key_Z); }},
+            {"redo", [&](ParameterWindow& w) { scroll_to_row(w.header_row_of(mass)); },
+             [](ParameterWindow& w) { ctrl_key(w, Qt::Key_Y); }},
+            {"a type switched off by its check box",
+             [&](ParameterWindow& w) { scroll_to_row(w.header_row_of(luminous_intensity) - 2); },
+             [](ParameterWindow& w) { click_cell(w, w.header_row_of(luminous_intensity), Active); }},
+            // Its header third from the bottom of the view: the shorter grid can still keep the first row.
+            {"the added type deleted",
+             [&](ParameterWindow& w) {
+                 scroll_to_row(0);
+                 const int shown = grid.rowAt(grid.viewport()->height() - 1) - grid.rowAt(0);
+                 scroll_to_row(w.header_row_of(thickness + 1) - shown + 3);
+             },
+             [](ParameterWindow& w) { click_cell(w, w.header_row_of(thickness + 1), Action); }},
+        };
+        for (const Case& c : cases) {
+            c.scroll(window);
+            const int first_row = grid.rowAt(0);
+            QVERIFY2(first_row > 0, c.name);
+            const std::string before = saved_text();
+            c.act(window);
+            settle();
+            QVERIFY2(saved_text() != before, c.name);
+            QVERIFY2(grid.rowAt(0) == first_row, c.name);
+        }
+    }
+
     // What cannot be stored is refused with a message; nothing changes and
     // nothing is recorded. One window takes every attempt in turn.
     void refusals_leave_the_table_alone() {

@@ -16,6 +16,7 @@
 #include <optional>
 
 #include "core/constants/gcc.h"
+#include "core/io/project_writer.h"
 #include "core/model/project.h"
 #include "tests/ui/support/canvas_driver.h"
 #include "tests/ui/support/dialog_script.h"
@@ -301,6 +302,35 @@ private slots:
         // The tab page's zoom and the project are as before.
         QCOMPARE(window.canvas()->zoom_percent(), 80);
         QCOMPARE(ui_testing::saved_text(), saved);
+    }
+
+    // The save dialog starts beside the project's file once it is opened, and
+    // in the same folder for the example opened after it.
+    void the_save_dialog_starts_where_the_project_lives() {
+        MainWindow window;
+        show_page(window, std::nullopt, TabPage::Project);
+        const QString file = in_folder(QStringLiteral("gate.xml"));
+        QCOMPARE(project_file::save_project_file(*GCC::RP, file.toStdString()), std::string());
+        const auto dialog_folder = [&window] {
+            QString started;
+            ui_testing::ScriptedDialogs dialogs;
+            dialogs.script().expect(save_title, [&started](QDialog& dialog) {
+                started = QFileInfo(static_cast<QFileDialog&>(dialog).directory().absolutePath()).canonicalFilePath();
+                dialog.reject();
+                return dialog.result();
+            });
+            picture::save_page(window);
+            return started;
+        };
+        const QString expected = QFileInfo(folder.path()).canonicalFilePath();
+        QVERIFY(dialog_folder() != expected);
+
+        window.files().open_file_path(file.toStdString());
+        settle();
+        QCOMPARE(dialog_folder(), expected);
+        QVERIFY(window.run_command(Command::GateExample));
+        settle();
+        QCOMPARE(dialog_folder(), expected);
     }
 
     void dialogs_refusals_and_one_export_at_a_time() {

@@ -127,6 +127,29 @@ private slots:
         QCOMPARE(chosen.count(), 1);
     }
 
+    // The list opens right below the box, whichever entry is chosen; where
+    // the working area ends below the box, right above it.
+    void combo_box_list_opens_right_below_the_box() {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        for (const bool near_the_bottom : {false, true}) {
+            QWidget host;
+            host.setGeometry(area.left() + 40, near_the_bottom ? area.bottom() - 60 : area.top() + 40, 200, 50);
+            toolkit::AppComboBox combo(&host, 10, 10, 120, {"one", "two", "three", "four", "five"}, 3);
+            host.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&host));
+            QTest::keyClick(&combo, Qt::Key_Down);  // opens the list
+            QWidget* list = combo.view()->window();
+            QVERIFY(list != &host && list->isVisible());
+            const QPoint box = combo.mapToGlobal(QPoint(0, 0));
+            QCOMPARE(list->geometry().left(), box.x());
+            if (near_the_bottom)
+                QCOMPARE(list->geometry().bottom() + 1, box.y());
+            else
+                QCOMPARE(list->geometry().top(), box.y() + combo.height());
+            combo.hidePopup();
+        }
+    }
+
     void combo_box_returns_its_entries_byte_for_byte() {
         QWidget parent;
         const std::string odd = "bad \xFF byte";
@@ -197,6 +220,51 @@ private slots:
         QCOMPARE(toolkit::show_warning(QStringLiteral("Really?")), Answer::Ok);
         QCOMPARE(toolkit::ask_question(QStringLiteral("Keep it?"), QStringLiteral("keep")), Answer::No);
         QCOMPARE(dialogs.script().messages(), (QStringList{QStringLiteral("Really?"), QStringLiteral("Keep it?")}));
+    }
+
+    // OK is the default button of the error, warning and information boxes:
+    // Return or keypad Enter, on the box or on its focused OK, answers OK; a
+    // focused Cancel is pressed by Enter as by Space.
+    void enter_answers_the_default_or_the_focused_button() {
+        using K = AppMessageBox::Kind;
+        struct Case {
+            K kind;
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            bool on_the_box;
+        };
+        const Case cases[] = {
+            {K::Error, Qt::Key_Return, Qt::NoModifier, false},
+            {K::Warning, Qt::Key_Enter, Qt::KeypadModifier, false},
+            {K::Warning, Qt::Key_Return, Qt::NoModifier, true},
+            {K::Information, Qt::Key_Enter, Qt::KeypadModifier, true},
+            {K::Information, Qt::Key_Return, Qt::NoModifier, false},
+        };
+        for (const Case& c : cases) {
+            AppMessageBox box(c.kind, QStringLiteral("Go on?"));
+            box.show();
+            QApplication::setActiveWindow(&box);
+            QVERIFY(QTest::qWaitForWindowActive(&box));
+            auto* ok = qobject_cast<toolkit::AppButton*>(QApplication::focusWidget());
+            QVERIFY(ok && ok->text() == QStringLiteral("OK"));
+            QTest::keyClick(c.on_the_box ? static_cast<QWidget*>(&box) : ok, c.key, c.modifiers);
+            QVERIFY(!box.isVisible());
+            QCOMPARE(box.answer(), Answer::Ok);
+            QCOMPARE(box.result(), int(QDialog::Accepted));
+        }
+
+        AppMessageBox warning(AppMessageBox::Kind::Warning, QStringLiteral("Delete?"));
+        warning.show();
+        QApplication::setActiveWindow(&warning);
+        QVERIFY(QTest::qWaitForWindowActive(&warning));
+        toolkit::AppButton* cancel = nullptr;
+        for (auto* button : warning.findChildren<toolkit::AppButton*>())
+            if (button->text() == QStringLiteral("Cancel")) cancel = button;
+        QVERIFY(cancel);
+        cancel->setFocus();
+        QTest::keyClick(cancel, Qt::Key_Return);
+        QVERIFY(!warning.isVisible());
+        QCOMPARE(warning.answer(), Answer::Cancel);
     }
 
     void message_box_near_the_corner_stays_inside_the_working_area() {

@@ -376,6 +376,54 @@ private slots:
         window.show_hide_nodes(many, QPoint(50, 50));
     }
 
+    // The dialog finishes by keys: Enter on a choice, on the focused OK or on
+    // the dialog itself applies the choices; Esc on a choice applies nothing.
+    void hide_show_dialog_finishes_with_enter() {
+        MainWindow window;
+        show_with_windows(window);
+        const Fixture f = small_project(window);
+        GCC::RP->get_shown_uids().clear();
+        settle_fixture(window);
+        const std::string before = saved_text();
+        enum class Target { Choice, Ok, Dialog };
+        const struct {
+            Target target;
+            Qt::Key key;
+            bool applied;
+        } cases[] = {
+            {Target::Choice, Qt::Key_Return, true},
+            {Target::Ok, Qt::Key_Enter, true},
+            {Target::Dialog, Qt::Key_Return, true},
+            {Target::Choice, Qt::Key_Escape, false},
+        };
+        for (const auto& c : cases) {
+            ui_testing::ScriptedDialogs scripted;
+            scripted.script().expect("Hide or Show Nodes", checked([&c](QDialog& dialog) {
+                auto& d = static_cast<windows::HideShowDialog&>(dialog);
+                dialog.show();
+                QApplication::setActiveWindow(&dialog);
+                QVERIFY(QTest::qWaitForWindowActive(&dialog));
+                d.choice(0)->setCurrentIndex(0);
+                QWidget* target = c.target == Target::Choice ? static_cast<QWidget*>(d.choice(0))
+                                  : c.target == Target::Ok   ? static_cast<QWidget*>(d.ok_button())
+                                                             : static_cast<QWidget*>(&dialog);
+                target->setFocus();
+                QTest::keyClick(target, c.key, c.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+                QVERIFY(!dialog.isVisible());
+            }));
+            window.show_hide_nodes({f.options[0]}, QPoint(50, 50));
+            QCOMPARE(scripted.script().pending(), 0);
+            settle();
+            QCOMPARE(GCC::RP->get_shown_uids().count(f.options[0]), size_t{c.applied});
+            if (c.applied) {
+                undo_and_redo(window, before);
+                QVERIFY(window.run_command(Command::Undo));
+                settle();
+            }
+            QCOMPARE(saved_text(), before);
+        }
+    }
+
     // Geometry of the related objects, then the window through a deletion of
     // its centre from its own box, undo, redo and open.
     void related_objects_window_follows_the_model() {
@@ -507,6 +555,28 @@ private slots:
         QCOMPARE(window.selected_uids(), survivors);
         const std::unordered_set<std::string> in_project(survivors.begin(), survivors.end());
         QCOMPARE(GCC::RP->get_sel_uids(), in_project);
+    }
+
+    // Without an option lacking its integration requirement, or without a
+    // mandate, the review commands only say so, and change nothing.
+    void review_commands_with_nothing_to_show() {
+        MainWindow window;
+        show_with_windows(window);
+        settle();
+        const std::string before = saved_text();
+        ui_testing::ScriptedDialogs scripted;
+        scripted.script()
+            .answer("Information", toolkit::Answer::Ok)
+            .answer("Error", toolkit::Answer::Ok);
+        QVERIFY(window.run_command(Command::ReviewIntReqs));
+        QVERIFY(window.run_command(Command::ReviewEvidence));
+        settle();
+        QCOMPARE(scripted.script().pending(), 0);
+        QCOMPARE(scripted.script().messages(),
+                 (QStringList{QStringLiteral("There are no Options that\nlack an Integration Requirement."),
+                              QStringLiteral("No Mandate can be found in the Project.")}));
+        QCOMPARE(saved_text(), before);
+        QCOMPARE(recorded_states(), size_t{0});
     }
 
     void int_req_review_rows() {

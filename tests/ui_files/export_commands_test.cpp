@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,33 @@ TEST_F(ExportCommands, ProposeATimedNameAndRememberTheFolder) {
     EXPECT_EQ(dialogs.choosers.front().folder, fake().documents);
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_TRUE(files.is_saved());
+}
+
+// Until an export chooses a folder, exports start where the project lives:
+// beside the file just opened, in the folder a new project or an example keeps.
+TEST_F(ExportCommands, StartInTheProjectsFolderUntilAnExportChoosesOne) {
+    std::filesystem::create_directory(path("projects"));
+    std::filesystem::create_directory(path("elsewhere"));
+    ASSERT_TRUE(save_as("projects/gate.xml"));
+    ASSERT_TRUE(save_as("elsewhere/other.xml"));
+    const auto export_folder = [this] {
+        dialogs.choices.push_back(std::nullopt);
+        files.export_pdf_report();
+        return dialogs.choosers.back().folder;
+    };
+    EXPECT_EQ(export_folder(), path("elsewhere").string());
+
+    files.open_file_path(path("projects/gate.xml"));
+    EXPECT_EQ(GCC::RP->get_directory(), path("projects").string());
+    EXPECT_EQ(export_folder(), path("projects").string());
+
+    files.open_example(file_commands::Example::Gate);
+    EXPECT_EQ(export_folder(), path("projects").string());
+    files.set_saved(true);
+    files.make_new_file();
+    EXPECT_EQ(export_folder(), path("projects").string());
+    EXPECT_TRUE(exported.empty());
+    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(ExportCommands, ShowWhatTheExporterReportsAndNothingWhenCancelled) {

@@ -21,6 +21,13 @@ bool same_file(const std::filesystem::path& a, const std::filesystem::path& b) {
     return canonical_a == canonical_b;
 }
 
+// A new project lives in directory (the Documents folder when empty); no
+// export has chosen a folder for it yet, so its exports start there too.
+void start_in(Project& project, const std::string& directory) {
+    project.set_directory(directory);
+    project.set_export_directory(project.get_directory());
+}
+
 }  // namespace
 
 FileController::FileController(Dialogs& dialogs, MainWindow& window, FileLocks& locks, Exporters exporters)
@@ -53,7 +60,7 @@ void FileController::start() {
     saved_ = true;
     create_new_project();
     const std::vector<std::string>& recent = GCC::RP->get_settings().recent_files;
-    if (!recent.empty()) GCC::RP->set_directory(std::filesystem::path(recent.front()).parent_path().string());
+    if (!recent.empty()) start_in(*GCC::RP, std::filesystem::path(recent.front()).parent_path().string());
     window_.show_replaced_project(false);
     show_recent_files();
     set_saved(true);
@@ -81,7 +88,7 @@ bool FileController::create_new_project() {
     // construction resets the process-wide table), so no undo can bring back
     // the previous project's types.
     auto* project = new Project("MyProject", "ProjectDescription", "", "");
-    project->set_directory(directory);
+    start_in(*project, directory);
     if (settings) project->get_settings() = *settings;
     project->get_settings().set_show_str(uint16_t{1});
     // Its first undo state holds the carried-over settings, not the defaults.

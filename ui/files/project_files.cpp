@@ -17,9 +17,12 @@ namespace file_commands {
 namespace {
 
 // The project belongs to this file from now on; a configuration file that
-// cannot be rewritten is noted in text.
+// cannot be rewritten is noted in text. Exports follow the project to the
+// file's folder unless one of them has chosen a folder of its own.
 void bind_and_record(Project& project, const std::filesystem::path& file, std::string& text) {
+    const bool exports_follow = project.get_export_directory() == project.get_directory();
     project.set_directory(file.parent_path().string());
+    if (exports_follow) project.set_export_directory(project.get_directory());
     project.set_filename(file.filename().string());
     project.get_settings().add_recent_file(file.string());
     if (std::string note = project.get_settings().export_settings_to_config(); !note.empty())

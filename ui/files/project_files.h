@@ -28,14 +28,17 @@ std::filesystem::path project_file_target(const std::filesystem::path& chosen);
 std::string create_folder_of(const std::filesystem::path& target);
 
 // Writes the project to target in one step (a failed write leaves whatever
-// stood there). When written: binds the project to target, records target in
-// the recent files and rewrites the user configuration file.
+// stood there). When written: binds the project to target (its export folder
+// moves along while it is the project's own, as no export has chosen
+// another), records target in the recent files and rewrites the user
+// configuration file.
 FileOutcome save_project(Project& project, const std::filesystem::path& target);
 
 // Replaces the project's content by the file's. When the file could be read:
-// binds the project to recorded (the file the user opened, which the file
-// read may be a copy of), records it in the recent files and rewrites the user
-// configuration file. When it could not be read the project is unchanged.
+// binds the project to recorded as saving does (the file the user opened,
+// which the file read may be a copy of), records it in the recent files and
+// rewrites the user configuration file. When it could not be read the project
+// is unchanged.
 FileOutcome read_project(Project& project, const std::filesystem::path& file, const std::filesystem::path& recorded);
 
 // A private copy of source, under a name of its own in the configuration

@@ -15,6 +15,8 @@ using Drawing = std::function<void(QPainter&, const QColor& ink)>;
 
 const QColor light_ink(240, 240, 240);
 const QColor dark_ink(40, 40, 40);
+// Of a disabled tool-strip picture.
+constexpr double disabled_opacity = 0.3;
 
 QPen pen(const QColor& colour, double width = 1.3) {
     return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -317,6 +319,21 @@ QPixmap named(const QString& name, int size) {
 
 QPixmap for_background(const QString& key, bool dark_background, int size) {
     return named(key + (dark_background ? QStringLiteral("_10") : QStringLiteral("_75")), size);
+}
+
+QIcon tool_icon(const QString& key, bool dark_background, int size) {
+    const QPixmap picture = for_background(key, dark_background, size);
+    QIcon icon(picture);
+    // The style's own disabled picture is a grey that stays as bright as a
+    // light picture on a dark strip; a faded picture is dimmer in every scheme.
+    QPixmap faded(picture.size());
+    faded.fill(Qt::transparent);
+    QPainter painter(&faded);
+    painter.setOpacity(disabled_opacity);
+    painter.drawPixmap(0, 0, picture);
+    painter.end();
+    icon.addPixmap(faded, QIcon::Disabled);
+    return icon;
 }
 
 QIcon app_icon() {

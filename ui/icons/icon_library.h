@@ -18,6 +18,10 @@ QPixmap named(const QString& name, int size);
 // background, key + "_75" on a light one.
 QPixmap for_background(const QString& key, bool dark_background, int size);
 
+// The tool-strip button picture: for_background when enabled, the same
+// picture faded when disabled.
+QIcon tool_icon(const QString& key, bool dark_background, int size);
+
 QIcon app_icon();
 
 }  // namespace icons

@@ -174,7 +174,7 @@ void MainWindow::apply_colours() {
     const bool dark_buttons = glue::is_dark(scheme.button_color);
     const int icon_size = gcm::app_font_height() + 2;
     for (const auto& [command, action] : tool_actions_)
-        action->setIcon(icons::for_background(action->data().toString(), dark_buttons, icon_size));
+        action->setIcon(icons::tool_icon(action->data().toString(), dark_buttons, icon_size));
 
     tab_buttons_->apply_colours();
     filter_chooser_->set_colours(scheme.button_color, scheme.panel_text_color, scheme.btn_border_color);

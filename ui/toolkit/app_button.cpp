@@ -1,6 +1,7 @@
 #include "ui/toolkit/app_button.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -18,7 +19,8 @@ AppButton::AppButton(QWidget* parent, const QString& text, const QFont& font, in
     setGeometry(x, y, w, h);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);
-    // Enter and Esc belong to the dialog's fields, never to a default button.
+    // Taking the focus does not make a button the dialog's default: Enter in a
+    // field belongs to the field.
     setAutoDefault(false);
     const gcm::Scheme& scheme = gcm::scheme();
     set_colours(scheme.button_color, scheme.panel_text_color, scheme.btn_border_color);
@@ -65,6 +67,16 @@ void AppButton::paintEvent(QPaintEvent*) {
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(4.5, 4.5, width() - 9, height() - 9));
     }
+}
+
+void AppButton::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 }  // namespace toolkit

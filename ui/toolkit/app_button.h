@@ -20,6 +20,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // A focused button is pressed by Enter as by Space.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Kept apart from the palette, which style sheets of enclosing widgets replace.

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "ui/glue/colours.h"
+#include "ui/glue/screen_placement.h"
 #include "ui/glue/text_conversion.h"
 #include "ui/glue/text_measure.h"
 #include "ui/theme/fonts.h"
@@ -168,6 +169,16 @@ bool AppComboBox::event(QEvent* event) {
 void AppComboBox::showPopup() {
     view()->setMinimumWidth(width());
     QComboBox::showPopup();
+    // The style may lay the list over the box, its chosen entry on the box's
+    // place; the list opens right below the box instead, or right above it
+    // when the working area ends before the list would.
+    QWidget* popup = view()->window();
+    if (popup == window()) return;
+    const QRect area = glue::available_geometry_at(mapToGlobal(rect().center()));
+    const QPoint below = mapToGlobal(QPoint(0, height()));
+    const bool fits_below = below.y() + popup->height() <= area.bottom() + 1;
+    const int y = fits_below ? below.y() : std::max(area.top(), mapToGlobal(QPoint(0, 0)).y() - popup->height());
+    popup->move(std::clamp(below.x(), area.left(), std::max(area.left(), area.right() + 1 - popup->width())), y);
 }
 
 }  // namespace toolkit

@@ -187,6 +187,8 @@ int ShowDataGridViewForm::scroll_row_index() const {
 
 void ShowDataGridViewForm::restore_scroll_row_index(int index) {
     if (index < 0 || grid_->rowCount() == 0) return;
+    // A refilled grid lays its rows out later; the scroll range must know them now.
+    grid_->doItemsLayout();
     grid_->scrollTo(grid_->model()->index(std::min(index, grid_->rowCount() - 1), 0), QAbstractItemView::PositionAtTop);
 }
 

@@ -79,7 +79,10 @@ AppMessageBox::AppMessageBox(Kind kind, const QString& text, const QString& titl
         auto* button = new AppButton(this, caption, x, button_y, 4 * (f + 8), f + 8);
         const Answer given = answer;
         connect(button, &QPushButton::clicked, this, [this, given] { press(given); });
-        if (look.ok_is_default && answer == Answer::Ok) button->setFocus();
+        if (look.ok_is_default && answer == Answer::Ok) {
+            button->setDefault(true);
+            button->setFocus();
+        }
         x = button->geometry().right() + 1 + f;
     }
     resize(width, button_y + 2 * (f + 4));

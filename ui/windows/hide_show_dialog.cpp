@@ -79,6 +79,11 @@ HideShowDialog::HideShowDialog(const std::vector<std::string>& candidate_uids, c
         auto* choice = new toolkit::AppComboBox(panel, hs_column_pos, y, hs_width, hide_show_choices,
                                                 presets[static_cast<size_t>(i)]);
         choice->setEnabled(!missing[static_cast<size_t>(i)]);
+        // The choices keep Enter and Esc to themselves and pass them on: they end the dialog.
+        connect(choice, &toolkit::AppComboBox::keyPassed, this, [this](int key) {
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) accept();
+            if (key == Qt::Key_Escape) reject();
+        });
         choices_.push_back(choice);
         new toolkit::AppLabel(panel, texts[static_cast<size_t>(i)], txt_column_pos, y + 2, gcm::scheme().panel_text_color);
         y += f + g;
@@ -88,6 +93,7 @@ HideShowDialog::HideShowDialog(const std::vector<std::string>& candidate_uids, c
     ok_ = new toolkit::AppButton(this, QStringLiteral("OK"), hs_column_pos, buttons_y, 0, 0);
     cancel_ = new toolkit::AppButton(this, QStringLiteral("Cancel"), ok_->geometry().right() + 1 + hs_column_pos,
                                      buttons_y, 0, 0);
+    ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     glue::place_near_edges(*this, at, 50);

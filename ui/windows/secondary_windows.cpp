@@ -9,6 +9,7 @@
 #include "ui/dialogs/dialog_seam.h"
 #include "ui/main_window/main_window.h"
 #include "ui/theme/texts.h"
+#include "ui/toolkit/message_box.h"
 #include "ui/windows/comment_popup.h"
 #include "ui/windows/hide_show_dialog.h"
 #include "ui/windows/information_window.h"
@@ -32,12 +33,18 @@ void review_int_reqs(MainWindow& main) {
     if (!GCC::RP) return;
     std::vector<std::string> uids;
     for (const Option* option : GCC::RP->get_options_that_need_int_req()) uids.push_back(option->get_uid());
-    main.show_int_req_review(uids, QCursor::pos());
+    if (uids.empty())
+        toolkit::show_info(QStringLiteral("There are no Options that\nlack an Integration Requirement."));
+    else
+        main.show_int_req_review(uids, QCursor::pos());
 }
 
 void review_evidence(MainWindow& main) {
-    if (const Mandate* mandate = GCC::RP ? GCC::RP->get_mandate() : nullptr)
+    if (!GCC::RP) return;
+    if (const Mandate* mandate = GCC::RP->get_mandate())
         main.show_evidence_review(mandate->get_uid(), QCursor::pos());
+    else
+        toolkit::show_error(QStringLiteral("No Mandate can be found in the Project."));
 }
 
 }  // namespace
