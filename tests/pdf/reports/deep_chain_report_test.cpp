@@ -41,13 +41,15 @@ protected:
         const Project& project = open_chain(levels);
         Report report;
         std::string error = "not run";
-        testing_support::run_on_small_stack(stack_bytes, [&] { error = report.export_pdf(fake().root, name + ".pdf"); });
+        testing_support::run_on_small_stack(stack_bytes,
+                                            [&] { error = report.export_pdf(fake().root, name + ".pdf"); });
         EXPECT_EQ(error, "");
         std::unordered_set<std::string> numbers;
         size_t most_parts = 0;
         for (const auto& heading : report.headings) {
             EXPECT_TRUE(numbers.insert(heading.number).second) << heading.number;
-            most_parts = std::max(most_parts, size_t(std::count(heading.number.begin(), heading.number.end(), '.')) + 1);
+            const auto dots = std::count(heading.number.begin(), heading.number.end(), '.');
+            most_parts = std::max(most_parts, static_cast<size_t>(dots) + 1);
         }
         EXPECT_LE(most_parts, chapters::max_section_depth);
         const auto bytes = static_cast<double>(std::filesystem::file_size(path(name)));
