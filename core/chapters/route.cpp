@@ -19,7 +19,7 @@ uint64_t fnv(uint64_t hash, std::string_view text) {
 }  // namespace
 
 Route::Route(std::string_view root)
-    : last_(std::make_shared<const Step>(Step{nullptr, root, root.size(), fnv(fnv_offset, root)})) {}
+    : last_(std::make_shared<const Step>(Step{nullptr, root, root, root.size(), fnv(fnv_offset, root)})) {}
 
 Route::~Route() {
     std::shared_ptr<const Step> step = std::move(last_);
@@ -33,7 +33,8 @@ Route Route::then(std::string_view step) const {
     if (!last_) return Route(step);
     Route next;
     next.last_ = std::make_shared<const Step>(
-        Step{last_, step, last_->size + separator.size() + step.size(), fnv(fnv(last_->hash, separator), step)});
+        Step{last_, step, last_->root, last_->size + separator.size() + step.size(),
+             fnv(fnv(last_->hash, separator), step)});
     return next;
 }
 
@@ -51,13 +52,11 @@ std::string Route::text() const {
 
 std::string Route::text(size_t max_size) const {
     if (size() <= max_size) return text();
-    const Step* root = last_.get();
-    while (root->up) root = root->up.get();
     static constexpr char digits[] = "0123456789abcdef";
     std::string hex(16, '0');
     uint64_t h = last_->hash;
     for (size_t i = 16; i-- > 0; h >>= 4) hex[i] = digits[h & 0xf];
-    std::string out(root->text);
+    std::string out(last_->root);
     out += separator;
     out += hex;
     out += separator;

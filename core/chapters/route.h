@@ -52,6 +52,7 @@ private:
     struct Step {
         mutable std::shared_ptr<const Step> up;
         std::string_view text;
+        std::string_view root;  // the first step's text: shortened routes name it without a walk up
         size_t size;
         uint64_t hash;
     };

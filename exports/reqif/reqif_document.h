@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <ctime>
 #include <string>
 #include <string_view>
@@ -83,6 +84,10 @@ private:
     pugi::xml_node content_node;
     // The nodes that have a SPEC-OBJECT: nothing may refer to any other.
     std::unordered_set<const Node*> written;
+    // The string datatype's MAX-LENGTH, raised at the end to the longest
+    // string value written (in characters) when that is longer.
+    pugi::xml_attribute string_max_length;
+    size_t longest_string = 0;
 };
 
 }  // namespace exports::reqif

@@ -1,10 +1,12 @@
 // The one SPECIFICATION element: a document with the full report's tree
 // chapters and one list per object kind, as headings, paragraphs and entries
 // that point at the objects.
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "core/chapters/chapter_walk.h"
+#include "core/chapters/section_depth.h"
 #include "core/constants/gcc.h"
 #include "core/model/argument.h"
 #include "core/model/design_problem.h"
@@ -33,24 +35,27 @@ public:
     HierarchyWriter(DocumentBuilder& builder, pugi::xml_node top) : b(builder) { sections.push_back(top); }
 
     void heading(const chapters::Heading& h) override {
-        sections.push_back(header(xml::identifier(h.key(max_route_size)), h.text));
+        // Below the deepest section the entries follow one another there.
+        const size_t parent = std::min(sections.size(), chapters::max_section_depth) - 1;
+        sections.push_back(header(xml::identifier(h.key(max_route_size)), h.text, sections[parent]));
     }
     void end_section() override { sections.pop_back(); }
     void intro(const chapters::Intro& i) override { paragraph(xml::identifier(i.key(max_route_size)), i.text); }
     void ref(const chapters::Ref& r) override { leaf(xml::identifier(r.route.text(max_route_size)), *r.node); }
 
-    // A heading object and its entry, whose CHILDREN the caller fills.
-    pugi::xml_node header(const std::string& key, const std::string& text) {
+    // A heading object and its entry in the given section (the current one
+    // when none), whose CHILDREN the caller fills.
+    pugi::xml_node header(const std::string& key, const std::string& text, pugi::xml_node section = {}) {
         doc_object(key, "SOT_Doc_Header", "AD_Doc_Header", text);
-        pugi::xml_node entry = hierarchy("SH_" + key, key);
+        pugi::xml_node entry = hierarchy("SH_" + key, key, section ? section : sections.back());
         return b.element(entry, "CHILDREN");
     }
     void paragraph(const std::string& key, const std::string& text) {
         doc_object(key, "SOT_Doc_Text", "AD_Doc_Text", text);
-        hierarchy("SH_" + key, key);
+        hierarchy("SH_" + key, key, sections.back());
     }
     void leaf(const std::string& identifier, const Node& node) {
-        if (b.is_written(&node)) hierarchy(identifier, object_id(node));
+        if (b.is_written(&node)) hierarchy(identifier, object_id(node), sections.back());
     }
     pugi::xml_node section() const { return sections.back(); }
 
@@ -62,14 +67,15 @@ private:
         xml::add_text(b.element(object, "TYPE"), "SPEC-OBJECT-TYPE-REF", type);
         b.value(b.element(object, "VALUES"), "STRING", definition, text);
     }
-    pugi::xml_node hierarchy(const std::string& identifier, const std::string& object) {
-        pugi::xml_node entry = b.identified(sections.back(), "SPEC-HIERARCHY", identifier);
+    pugi::xml_node hierarchy(const std::string& identifier, const std::string& object, pugi::xml_node section) {
+        pugi::xml_node entry = b.identified(section, "SPEC-HIERARCHY", identifier);
         b.stamp(entry);
         xml::add_text(b.element(entry, "OBJECT"), "SPEC-OBJECT-REF", object);
         return entry;
     }
 
     DocumentBuilder& b;
+    // The CHILDREN of every open section, outermost first.
     std::vector<pugi::xml_node> sections;
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 #include "core/model/argument.h"
 #include "core/model/evidence.h"
@@ -27,6 +28,12 @@ std::string ready_level_identifier(int level) { return "EV_Ready_Level_" + xml::
 
 const char* bool_text(bool value) { return value ? "true" : "false"; }
 
+// The number of characters of valid UTF-8 text: every byte but continuation bytes.
+size_t characters(std::string_view utf8) {
+    return static_cast<size_t>(
+        std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xc0) != 0x80; }));
+}
+
 }  // namespace
 
 void DocumentBuilder::value(pugi::xml_node values, const char* kind, const std::string& definition,
@@ -34,6 +41,8 @@ void DocumentBuilder::value(pugi::xml_node values, const char* kind, const std::
     const std::string name = std::string("ATTRIBUTE-VALUE-") + kind;
     pugi::xml_node node = element(values, name.c_str());
     xml::set(node, "THE-VALUE", text);
+    if (std::string_view(kind) == "STRING")
+        longest_string = std::max(longest_string, characters(node.attribute("THE-VALUE").value()));
     const std::string reference = std::string("ATTRIBUTE-DEFINITION-") + kind + "-REF";
     xml::add_text(element(node, "DEFINITION"), reference.c_str(), definition);
 }

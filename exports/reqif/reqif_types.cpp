@@ -1,4 +1,5 @@
 // The document skeleton, the header, the datatypes and the types of a ReqIF export.
+#include <cstddef>
 #include <string>
 #include <utility>
 
@@ -19,6 +20,9 @@ constexpr const char* reqif_ns = "http://www.omg.org/spec/ReqIF/20110401/reqif.x
 constexpr const char* configuration_ns = "http://eclipse.org/rmf/pror/toolextensions/1.0";
 constexpr const char* presentation_id_ns = "http://pror.org/presentation/id";
 constexpr const char* xhtml_ns = "http://www.w3.org/1999/xhtml";
+
+// The string datatype's MAX-LENGTH unless a longer value is written.
+constexpr size_t default_max_length = 100000;
 
 }  // namespace
 
@@ -55,6 +59,8 @@ void DocumentBuilder::build() {
     add_parent_child_relations();
     documents_node = element(content_node, "SPECIFICATIONS");
     create_doc();
+    // Texts are written whole; the declared maximum covers them instead.
+    if (longest_string > default_max_length) string_max_length.set_value(xml::decimal(longest_string).c_str());
 }
 
 void DocumentBuilder::create_header(pugi::xml_node root) {
@@ -76,7 +82,9 @@ void DocumentBuilder::create_data_types() {
         stamp(node);
         return node;
     };
-    xml::set(definition("DATATYPE-DEFINITION-STRING", "DT_String", "String"), "MAX-LENGTH", "100000");
+    pugi::xml_node strings = definition("DATATYPE-DEFINITION-STRING", "DT_String", "String");
+    xml::set(strings, "MAX-LENGTH", xml::decimal(default_max_length));
+    string_max_length = strings.attribute("MAX-LENGTH");
     definition("DATATYPE-DEFINITION-BOOLEAN", "DT_Boolean", "Boolean");
     pugi::xml_node integer = definition("DATATYPE-DEFINITION-INTEGER", "DT_Integer", "Integer");
     xml::set(integer, "MAX", "2147483647");

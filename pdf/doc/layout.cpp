@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "core/chapters/section_depth.h"
 #include "core/text/text_utils.h"
 #include "pdf/doc/pdf_doc.h"
 #include "pdf/doc/pdf_strings.h"
@@ -277,6 +278,8 @@ void PDFdoc::add_columns_below(const std::vector<std::string>& texts, const std:
 std::string PDFdoc::next_section_number(int level) {
     size_t depth = 0;
     while (depth < section_number.size() && section_number[depth].level < level) ++depth;
+    // A heading below the deepest numbered part counts on in that part.
+    depth = std::min(depth, chapters::max_section_depth - 1);
     const int count = depth < section_number.size() ? section_number[depth].count + 1 : 1;
     section_number.resize(depth);
     section_number.push_back({level, count});

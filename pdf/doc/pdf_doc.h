@@ -179,6 +179,8 @@ private:
     };
 
     void ensure_page();
+    // The number of a new heading at that level, of at most
+    // chapters::max_section_depth parts.
     std::string next_section_number(int level);
     // Wraps Windows-1252 text in the working block's font.
     std::vector<std::string> wrap(std::string_view winansi, int width, int indent = 0) const;

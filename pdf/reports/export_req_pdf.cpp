@@ -117,12 +117,26 @@ void ExportReqPDF::re11_add_v_diagram_layer(const NodeList& first_layer, int lay
 
 void ExportReqPDF::add_sub_options(Option* option, int level, NodeList& shown,
                                    std::unordered_set<std::string>& visited) {
-    for (Node* child : MyFF::filter_opt_nodes(option->get_children())) {
-        if (!visited.insert(child->get_uid()).second) continue;
-        auto* sub = static_cast<Option*>(child);
-        add_option(sub, level, false, false);
+    // Depth first, each sub-option before its siblings' branches, with a
+    // stack of its own: a chain of sub-options may be any depth.
+    struct Pending {
+        Node* option;
+        int level;
+    };
+    std::vector<Pending> pending;
+    const auto push_sub_options = [&](Node* parent, int sub_level) {
+        const NodeList subs = MyFF::filter_opt_nodes(parent->get_children());
+        for (auto it = subs.rbegin(); it != subs.rend(); ++it) pending.push_back({*it, sub_level});
+    };
+    push_sub_options(option, level);
+    while (!pending.empty()) {
+        const Pending next = pending.back();
+        pending.pop_back();
+        if (!visited.insert(next.option->get_uid()).second) continue;
+        auto* sub = static_cast<Option*>(next.option);
+        add_option(sub, next.level, false, false);
         shown.push_back(sub);
-        add_sub_options(sub, level + 1, shown, visited);
+        push_sub_options(sub, next.level + 1);
     }
 }
 

@@ -1,11 +1,14 @@
 #include "tests/exports/export_test.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <map>
 #include <regex>
 #include <set>
+#include <string_view>
 
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
@@ -102,6 +105,23 @@ std::vector<std::string> reqif_problems(const std::string& text) {
         else if (target->second.name() != name.substr(0, name.size() - 4))
             problems.push_back(name + " to a " + target->second.name() + ": " + e.text().get());
     });
+    // Every string value fits the MAX-LENGTH of its datatype, in characters.
+    for (const pugi::xpath_node& found : document.select_nodes("//ATTRIBUTE-VALUE-STRING")) {
+        const pugi::xml_node value = found.node();
+        const auto definition = identified.find(value.child("DEFINITION").first_child().text().get());
+        if (definition == identified.end()) continue;
+        const auto datatype = identified.find(definition->second.child("TYPE").first_child().text().get());
+        if (datatype == identified.end()) continue;
+        const std::string_view text = value.attribute("THE-VALUE").value();
+        const auto characters = std::count_if(text.begin(), text.end(), [](char c) {
+            return (static_cast<unsigned char>(c) & 0xc0) != 0x80;
+        });
+        const std::string_view declared = datatype->second.attribute("MAX-LENGTH").value();
+        long long max_length = -1;
+        std::from_chars(declared.data(), declared.data() + declared.size(), max_length);
+        if (characters > max_length)
+            problems.push_back("a value of " + std::string(definition->first) + " longer than its MAX-LENGTH");
+    }
     // Every value is defined by an attribute of its object's type.
     for (const pugi::xpath_node& found : document.select_nodes("//SPEC-OBJECT")) {
         const pugi::xml_node object = found.node();
