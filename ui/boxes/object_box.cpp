@@ -127,11 +127,13 @@ void ObjectBox::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidge
     painter->restore();
 }
 
+const QFont& ObjectBox::title_font() const { return style_->title_font(); }
+
 QString ObjectBox::shown_title() const {
     // The title ends a little before the first picture of its row.
     constexpr int gap = 2;
     const int end = readiness_->isVisible() ? parts_.readiness_icon.x : parts_.comment_button.x;
-    return QFontMetrics(style_->title_font()).elidedText(title_, Qt::ElideRight, end - gap - parts_.title_origin.x);
+    return QFontMetrics(title_font()).elidedText(title_, Qt::ElideRight, end - gap - parts_.title_origin.x);
 }
 
 QMenu* ObjectBox::open_context_menu(const QPoint& screen_pos) {
