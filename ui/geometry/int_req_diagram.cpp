@@ -47,19 +47,28 @@ IntReqDiagram int_req_diagram(const IntReqFrame& frame) {
     const Rect oy = box("Option Y", IntReqKind::Option, second, 3);
     const Rect s1 = box("Sub Option 1", IntReqKind::Option, left, 4);
     const Rect s2 = box("Sub Option 2", IntReqKind::Option, second, 4);
-    const auto down = [&](Point from, const Rect& to) {
-        const Point tip = top_middle(to);
-        d.lines.emplace_back(from, tip);
+    // Down from the parent, across half-way between the rows, down onto the child.
+    const auto down = [&](const Rect& parent, const Rect& child) {
+        const Point from = bottom_middle(parent);
+        const Point tip = top_middle(child);
+        if (from.x == tip.x) {
+            d.lines.emplace_back(from, tip);
+        } else {
+            const int lane = (from.y + tip.y) / 2;
+            d.lines.emplace_back(from, Point{from.x, lane});
+            d.lines.emplace_back(Point{from.x, lane}, Point{tip.x, lane});
+            d.lines.emplace_back(Point{tip.x, lane}, tip);
+        }
         d.heads.push_back(arrow_head(tip, 2));
     };
-    down(bottom_middle(arg), r1);
-    down(bottom_middle(arg), r2);
-    down(bottom_middle(r1), da);
-    down(bottom_middle(r2), db);
-    down(bottom_middle(da), ox);
-    down(bottom_middle(db), oy);
-    down(bottom_middle(ox), s1);
-    down(bottom_middle(ox), s2);
+    down(arg, r1);
+    down(arg, r2);
+    down(r1, da);
+    down(r2, db);
+    down(da, ox);
+    down(db, oy);
+    down(ox, s1);
+    down(ox, s2);
     return d;
 }
 
