@@ -8,8 +8,10 @@
 #include <QDialog>
 #include <QGraphicsScene>
 #include <QMenu>
+#include <QFontMetrics>
 #include <QTest>
 #include <functional>
+#include <set>
 
 #include "core/constants/gcc.h"
 #include "core/model/design_problem.h"
@@ -291,6 +293,34 @@ private slots:
         window.canvas()->ensureVisible(spring);
         QTest::mouseClick(window.canvas()->viewport(), Qt::LeftButton, {}, window.canvas()->mapFromScene(centre));
         QCOMPARE(opened, uid_of("OPT", "spring"));
+    }
+
+    // Every title ends before the readiness picture: whole where it fits,
+    // otherwise its beginning and an ellipsis.
+    void kind_titles_end_before_the_readiness_picture() {
+        MainWindow window;
+        ui_testing::show_with_pages(window);
+        gate_example(window);
+        std::set<std::string> shortened;
+        for (const TabPage page : {TabPage::Requirements, TabPage::Problems, TabPage::Options}) {
+            window.activate_page(page);
+            settle();
+            for (const ObjectBox* box : ui_testing::boxes_on(*window.canvas())) {
+                if (!box->readiness_picture()->isVisible()) continue;
+                const QString title = QString::fromStdString(box->face().title);
+                const QString shown = box->shown_title();
+                const QFontMetrics metrics(box->title_font());
+                const int room = static_cast<int>(box->readiness_picture()->pos().x()) - 3;
+                QVERIFY2(metrics.horizontalAdvance(shown) <= room, qPrintable(shown));
+                if (metrics.horizontalAdvance(title) <= room) {
+                    QCOMPARE(shown, title);
+                } else {
+                    QVERIFY2(shown.endsWith(QChar(0x2026)) && title.startsWith(shown.chopped(1)), qPrintable(shown));
+                    shortened.insert(box->face().title);
+                }
+            }
+        }
+        QVERIFY(shortened.count("Top Level Requirement"));
     }
 
     void common_menu_over_projects() {

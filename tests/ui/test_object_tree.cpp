@@ -2,9 +2,13 @@
 // right-click semantics, the selection it carries (by uid, in order, through
 // rebuilds, undo and deletion), the pages that follow it, and its expansion.
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QMenu>
+#include <QScreen>
 #include <QTest>
+#include <QTextDocument>
 #include <QToolTip>
 #include <filesystem>
 
@@ -162,6 +166,32 @@ private slots:
         QCOMPARE(QToolTip::text(),
                  glue::plain_tooltip(glue::to_ui(GCC::RP->_get_pointer_to_node_with_uid(story)->get_txt())));
         QVERIFY(QToolTip::text().contains(QStringLiteral("&lt;b&gt;")));
+    }
+
+    // A long text wraps at blanks into lines of at most 60 characters, its
+    // words and their order unchanged, so that the tooltip stays on the screen.
+    void long_tooltips_wrap_to_a_readable_width() {
+        GateWindow gate;
+        const std::string story = gate.of_kind(&Node::is_usy).front();
+        std::string words;
+        for (int i = 0; i < 250; ++i) words += "word" + std::to_string(i) + (i % 7 ? " " : " <b> ");
+        Node* node = GCC::RP->_get_pointer_to_node_with_uid(story);
+        node->set_subject(words, false);
+        QTreeWidgetItem* item = gate.item(story);
+        gate.tree->scrollToItem(item);
+        const QPoint at = gate.tree->visualItemRect(item).center();
+        QHelpEvent help(QEvent::ToolTip, at, gate.tree->viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(gate.tree->viewport(), &help);
+        QTextDocument shown;
+        shown.setHtml(QToolTip::text());
+        const QStringList lines = shown.toPlainText().replace(QChar::LineSeparator, QLatin1Char('\n')).split('\n');
+        QVERIFY(lines.size() > 20);
+        const int screen_width = QGuiApplication::primaryScreen()->availableGeometry().width();
+        for (const QString& line : lines) {
+            QVERIFY2(line.size() <= 60, qPrintable(line));
+            QVERIFY2(QFontMetrics(QToolTip::font()).horizontalAdvance(line) < screen_width, qPrintable(line));
+        }
+        QCOMPARE(lines.join(QLatin1Char(' ')).simplified(), QString::fromStdString(node->get_txt()).simplified());
     }
 
     void long_texts_widen_the_column_when_they_come_into_view() {

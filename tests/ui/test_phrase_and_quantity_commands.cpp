@@ -3,7 +3,9 @@
 // and what each command leaves in the project's saved text, after its undo
 // and redo, in undo states and in the saved flag.
 #include <QDialog>
+#include <QFontMetrics>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <functional>
 
@@ -337,6 +339,14 @@ private slots:
                  s.expect("Impacted Objects", [](QDialog& dialog) {
                      const auto& notice = static_cast<dialogs::InputTextBoxDialog&>(dialog);
                      [&] { QCOMPARE(notice.result_text(), roles.derived); }();
+                     // Its one line shows whole.
+                     dialog.show();
+                     settle();
+                     const QPlainTextEdit& field = *notice.text_box()->edit();
+                     [&] {
+                         QCOMPARE(field.document()->lineCount(), 1);
+                         QVERIFY(field.viewport()->height() >= QFontMetrics(field.font()).lineSpacing());
+                     }();
                      dialog.accept();
                      return dialog.result();
                  });

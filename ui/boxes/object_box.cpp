@@ -1,6 +1,7 @@
 #include "ui/boxes/object_box.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QGraphicsScene>
 #include <QGraphicsSceneContextMenuEvent>
 #include <QGraphicsSceneMouseEvent>
@@ -138,10 +139,17 @@ void ObjectBox::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidge
     painter->setPen(style_->text(face_.colours));
     const QRectF title_row(parts_.title_origin.x, parts_.title_origin.y, description_.rect.width - parts_.title_origin.x,
                            style_->title_height());
-    painter->drawText(title_row, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, title_);
-    // The readiness button covers a long title in the box colour.
-    if (readiness_->isVisible()) painter->fillRect(to_qrect(parts_.readiness_icon), style_->fill(face_.colours));
+    painter->drawText(title_row, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shown_title());
     painter->restore();
+}
+
+const QFont& ObjectBox::title_font() const { return style_->title_font(); }
+
+QString ObjectBox::shown_title() const {
+    // The title ends a little before the first picture of its row.
+    constexpr int gap = 2;
+    const int end = readiness_->isVisible() ? parts_.readiness_icon.x : parts_.comment_button.x;
+    return QFontMetrics(title_font()).elidedText(title_, Qt::ElideRight, end - gap - parts_.title_origin.x);
 }
 
 QMenu* ObjectBox::open_context_menu(const QPoint& screen_pos) {

@@ -64,6 +64,11 @@ public:
     QPainterPath shape() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
+    // The kind title as drawn, in the title font: shortened with an ellipsis
+    // where it would meet the title row's pictures.
+    QString shown_title() const;
+    const QFont& title_font() const;
+
     boxes::TextArea* text_area() const { return text_area_; }
     boxes::ReadinessPicture* readiness_picture() const { return readiness_; }
     boxes::CommentButton* comment_button() const { return comment_; }

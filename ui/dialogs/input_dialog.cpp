@@ -105,6 +105,8 @@ void InputDialog::populate(int index, const QString& prompt, int& z) {
     }
     case RowKind::Text:
         row.text = new toolkit::AppTextBox(this, row.default_text, margin, z, box_width_);
+        // A long default shows wrapped at the field's width, up to half the screen's height.
+        row.text->grow_to_show_text(glue::screen_size(1.0, 0.5).height());
         z += row.text->height() + margin;
         break;
     case RowKind::None: break;

@@ -36,7 +36,7 @@ struct QuantitySeed {
 // as parallel lists of model texts; answers are read by row index after OK.
 // Enter moves from field to field and finally presses OK; Esc cancels.
 // Defaults are shown as they are: an unchanged field answers its default byte
-// for byte. Only prompts are wrapped to the dialog's width.
+// for byte. Prompts and defaults are wrapped to the dialog's width.
 class InputDialog : public toolkit::AppFormBase {
     Q_OBJECT
 public:

@@ -29,6 +29,11 @@ InputTextBoxDialog::InputTextBoxDialog(const std::string& title, const std::stri
     text_box_->edit()->set_enter_makes_new_lines(true);
     text_box_->edit()->setReadOnly(read_only);
     text_box_->edit()->moveCursor(QTextCursor::Start);
+    if (read_only) {
+        // A notice shows all it has to say, as far as the screen allows.
+        const int room = glue::available_geometry_at(pos).height() - height;
+        resize(width, height + text_box_->grow_to_show_text(text_box_->height() + std::max(room, 0)));
+    }
 
     const int button_y = text_box_->geometry().bottom() + 1 + g;
     if (read_only) {

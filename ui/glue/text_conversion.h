@@ -21,6 +21,9 @@ QString double_to_ui(double value);
 
 // A tooltip that shows model text literally, "<b>" included.
 QString plain_tooltip(const QString& text);
+// The same for a long model text: every line wrapped at blanks to the
+// tooltips' readable width (60 characters), its own line breaks kept.
+QString wrapped_tooltip(const std::string& model_text);
 
 // A menu or button caption that shows "&" instead of taking it as a mnemonic.
 QString plain_caption(const QString& text);

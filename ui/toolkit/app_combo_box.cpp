@@ -98,13 +98,27 @@ int AppComboBox::button_width() const { return QFontMetrics(font()).height(); }
 
 void AppComboBox::set_size(int width) { setFixedSize(width, v_size()); }
 
+namespace {
+
+// The label's text starts 4 px in; the border takes b on each side; the button is one font height wide.
+int width_for(const QStringList& collapsed, const QFont& font, int extra) {
+    return glue::widest_text_width(collapsed, font) + 4 + 2 * b + QFontMetrics(font).height() + extra;
+}
+
+}  // namespace
+
 int AppComboBox::set_font_and_fit(int extra) {
     QStringList collapsed;
     for (int i = 0; i < count(); ++i) collapsed.append(collapsed_text(itemText(i)));
-    // The label's text starts 4 px in; the border takes b on each side.
-    const int width = glue::widest_text_width(collapsed, font()) + 4 + 2 * b + button_width() + extra;
+    const int width = width_for(collapsed, font(), extra);
     set_size(width);
     return width;
+}
+
+int AppComboBox::fitted_width(const std::vector<std::string>& items) {
+    QStringList collapsed;
+    for (const std::string& item : items) collapsed.append(collapsed_text(glue::to_ui(item)));
+    return width_for(collapsed, gcm::app_font(), 0);
 }
 
 void AppComboBox::set_colours(const QColor& background, const QColor& text, const QColor& border) {

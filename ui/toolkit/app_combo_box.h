@@ -40,6 +40,8 @@ public:
     void set_size(int width);
     // Fits the width to the widest collapsed entry + the button + extra; returns it.
     int set_font_and_fit(int extra);
+    // The width set_font_and_fit(0) gives a box of these entries in the application font.
+    static int fitted_width(const std::vector<std::string>& items);
     void set_colours(const QColor& background, const QColor& text, const QColor& border);
     void set_tool_tip_text(const QString& text);
 

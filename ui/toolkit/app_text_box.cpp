@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "ui/glue/text_conversion.h"
 #include "ui/theme/fonts.h"
@@ -95,6 +96,25 @@ void AppTextBox::set_text(const QString& text) { edit_->setPlainText(text); }
 void AppTextBox::resizeEvent(QResizeEvent*) {
     edit_->setGeometry(2 * b, b + 2, width() - 3 * b, height() - 4 * b - 2);
     update_scroll_bar();
+}
+
+int AppTextBox::height_showing_text() const {
+    // The field sits inside the border as resizeEvent places it; the text inside the field's frame and margin.
+    const int frame = edit_->frameWidth();
+    const int margin = static_cast<int>(std::ceil(edit_->document()->documentMargin()));
+    const int text_width = std::max(1, width() - 3 * b - 2 * frame - 2 * margin);
+    const QFontMetrics metrics(edit_->font());
+    const QString shown = text().isEmpty() ? QStringLiteral(" ") : text();
+    const int spacing = std::max(1, metrics.lineSpacing());
+    const int text_height = metrics.boundingRect(QRect(0, 0, text_width, 1 << 24), Qt::TextWordWrap, shown).height();
+    const int lines = std::max(1, (text_height + spacing - 1) / spacing);
+    return lines * spacing + 2 * margin + 2 * frame + 4 * b + 2;
+}
+
+int AppTextBox::grow_to_show_text(int limit) {
+    const int added = std::max(0, std::min(height_showing_text(), limit) - height());
+    if (added > 0) resize(width(), height() + added);
+    return added;
 }
 
 void AppTextBox::update_scroll_bar() {

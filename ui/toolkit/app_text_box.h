@@ -45,6 +45,10 @@ public:
     void set_text(const QString& text);
 
     AppTextEdit* edit() const { return edit_; }
+    // The height that shows the whole text, wrapped at the field's width.
+    int height_showing_text() const;
+    // Grows the box to show its whole text, but never beyond limit; returns the height added.
+    int grow_to_show_text(int limit);
 
 signals:
     void enterPressed();

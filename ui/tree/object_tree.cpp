@@ -296,7 +296,7 @@ bool ObjectTree::viewportEvent(QEvent* event) {
     const std::string uid = uid_of(itemAt(help->pos()));
     const Node* node = GCC::RP && !uid.empty() ? GCC::RP->_get_pointer_to_node_with_uid(uid) : nullptr;
     if (node)
-        QToolTip::showText(help->globalPos(), glue::plain_tooltip(glue::to_ui(node->get_txt())), viewport());
+        QToolTip::showText(help->globalPos(), glue::wrapped_tooltip(node->get_txt()), viewport());
     else
         QToolTip::hideText();
     return true;

@@ -9,12 +9,6 @@
 namespace windows {
 namespace {
 
-QString without_scheme(const std::string& link) {
-    QString text = QString::fromStdString(link);
-    const qsizetype scheme_end = text.indexOf(QStringLiteral("://"));
-    return scheme_end < 0 ? text : text.mid(scheme_end + 3);
-}
-
 QLabel* line(QWidget* parent, const QFont& font, const QString& text) {
     auto* label = new QLabel(parent);
     label->setFont(font);
@@ -39,7 +33,8 @@ QLabel* link(QWidget* parent, const QFont& font, const QString& shown, void (*op
 }  // namespace
 
 std::vector<QLabel*> contact_lines(QWidget* parent, const QFont& font) {
-    return {link(parent, font, without_scheme(GCC::about_link1), ui_platform::open_web_address),
+    // The maker has no web address yet: the program names itself where the link would stand.
+    return {line(parent, font, QString::fromStdString(GCC::program_name_and_version())),
             link(parent, font, QString::fromStdString(GCC::about_email), ui_platform::open_mail_address),
             line(parent, font, QString::fromStdString(GCC::about_phone))};
 }

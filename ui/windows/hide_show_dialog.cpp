@@ -37,7 +37,9 @@ HideShowDialog::HideShowDialog(const std::vector<std::string>& candidate_uids, c
     const int f = metrics.height();
     const int g = static_cast<int>(0.6 * f);
     const int hs_column_pos = metrics.horizontalAdvance(QStringLiteral("  "));
-    const int hs_width = metrics.horizontalAdvance(QStringLiteral("Hide w")) + hs_column_pos;
+    // Never narrower than the choice's text beside its drop-down button.
+    const int hs_width = std::max(metrics.horizontalAdvance(QStringLiteral("Hide w")) + hs_column_pos,
+                                  toolkit::AppComboBox::fitted_width(hide_show_choices));
     const int txt_column_pos = 2 * hs_column_pos + hs_width;
 
     std::vector<QString> texts;

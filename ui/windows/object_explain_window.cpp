@@ -6,11 +6,15 @@
 #include <QPainter>
 #include <QScreen>
 #include <cmath>
+#include <memory>
+#include <utility>
 
 #include "core/constants/explanation_texts.h"
 #include "core/constants/gcc.h"
+#include "ui/geometry/int_req_diagram.h"
 #include "ui/glue/screen_placement.h"
 #include "ui/glue/text_conversion.h"
+#include "ui/pages/connector_item.h"
 #include "ui/theme/fonts.h"
 #include "ui/theme/scheme.h"
 #include "ui/toolkit/app_button.h"
@@ -20,45 +24,36 @@
 
 namespace windows {
 
-// The connector lines and arrowheads of the diagrams, under the boxes.
+// The connector lines and arrow heads of the diagrams, under the boxes; the
+// heads are the canvas connectors' own.
 class Lines : public QWidget {
 public:
     explicit Lines(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
 
     enum class Head { None, Right, Down, Left, Up };
-    void add(QPoint from, QPoint to, Head head = Head::None) { lines_.push_back({from, to, head}); }
+    void add(QPoint from, QPoint to, Head head = Head::None) {
+        lines_.emplace_back(from, to);
+        if (head == Head::None) return;
+        heads_.push_back(
+            std::make_unique<ArrowItem>(page_geometry::arrow_head({to.x(), to.y()}, static_cast<int>(head))));
+    }
+    void add(const page_geometry::IntReqDiagram& diagram) {
+        for (const auto& [from, to] : diagram.lines) lines_.emplace_back(QPoint(from.x, from.y), QPoint(to.x, to.y));
+        for (const page_geometry::ArrowHead& head : diagram.heads) heads_.push_back(std::make_unique<ArrowItem>(head));
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        const QColor colour = gcm::scheme().box_connect_color;
-        painter.setPen(QPen(colour, 2));
-        painter.setBrush(colour);
-        for (const Line& line : lines_) {
-            painter.drawLine(line.from, line.to);
-            if (line.head == Head::None) continue;
-            const int s = 6;
-            const QPoint t = line.to;
-            QPolygon head;
-            switch (line.head) {
-                case Head::Right: head << t << t + QPoint(-s, -s) << t + QPoint(-s, s); break;
-                case Head::Left: head << t << t + QPoint(s, -s) << t + QPoint(s, s); break;
-                case Head::Down: head << t << t + QPoint(-s, -s) << t + QPoint(s, -s); break;
-                case Head::Up: head << t << t + QPoint(-s, s) << t + QPoint(s, s); break;
-                case Head::None: break;
-            }
-            painter.drawPolygon(head);
-        }
+        painter.setPen(QPen(gcm::scheme().box_connect_color, 2));
+        for (const auto& [from, to] : lines_) painter.drawLine(from, to);
+        for (const auto& head : heads_) head->paint(&painter, nullptr, nullptr);
     }
 
 private:
-    struct Line {
-        QPoint from;
-        QPoint to;
-        Head head;
-    };
-    std::vector<Line> lines_;
+    std::vector<std::pair<QPoint, QPoint>> lines_;
+    std::vector<std::unique_ptr<ArrowItem>> heads_;
 };
 
 namespace {
@@ -73,6 +68,29 @@ QFont font_of_height(int pixels, bool bold) {
 }
 
 QString ui(const std::string& text) { return glue::to_ui(text); }
+
+int wrapped_height(const QFont& font, int width, const std::string& text) {
+    return QFontMetrics(font)
+        .boundingRect(QRect(0, 0, std::max(width, 1), 1 << 24), Qt::TextWordWrap, ui(text))
+        .height();
+}
+
+QRect to_qrect(const page_geometry::Rect& r) { return QRect(r.x, r.y, r.width, r.height); }
+page_geometry::Rect to_rect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
+// The largest font up to the given one in which the text fits the room:
+// wrapped, within its height; unwrapped, within its width and height.
+QFont fitting_font(QFont font, const QRect& room, const QString& text, bool wrap) {
+    const auto fits = [&](const QFont& candidate) {
+        const QFontMetrics metrics(candidate);
+        if (wrap)
+            return metrics.boundingRect(QRect(0, 0, std::max(room.width(), 1), 1 << 24), Qt::TextWordWrap, text)
+                       .height() <= room.height();
+        return metrics.horizontalAdvance(text) <= room.width() && metrics.height() <= room.height();
+    };
+    while (font.pixelSize() > 6 && !fits(font)) font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
 
 }  // namespace
 
@@ -138,7 +156,16 @@ int ObjectExplainWindow::apply_normal_layout() {
     explain_ = new toolkit::AppLabel(panel_, QString(), label_font_, 10, y, text);
     explain_->setWordWrap(true);
     explain_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    explain_->setGeometry(10, y, width() - 20, 10 * u_.h_button);
+    // Room for the tallest explanation, and for the integration text beside its diagram.
+    const page_geometry::IntReqDiagram beside =
+        page_geometry::int_req_diagram({false, {10, y, width() - 20, 0}, {width(), 0}, fh, 10});
+    int room = std::max(
+        {10 * u_.h_button, wrapped_height(label_font_, beside.text.width, GCC::int_req_txt), beside.area.bottom() - y});
+    for (const std::string* full : {&GCC::prj_txt, &GCC::usy_txt, &GCC::man_txt, &GCC::req_txt, &GCC::arg_txt,
+                                    &GCC::evd_txt, &GCC::dpr_txt, &GCC::opt_txt})
+        room = std::max(room, wrapped_height(label_font_, width() - 20, *full));
+    explain_rect_ = QRect(10, y, width() - 20, room);
+    explain_->setGeometry(explain_rect_);
     set_explain_text(GCC::prj_txt, GCC::prj_bullet_txt);
     y = explain_->geometry().bottom() + 1;
     auto* more = new toolkit::AppLabel(panel_, QStringLiteral("For more information:"), label_font_, 10, y, text);
@@ -168,7 +195,8 @@ void ObjectExplainWindow::apply_presentation_layout() {
     explain_ = new toolkit::AppLabel(panel_, QString(), label_font_, left, 3 * fh, text);
     explain_->setWordWrap(true);
     explain_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    explain_->setGeometry(left, 3 * fh, std::max(width() - left - fh, fh), height() - title_bar_height() - 4 * fh);
+    explain_rect_ = QRect(left, 3 * fh, std::max(width() - left - fh, fh), height() - title_bar_height() - 4 * fh);
+    explain_->setGeometry(explain_rect_);
     set_explain_text(GCC::prj_txt, GCC::prj_bullet_txt);
     panel_->show();
 }
@@ -255,13 +283,25 @@ void ObjectExplainWindow::add_graph(int top) {
 }
 
 void ObjectExplainWindow::set_explain_text(const std::string& full, const std::string& bullet) {
-    explain_->setText(ui(presentation_ ? bullet : full));
     show_int_req_controls(false);
+    show_explanation(ui(presentation_ ? bullet : full), explain_rect_);
+}
+
+void ObjectExplainWindow::show_explanation(const QString& text, const QRect& room) {
+    explain_->setGeometry(room);
+    explain_->setText(text);
+    // Maximised, the large text shrinks where it would be cut at the bottom.
+    explain_->setFont(presentation_ ? fitting_font(label_font_, explain_->contentsRect(), text, true) : label_font_);
 }
 
 void ObjectExplainWindow::explain_integration() {
-    explain_->setText(ui(presentation_ ? GCC::int_req_bullet_txt : GCC::int_req_txt));
-    if (int_req_controls_.empty()) add_int_req_diagram();
+    const page_geometry::IntReqDiagram diagram = page_geometry::int_req_diagram({presentation_,
+                                                                                 to_rect(explain_rect_),
+                                                                                 {panel_->width(), panel_->height()},
+                                                                                 u_.fh,
+                                                                                 presentation_ ? u_.fh : 10});
+    show_explanation(ui(presentation_ ? GCC::int_req_bullet_txt : GCC::int_req_txt), to_qrect(diagram.text));
+    if (int_req_controls_.empty()) add_int_req_diagram(diagram);
     show_int_req_controls(true);
 }
 
@@ -269,49 +309,34 @@ void ObjectExplainWindow::show_int_req_controls(bool shown) {
     for (QWidget* control : int_req_controls_) control->setVisible(shown);
 }
 
-void ObjectExplainWindow::add_int_req_diagram() {
+void ObjectExplainWindow::add_int_req_diagram(const page_geometry::IntReqDiagram& diagram) {
     const gcm::Scheme& s = gcm::scheme();
-    const int fh = u_.fh;
-    const int h = 2 * fh;
-    const QFont bold = font_of_height(presentation_ ? fh : QFontInfo(font()).pixelSize(), true);
-    // Below the explanation's text; maximised, a fixed distance above the bottom.
-    const int text_height =
-        QFontMetrics(explain_->font()).boundingRect(explain_->contentsRect(), Qt::TextWordWrap, explain_->text()).height();
-    const int top = presentation_ ? panel_->height() - static_cast<int>(5.5 * (u_.h_button + u_.obj_dist))
-                                  : explain_->y() + text_height + 20;
-    const int x0 = explain_->x();
-    const int column = std::max((width() - x0 - 10) / 4, 4 * fh);
-    const int w = column - fh;
-    const int pitch = h + fh;
     auto* arrows = new Lines(panel_);
     arrows->setGeometry(panel_->rect());
+    arrows->add(diagram);
     line_layers_.push_back(arrows);
     arrows->show();
     int_req_controls_.push_back(arrows);
-    const auto box = [&](const QString& text, int col, int row, const QColor& fill, const QColor& colour) {
-        auto* b = new toolkit::AppButton(panel_, text, bold, x0 + col * column, top + row * pitch, w, h);
-        b->set_colours(fill, colour, s.box_border_color);
+    // One bold font for every caption, as large as the layout's and small enough for the widest.
+    QFont bold = font_of_height(presentation_ ? u_.fh : QFontInfo(font()).pixelSize(), true);
+    for (const page_geometry::IntReqBox& box : diagram.boxes)
+        bold = fitting_font(bold, to_qrect(box.rect).adjusted(4, 0, -4, 0), ui(box.caption), false);
+    for (const page_geometry::IntReqBox& box : diagram.boxes) {
+        const auto [fill, text] = [&]() -> std::pair<QColor, QColor> {
+            switch (box.kind) {
+            case page_geometry::IntReqKind::Argument: return {s.box_color_arg, s.txt_color_arg};
+            case page_geometry::IntReqKind::Requirement: return {s.box_color_req, s.txt_color_req};
+            case page_geometry::IntReqKind::DesignProblem: return {s.box_color_dpr, s.txt_color_dpr};
+            case page_geometry::IntReqKind::Option: break;
+            }
+            return {s.box_color_opt_val, s.txt_color_opt_val};
+        }();
+        const QRect r = to_qrect(box.rect);
+        auto* b = new toolkit::AppButton(panel_, ui(box.caption), bold, r.x(), r.y(), r.width(), r.height());
+        b->set_colours(fill, text, s.box_border_color);
         b->show();
         int_req_controls_.push_back(b);
-        return b->geometry();
-    };
-    const QRect arg = box(QStringLiteral("Argument"), 1, 0, s.box_color_arg, s.txt_color_arg);
-    const QRect r1 = box(QStringLiteral("Requirement 1"), 0, 1, s.box_color_req, s.txt_color_req);
-    const QRect r2 = box(QStringLiteral("Requirement 2"), 2, 1, s.box_color_req, s.txt_color_req);
-    const QRect da = box(QStringLiteral("Design Problem A"), 0, 2, s.box_color_dpr, s.txt_color_dpr);
-    const QRect db = box(QStringLiteral("Design Problem B"), 2, 2, s.box_color_dpr, s.txt_color_dpr);
-    const QRect ox = box(QStringLiteral("Option X"), 0, 3, s.box_color_opt_val, s.txt_color_opt_val);
-    const QRect oy = box(QStringLiteral("Option Y"), 2, 3, s.box_color_opt_val, s.txt_color_opt_val);
-    const QRect s1 = box(QStringLiteral("Sub Option 1"), 0, 4, s.box_color_opt_val, s.txt_color_opt_val);
-    const QRect s2 = box(QStringLiteral("Sub Option 2"), 1, 4, s.box_color_opt_val, s.txt_color_opt_val);
-    arrows->add({arg.left(), arg.center().y()}, {r1.center().x(), r1.top()}, Head::Down);
-    arrows->add({arg.right(), arg.center().y()}, {r2.center().x(), r2.top()}, Head::Down);
-    arrows->add({r1.center().x(), r1.bottom()}, {da.center().x(), da.top()}, Head::Down);
-    arrows->add({r2.center().x(), r2.bottom()}, {db.center().x(), db.top()}, Head::Down);
-    arrows->add({da.center().x(), da.bottom()}, {ox.center().x(), ox.top()}, Head::Down);
-    arrows->add({db.center().x(), db.bottom()}, {oy.center().x(), oy.top()}, Head::Down);
-    arrows->add({ox.center().x(), ox.bottom()}, {s1.center().x(), s1.top()}, Head::Down);
-    arrows->add({ox.center().x(), ox.bottom()}, {s2.center().x(), s2.top()}, Head::Down);
+    }
     arrows->lower();
 }
 

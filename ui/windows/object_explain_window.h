@@ -2,6 +2,7 @@
 
 #include <QLine>
 #include <QPointer>
+#include <QRect>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,10 @@ namespace toolkit {
 class AppButton;
 class AppPanel;
 }  // namespace toolkit
+
+namespace page_geometry {
+struct IntReqDiagram;
+}  // namespace page_geometry
 
 namespace windows {
 
@@ -59,7 +64,9 @@ private:
                                    const QFont& font, int w, int h);
     void set_explain_text(const std::string& full, const std::string& bullet);
     void explain_integration();
-    void add_int_req_diagram();
+    // The text in the room given, in a font that lets it show whole.
+    void show_explanation(const QString& text, const QRect& room);
+    void add_int_req_diagram(const page_geometry::IntReqDiagram& diagram);
     void show_int_req_controls(bool shown);
 
     Units u_;
@@ -73,6 +80,8 @@ private:
     // Every painted layer of lines, sized with the panel.
     std::vector<class Lines*> line_layers_;
     QLabel* explain_ = nullptr;
+    // Where the layout put the explanation label; the integration diagram takes part of it.
+    QRect explain_rect_;
     std::vector<toolkit::AppButton*> buttons_;
     std::vector<QWidget*> int_req_controls_;
 };
