@@ -95,9 +95,9 @@ private:
 
     bool accept(QWidget& modal) {
         QWidget* focus = QApplication::focusWidget();
-        if (focus && modal.isAncestorOf(focus) &&
-            (qobject_cast<QLineEdit*>(focus) || qobject_cast<QPlainTextEdit*>(focus) || qobject_cast<QTextEdit*>(focus)))
-            QTest::keyClicks(focus, QStringLiteral("Real"));
+        const bool typed_into = qobject_cast<QLineEdit*>(focus) || qobject_cast<QPlainTextEdit*>(focus) ||
+                                qobject_cast<QTextEdit*>(focus);
+        if (typed_into && modal.isAncestorOf(focus)) QTest::keyClicks(focus, QStringLiteral("Real"));
         for (const QString& caption : {QStringLiteral("OK"), QStringLiteral("Yes"), QStringLiteral("Save")})
             for (QAbstractButton* button : modal.findChildren<QAbstractButton*>())
                 if (button->text() == caption && button->isVisible() && button->isEnabled()) {
@@ -175,7 +175,8 @@ class RealMenusTest : public QObject {
         settle();
         close_other_windows(window);
         const QByteArray label = name.toUtf8();
-        QVERIFY2(answerer.stuck().isEmpty(), qPrintable(name + QStringLiteral(": stuck in ") + answerer.stuck().join(",")));
+        QVERIFY2(answerer.stuck().isEmpty(),
+                 qPrintable(name + QStringLiteral(": stuck in ") + answerer.stuck().join(QStringLiteral(","))));
         const std::string after = saved_text();
         const size_t states = ui_testing::recorded_states();
         if (states == 0) return;

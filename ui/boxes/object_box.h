@@ -23,7 +23,8 @@ class TextArea;
 // object's sentence (scrolled by the wheel), its readiness picture and its
 // comment button, in the scheme colours. A right click opens its context menu,
 // built there and then (the kind's items, then the common ones); a double
-// click runs its kind's edit.
+// click runs its kind's edit. A chosen item, a double click and a click on the
+// readiness picture run their command after the handler has returned.
 //
 // The box names its object by uid and reads it only while it is drawn and
 // when a command starts; it holds no pointer to it. It is released by the
