@@ -21,6 +21,6 @@ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=
 cmake --build build/fuzz -j "$jobs"
 ctest --test-dir build/fuzz --output-on-failure -j "$jobs"
 
-cmake -S . -B build/release-ui -G Ninja -DCMAKE_BUILD_TYPE=Release -DMORVANTA_BENCH=OFF -DMORVANTA_MEMCHECK=ON
+cmake -S . -B build/release-ui -G Ninja -DCMAKE_BUILD_TYPE=Release -DMORVANTA_BENCH=OFF -DMORVANTA_WERROR=ON -DMORVANTA_MEMCHECK=ON
 cmake --build build/release-ui -j "$jobs" --target ui_tests
 ctest --test-dir build/release-ui -L 'ui|memcheck' --output-on-failure -j "$jobs"
