@@ -6,6 +6,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "ui/tree/tree_rows.h"
+
 class MainWindow;
 class MainWindowServices;
 class Node;
@@ -19,7 +21,8 @@ class TreeEl;
 // view's own highlight is never used) and changes it by mouse: a click
 // selects an object alone or empties the selection, a Ctrl-click toggles it,
 // and a right click opens the object's menu without selecting. Items name
-// their objects by uid and live until the next rebuild.
+// their objects by uid; an object's item lives as long as the tree shows it
+// at the same place.
 class ObjectTree : public QTreeWidget {
     Q_OBJECT
 public:
@@ -28,8 +31,9 @@ public:
 
     explicit ObjectTree(MainWindowServices& services, QWidget* parent = nullptr);
 
-    // Rebuilds every item from the current project (none: the tree keeps what
-    // it shows). from_settings: expand as the project's settings say (after an
+    // Brings every item up to date with the current project (none: the tree
+    // keeps what it shows), as if rebuilt from scratch: items of objects that
+    // stay are kept and refreshed in place. from_settings: expand as the project's settings say (after an
     // open); otherwise the expansion of the moment is stored there and kept.
     void rebuild(bool from_settings);
     // The expansion of the six top items into the project's settings; an item
@@ -54,8 +58,10 @@ protected:
     bool viewportEvent(QEvent* event) override;
 
 private:
-    QTreeWidgetItem* add_object(QTreeWidgetItem* parent, const Node& node);
-    void add_option_layer(QTreeWidgetItem* parent, const TreeEl& element);
+    void build_top_items();
+    object_tree::TreeRow row_of(const Node& node, const std::string& text) const;
+    void note_items(const std::vector<QTreeWidgetItem*>& items);
+    void sync_option_layer(QTreeWidgetItem& parent, const TreeEl& element);
     void apply_expansion();
     void widen_to_rows_in_view();
     void refresh_icons();
