@@ -97,7 +97,6 @@ Uids sorted(Uids uids) {
     return uids;
 }
 
-
 // What the tree shows, one line per item in display order: its nesting, text,
 // uid, picture (by its place among the readiness pictures), expansion and
 // colours, and its place among the tree's items of its object.

@@ -26,7 +26,6 @@
 
 namespace {
 
-using object_tree::uid_role;
 constexpr int category_icon = 11;
 
 // The tree's text of an object: its short text without a length limit, for
@@ -132,7 +131,8 @@ void ObjectTree::build_menu() {
 }
 
 std::string ObjectTree::uid_of(const QTreeWidgetItem* item) {
-    return item ? item->data(0, uid_role).toString().toStdString() : std::string();
+    if (!item || item->type() != object_tree::ObjectItem::Type) return {};
+    return static_cast<const object_tree::ObjectItem*>(item)->uid;
 }
 
 std::vector<QTreeWidgetItem*> ObjectTree::items_of(const std::string& uid) const {
@@ -142,15 +142,16 @@ std::vector<QTreeWidgetItem*> ObjectTree::items_of(const std::string& uid) const
 
 // ---------------------------------------------------------------- building
 
-void ObjectTree::refresh_icons() {
+bool ObjectTree::refresh_icons() {
     const int size = static_cast<int>(std::lround(0.8 * gcm::app_font_height()));
     const int level = ReadinessLevel::get_reqd_level();
-    if (size == icon_size_ && level == icon_level_) return;
+    if (size == icon_size_ && level == icon_level_) return false;
     icons_.clear();
     for (const QPixmap& picture : services_.readiness_icon_list(size)) icons_.emplace_back(picture);
     icon_size_ = size;
     icon_level_ = level;
     setIconSize(QSize(size, size));
+    return true;
 }
 
 void ObjectTree::apply_colours() {
@@ -165,31 +166,28 @@ void ObjectTree::apply_colours() {
     if (menu_style != menu_->styleSheet()) menu_->setStyleSheet(menu_style);
 }
 
-object_tree::TreeRow ObjectTree::row_of(const Node& node, const std::string& text) const {
-    const size_t code = node.get_rlevel().get_min_level(true);
-    return {QString::fromStdString(node.get_uid()), glue::to_ui(text), code < icons_.size() ? icons_[code] : QIcon()};
+object_tree::TreeRow ObjectTree::row_of(const Node& node, std::string text) const {
+    return {&node.get_uid(), std::move(text), node.get_rlevel().get_min_level(true)};
 }
 
-void ObjectTree::note_items(const std::vector<QTreeWidgetItem*>& items) {
-    for (QTreeWidgetItem* item : items) items_[uid_of(item)].push_back(item);
-}
-
-void ObjectTree::sync_option_layer(QTreeWidgetItem& parent, const TreeEl& element) {
+void ObjectTree::sync_option_layer(QTreeWidgetItem& parent, const TreeEl& element,
+                                   const object_tree::TreePictures& pictures) {
     std::vector<const TreeEl*> shown;
     collect_options(element, shown);
     std::vector<object_tree::TreeRow> rows;
     rows.reserve(shown.size());
-    for (const TreeEl* option : shown) rows.push_back(row_of(*option->get_node(), option->get_node()->get_short_txt(0)));
-    const std::vector<QTreeWidgetItem*> items = object_tree::sync_children(parent, rows);
+    for (const TreeEl* option : shown)
+        rows.push_back(row_of(*option->get_node(), option->get_node()->get_short_txt(0)));
+    const std::vector<object_tree::ObjectItem*> items = object_tree::sync_children(parent, rows, pictures);
     for (size_t index = 0; index < items.size(); ++index) {
-        items_[shown[index]->get_node()->get_uid()].push_back(items[index]);
-        sync_option_layer(*items[index], *shown[index]);
+        items_[items[index]->uid].push_back(items[index]);
+        sync_option_layer(*items[index], *shown[index], pictures);
     }
 }
 
-void ObjectTree::build_top_items() {
+void ObjectTree::build_top_items(const std::string& project_uid) {
     clear();
-    auto* project_item = new QTreeWidgetItem();
+    auto* project_item = new object_tree::ObjectItem(project_uid);
     project_item->addChildren({group("User Stories"), group("Mandates")});
     addTopLevelItems({project_item, group("Requirements"), group("DesignProblems"), group("Options"),
                       group("Arguments"), group("Evidences")});
@@ -199,26 +197,26 @@ void ObjectTree::rebuild(bool from_settings) {
     Project* project = GCC::RP;
     if (!project) return;
     if (!from_settings) store_expansion();
-    refresh_icons();
+    const object_tree::TreePictures pictures{icons_, refresh_icons()};
     apply_colours();
 
     setUpdatesEnabled(false);
     // The items stay from one rebuild to the next and follow the project by
     // uid: rebuilding every item of a large project costs far more than
-    // finding the few that changed.
-    if (topLevelItemCount() != static_cast<int>(std::size(all_tops))) build_top_items();
+    // finding the few that changed. Another project replaces them all.
+    if (topLevelItemCount() != static_cast<int>(std::size(all_tops)) ||
+        uid_of(top_item(Top::Project)) != project->get_uid())
+        build_top_items(project->get_uid());
     setCurrentItem(nullptr);
     items_.clear();
-    QTreeWidgetItem* project_item = top_item(Top::Project);
-    const object_tree::TreeRow project_row = row_of(*project, project->get_short_txt(0));
-    object_tree::refresh_item(*project_item, project_row);
-    project_item->setData(0, object_tree::uid_role, project_row.uid);
+    auto* project_item = static_cast<object_tree::ObjectItem*>(top_item(Top::Project));
+    object_tree::refresh_item(*project_item, row_of(*project, project->get_short_txt(0)), pictures);
     items_[project->get_uid()].push_back(project_item);
     const QIcon category = icons_.size() > category_icon ? icons_[category_icon] : QIcon();
-    for (QTreeWidgetItem* group_item : {project_item->child(0), project_item->child(1), top_item(Top::Requirements),
-                                        top_item(Top::DesignProblems), top_item(Top::Options),
-                                        top_item(Top::Arguments), top_item(Top::Evidences)})
-        object_tree::refresh_item(*group_item, {QString(), group_item->text(0), category});
+    for (QTreeWidgetItem* group_item :
+         {project_item->child(0), project_item->child(1), top_item(Top::Requirements), top_item(Top::DesignProblems),
+          top_item(Top::Options), top_item(Top::Arguments), top_item(Top::Evidences)})
+        if (group_item->icon(0).cacheKey() != category.cacheKey()) group_item->setIcon(0, category);
 
     enum Group { Stories, Mandates, Requirements, Problems, Arguments, Evidence, group_count };
     std::vector<object_tree::TreeRow> rows[group_count];
@@ -233,13 +231,14 @@ void ObjectTree::rebuild(bool from_settings) {
                                              : group_count;
         if (under != group_count) rows[under].push_back(row_of(*node, tree_text(*node)));
     }
-    QTreeWidgetItem* const group_items[group_count] = {project_item->child(0),        project_item->child(1),
-                                                       top_item(Top::Requirements),   top_item(Top::DesignProblems),
-                                                       top_item(Top::Arguments),      top_item(Top::Evidences)};
+    QTreeWidgetItem* const group_items[group_count] = {project_item->child(0),      project_item->child(1),
+                                                       top_item(Top::Requirements), top_item(Top::DesignProblems),
+                                                       top_item(Top::Arguments),    top_item(Top::Evidences)};
     for (int index = 0; index < group_count; ++index)
-        note_items(object_tree::sync_children(*group_items[index], rows[index]));
+        for (object_tree::ObjectItem* item : object_tree::sync_children(*group_items[index], rows[index], pictures))
+            items_[item->uid].push_back(item);
     const std::unique_ptr<TreeEl> option_tree(project->create_opt_tree());
-    sync_option_layer(*top_item(Top::Options), *option_tree);
+    sync_option_layer(*top_item(Top::Options), *option_tree, pictures);
 
     apply_expansion();
     show_selection();

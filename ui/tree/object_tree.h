@@ -58,13 +58,13 @@ protected:
     bool viewportEvent(QEvent* event) override;
 
 private:
-    void build_top_items();
-    object_tree::TreeRow row_of(const Node& node, const std::string& text) const;
-    void note_items(const std::vector<QTreeWidgetItem*>& items);
-    void sync_option_layer(QTreeWidgetItem& parent, const TreeEl& element);
+    void build_top_items(const std::string& project_uid);
+    object_tree::TreeRow row_of(const Node& node, std::string text) const;
+    void sync_option_layer(QTreeWidgetItem& parent, const TreeEl& element, const object_tree::TreePictures& pictures);
     void apply_expansion();
     void widen_to_rows_in_view();
-    void refresh_icons();
+    // Remakes the pictures when their size or the required level changed; true if it did.
+    bool refresh_icons();
     void apply_colours();
     void clicked(const QTreeWidgetItem& item, bool ctrl);
     void open_menu(QTreeWidgetItem& item, const QPoint& at);
