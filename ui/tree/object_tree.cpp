@@ -204,14 +204,15 @@ void ObjectTree::rebuild(bool from_settings) {
     // The items stay from one rebuild to the next and follow the project by
     // uid: rebuilding every item of a large project costs far more than
     // finding the few that changed. Another project replaces them all.
+    items_.clear();
+    items_.reserve(project->get_nd_map().size());
     if (topLevelItemCount() != static_cast<int>(std::size(all_tops)) ||
         uid_of(top_item(Top::Project)) != project->get_uid())
         build_top_items(project->get_uid());
     setCurrentItem(nullptr);
-    items_.clear();
     auto* project_item = static_cast<object_tree::ObjectItem*>(top_item(Top::Project));
     object_tree::refresh_item(*project_item, row_of(*project, project->get_short_txt(0)), pictures);
-    items_[project->get_uid()].push_back(project_item);
+    items_[project_item->uid].push_back(project_item);
     const QIcon category = icons_.size() > category_icon ? icons_[category_icon] : QIcon();
     for (QTreeWidgetItem* group_item :
          {project_item->child(0), project_item->child(1), top_item(Top::Requirements), top_item(Top::DesignProblems),

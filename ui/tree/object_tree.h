@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QTreeWidget>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -71,7 +72,8 @@ private:
     void build_menu();
 
     MainWindowServices& services_;
-    std::unordered_map<std::string, std::vector<QTreeWidgetItem*>> items_;
+    // Keyed by the uids the items hold.
+    std::unordered_map<std::string_view, std::vector<QTreeWidgetItem*>> items_;
     std::vector<std::string> coloured_;
     std::vector<QIcon> icons_;
     int icon_size_ = -1;
