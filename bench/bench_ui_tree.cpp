@@ -49,7 +49,7 @@ bool show_project(benchmark::State& state, size_t objects) {
     return true;
 }
 
-// An object in the middle of the registry, whose tree text is its subject.
+// The object in the middle of the registry.
 Node* middle_object() {
     const auto& registry = GCC::RP->get_nd_map();
     return std::next(registry.begin(), static_cast<long>(registry.size() / 2))->second;
