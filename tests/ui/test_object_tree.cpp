@@ -17,11 +17,15 @@
 #include "core/model/option.h"
 #include "core/model/project.h"
 #include "core/model/verb_cap_param_base.h"
+#include "core/platform/platform.h"
+#include "tests/ui/support/canvas_driver.h"
 #include "tests/ui/support/dialog_script.h"
 #include "tests/ui/support/ui_driving.h"
 #include "tests/ui/support/ui_test_environment.h"
 #include "ui/app/assembly.h"
+#include "ui/boxes/object_box.h"
 #include "ui/glue/text_conversion.h"
+#include "ui/main_window/canvas_view.h"
 #include "ui/main_window/main_window.h"
 #include "ui/theme/scheme.h"
 #include "ui/tree/object_tree.h"
@@ -97,6 +101,52 @@ Uids sorted(Uids uids) {
     return uids;
 }
 
+// What the tree shows, one line per item in display order: its nesting, text,
+// uid, picture (by its place among the readiness pictures), expansion and
+// colours, and its place among the tree's items of its object.
+void describe(const ObjectTree& tree, const std::vector<QImage>& pictures, const QTreeWidgetItem& item, int depth,
+              QStringList& lines) {
+    const std::string uid = ObjectTree::uid_of(&item);
+    const QImage picture = item.icon(0).pixmap(tree.iconSize()).toImage();
+    const auto named = std::find(pictures.begin(), pictures.end(), picture);
+    const auto colour = [](const QBrush& brush) { return brush.style() == Qt::NoBrush ? "-" : brush.color().name(); };
+    const std::vector<QTreeWidgetItem*> of_object = tree.items_of(uid);
+    const auto place = std::find(of_object.begin(), of_object.end(), &item);
+    lines << QStringLiteral("%1%2 | %3 | picture %4 | %5 | %6 on %7 | item %8")
+                 .arg(QString(depth * 2, QLatin1Char(' ')), item.text(0), QString::fromStdString(uid))
+                 .arg(item.icon(0).isNull() ? -1 : named - pictures.begin())
+                 .arg(item.isExpanded() ? "open" : "shut", colour(item.foreground(0)), colour(item.background(0)))
+                 .arg(place == of_object.end() ? -1 : place - of_object.begin());
+    for (int i = 0; i < item.childCount(); ++i) describe(tree, pictures, *item.child(i), depth + 1, lines);
+}
+
+QStringList shown_by(const ObjectTree& tree, MainWindow& window) {
+    std::vector<QImage> pictures;
+    for (const QPixmap& picture : window.readiness_icon_list(tree.iconSize().width()))
+        pictures.push_back(picture.toImage());
+    QStringList lines;
+    for (int i = 0; i < tree.topLevelItemCount(); ++i) describe(tree, pictures, *tree.topLevelItem(i), 0, lines);
+    return lines;
+}
+
+// The first object of the kind whose subject is text.
+std::string uid_of(const std::string& kind, const std::string& subject) {
+    for (const auto& [uid, node] : GCC::RP->get_nd_map())
+        if (node->get_nd_type() == kind && node->get_subject() == subject) return uid;
+    return {};
+}
+
+// Right-clicks the object's box on the Options page, drawn without a selection, and chooses from its menu.
+bool choose_on_options_page(MainWindow& window, const std::string& uid, const QString& caption) {
+    window.set_selection({});
+    window.activate_page(TabPage::Options);
+    window.request_page_rebuild(false);
+    settle();
+    for (ObjectBox* box : ui_testing::boxes_of(*window.canvas(), uid))
+        if (!box->description().stack_shadow) return ui_testing::choose_on(*window.canvas(), *box, caption);
+    return false;
+}
+
 }  // namespace
 
 class ObjectTreeTest : public QObject {
@@ -152,6 +202,70 @@ private slots:
         const auto* shown = static_cast<const VerbCapParamBase*>(GCC::RP->_get_pointer_to_node_with_uid(requirement));
         QCOMPARE(gate.item(requirement)->text(0), glue::to_ui(shown->get_short_txt(0, true)));
         QVERIFY(!gate.item(requirement)->icon(0).isNull());
+    }
+
+    void items_are_updated_in_place_as_a_full_rebuild_shows_them() {
+        GateWindow gate;
+        ObjectTree& tree = *gate.tree;
+        const std::string requirement = gate.of_kind(&Node::is_req).front();
+        const std::string weapon = uid_of("OPT", "weapon");
+        const std::string guard = uid_of("OPT", "Guard");  // weapon is one of its sub-options
+        const std::string door = ObjectTree::uid_of(tree.top_item(ObjectTree::Top::Options)->child(0));
+        const std::string problem = gate.of_kind(&Node::is_dpr).front();  // Guard's problem
+        QVERIFY(!weapon.empty() && !guard.empty() && !door.empty());
+        const Uids selection{door, requirement};
+        gate.window.set_selection(selection);
+        // Marks the item of an object no step touches: it must be the same item at the end.
+        constexpr int mark_role = Qt::UserRole + 1;
+        gate.item(requirement)->setData(0, mark_role, true);
+        ui_testing::ScriptedDialogs dialogs;
+
+        const struct {
+            const char* name;
+            std::function<void()> step;
+        } steps[] = {
+            {"rename an option",
+             [&] {
+                 Node* option = GCC::RP->_get_pointer_to_node_with_uid(weapon);
+                 option->set_subject("sword", false);
+                 GCC::RP->add_uid_state(option);
+                 gate.window.request_tree_rebuild();
+             }},
+            {"paste an option below a design problem, Options folded",
+             [&] {
+                 tree.collapseItem(tree.top_item(ObjectTree::Top::Options));
+                 platform::services().set_clipboard_text(weapon);
+                 QVERIFY(choose_on_options_page(gate.window, problem, "Paste object"));
+                 gate.window.set_selection(selection);
+             }},
+            {"delete an option with what it takes along, Options unfolded",
+             [&] {
+                 tree.expandItem(tree.top_item(ObjectTree::Top::Options));
+                 tree.expandItem(tree.top_item(ObjectTree::Top::Requirements));
+                 dialogs.script().answer("Warning", toolkit::Answer::Ok);
+                 QVERIFY(choose_on_options_page(gate.window, guard, "Delete object"));
+                 gate.window.set_selection(selection);
+             }},
+            {"undo the deletion", [&] { QVERIFY(gate.window.run_command(Command::Undo)); }},
+            {"undo the paste", [&] { QVERIFY(gate.window.run_command(Command::Undo)); }},
+            {"undo the rename", [&] { QVERIFY(gate.window.run_command(Command::Undo)); }},
+            {"redo the rename", [&] { QVERIFY(gate.window.run_command(Command::Redo)); }},
+            {"redo the paste", [&] { QVERIFY(gate.window.run_command(Command::Redo)); }},
+            {"redo the deletion", [&] { QVERIFY(gate.window.run_command(Command::Redo)); }},
+        };
+        for (const auto& step : steps) {
+            step.step();
+            settle();
+            ObjectTree rebuilt(gate.window);
+            rebuilt.rebuild(false);
+            QVERIFY2(shown_by(tree, gate.window) == shown_by(rebuilt, gate.window), step.name);
+        }
+        // Guard went with its renamed sub-option; the pasted copy stays.
+        QVERIFY(!tree.shows(guard) && !tree.shows(weapon));
+        QCOMPARE(shown_by(tree, gate.window).filter(QStringLiteral("Sword |")).size(), 1);
+        QCOMPARE(gate.window.selected_uids(), selection);
+        QVERIFY(gate.coloured_as_selected(door));
+        QVERIFY(gate.item(requirement)->data(0, mark_role).toBool());
     }
 
     void tooltips_show_the_full_text_as_it_is() {

@@ -22,10 +22,10 @@
 #include "ui/theme/scheme.h"
 #include "ui/toolkit/strip_style.h"
 #include "ui/tree/tree_click.h"
+#include "ui/tree/tree_rows.h"
 
 namespace {
 
-constexpr int uid_role = Qt::UserRole;
 constexpr int category_icon = 11;
 
 // The tree's text of an object: its short text without a length limit, for
@@ -35,10 +35,29 @@ std::string tree_text(const Node& node) {
     return node.get_short_txt(0);
 }
 
-QTreeWidgetItem* group(const char* caption, const QIcon& icon) {
-    auto* item = new QTreeWidgetItem(QStringList(QString::fromLatin1(caption)));
-    item->setIcon(0, icon);
-    return item;
+QTreeWidgetItem* group(const char* caption) { return new QTreeWidgetItem(QStringList(QString::fromLatin1(caption))); }
+
+// Collapses every item below item, as new items are: kept items remember
+// their expansion while their top item is collapsed.
+void collapse_below(QTreeWidgetItem& item) {
+    for (int index = 0; index < item.childCount(); ++index) {
+        QTreeWidgetItem* child = item.child(index);
+        if (child->isExpanded()) child->setExpanded(false);
+        collapse_below(*child);
+    }
+}
+
+// The options shown below an element of the option tree, in order: the
+// problems themselves are not shown, their options hang on the option above.
+void collect_options(const TreeEl& element, std::vector<const TreeEl*>& shown) {
+    for (const TreeEl* child : element.get_children()) {
+        const Node* node = child->get_node();
+        if (!node) continue;
+        if (node->is_opt())
+            shown.push_back(child);
+        else if (node->is_dpr())
+            collect_options(*child, shown);
+    }
 }
 
 bool& expansion_flag(ProjectSettings& s, ObjectTree::Top top) {
@@ -112,7 +131,8 @@ void ObjectTree::build_menu() {
 }
 
 std::string ObjectTree::uid_of(const QTreeWidgetItem* item) {
-    return item ? item->data(0, uid_role).toString().toStdString() : std::string();
+    if (!item || item->type() != object_tree::ObjectItem::Type) return {};
+    return static_cast<const object_tree::ObjectItem*>(item)->uid;
 }
 
 std::vector<QTreeWidgetItem*> ObjectTree::items_of(const std::string& uid) const {
@@ -122,15 +142,16 @@ std::vector<QTreeWidgetItem*> ObjectTree::items_of(const std::string& uid) const
 
 // ---------------------------------------------------------------- building
 
-void ObjectTree::refresh_icons() {
+bool ObjectTree::refresh_icons() {
     const int size = static_cast<int>(std::lround(0.8 * gcm::app_font_height()));
     const int level = ReadinessLevel::get_reqd_level();
-    if (size == icon_size_ && level == icon_level_) return;
+    if (size == icon_size_ && level == icon_level_) return false;
     icons_.clear();
     for (const QPixmap& picture : services_.readiness_icon_list(size)) icons_.emplace_back(picture);
     icon_size_ = size;
     icon_level_ = level;
     setIconSize(QSize(size, size));
+    return true;
 }
 
 void ObjectTree::apply_colours() {
@@ -145,68 +166,81 @@ void ObjectTree::apply_colours() {
     if (menu_style != menu_->styleSheet()) menu_->setStyleSheet(menu_style);
 }
 
-QTreeWidgetItem* ObjectTree::add_object(QTreeWidgetItem* parent, const Node& node) {
-    auto* item = new QTreeWidgetItem(parent, QStringList(glue::to_ui(tree_text(node))));
-    const size_t code = node.get_rlevel().get_min_level(true);
-    if (code < icons_.size()) item->setIcon(0, icons_[code]);
-    item->setData(0, uid_role, QString::fromStdString(node.get_uid()));
-    items_[node.get_uid()].push_back(item);
-    return item;
+object_tree::TreeRow ObjectTree::row_of(const Node& node, std::string text) const {
+    return {&node.get_uid(), std::move(text), node.get_rlevel().get_min_level(true)};
 }
 
-void ObjectTree::add_option_layer(QTreeWidgetItem* parent, const TreeEl& element) {
-    for (const TreeEl* child : element.get_children()) {
-        const Node* node = child->get_node();
-        if (!node) continue;
-        if (node->is_opt())
-            add_option_layer(add_object(parent, *node), *child);
-        else if (node->is_dpr())  // the problem itself is not shown; its options hang on the option above
-            add_option_layer(parent, *child);
+void ObjectTree::sync_option_layer(QTreeWidgetItem& parent, const TreeEl& element,
+                                   const object_tree::TreePictures& pictures) {
+    std::vector<const TreeEl*> shown;
+    collect_options(element, shown);
+    std::vector<object_tree::TreeRow> rows;
+    rows.reserve(shown.size());
+    for (const TreeEl* option : shown)
+        rows.push_back(row_of(*option->get_node(), option->get_node()->get_short_txt(0)));
+    const std::vector<object_tree::ObjectItem*> items = object_tree::sync_children(parent, rows, pictures);
+    for (size_t index = 0; index < items.size(); ++index) {
+        items_[items[index]->uid].push_back(items[index]);
+        sync_option_layer(*items[index], *shown[index], pictures);
     }
+}
+
+void ObjectTree::build_top_items(const std::string& project_uid) {
+    clear();
+    auto* project_item = new object_tree::ObjectItem(project_uid);
+    project_item->addChildren({group("User Stories"), group("Mandates")});
+    addTopLevelItems({project_item, group("Requirements"), group("DesignProblems"), group("Options"),
+                      group("Arguments"), group("Evidences")});
 }
 
 void ObjectTree::rebuild(bool from_settings) {
     Project* project = GCC::RP;
     if (!project) return;
     if (!from_settings) store_expansion();
-    refresh_icons();
+    const object_tree::TreePictures pictures{icons_, refresh_icons()};
     apply_colours();
 
     setUpdatesEnabled(false);
-    clear();
+    // The items stay from one rebuild to the next and follow the project by
+    // uid: rebuilding every item of a large project costs far more than
+    // finding the few that changed. Another project replaces them all.
     items_.clear();
-    coloured_.clear();
+    items_.reserve(project->get_nd_map().size());
+    if (topLevelItemCount() != static_cast<int>(std::size(all_tops)) ||
+        uid_of(top_item(Top::Project)) != project->get_uid())
+        build_top_items(project->get_uid());
+    setCurrentItem(nullptr);
+    auto* project_item = static_cast<object_tree::ObjectItem*>(top_item(Top::Project));
+    object_tree::refresh_item(*project_item, row_of(*project, project->get_short_txt(0)), pictures);
+    items_[project_item->uid].push_back(project_item);
     const QIcon category = icons_.size() > category_icon ? icons_[category_icon] : QIcon();
+    for (QTreeWidgetItem* group_item :
+         {project_item->child(0), project_item->child(1), top_item(Top::Requirements), top_item(Top::DesignProblems),
+          top_item(Top::Options), top_item(Top::Arguments), top_item(Top::Evidences)})
+        if (group_item->icon(0).cacheKey() != category.cacheKey()) group_item->setIcon(0, category);
 
-    auto* project_item = new QTreeWidgetItem(QStringList(glue::to_ui(project->get_short_txt(0))));
-    const size_t code = project->get_rlevel().get_min_level(true);
-    if (code < icons_.size()) project_item->setIcon(0, icons_[code]);
-    project_item->setData(0, uid_role, QString::fromStdString(project->get_uid()));
-    items_[project->get_uid()].push_back(project_item);
-    QTreeWidgetItem* stories = group("User Stories", category);
-    QTreeWidgetItem* mandates = group("Mandates", category);
-    project_item->addChildren({stories, mandates});
-    QTreeWidgetItem* requirements = group("Requirements", category);
-    QTreeWidgetItem* problems = group("DesignProblems", category);
-    QTreeWidgetItem* options = group("Options", category);
-    QTreeWidgetItem* arguments = group("Arguments", category);
-    QTreeWidgetItem* evidence = group("Evidences", category);
-
+    enum Group { Stories, Mandates, Requirements, Problems, Arguments, Evidence, group_count };
+    std::vector<object_tree::TreeRow> rows[group_count];
     for (const auto& [uid, node] : project->get_nd_map()) {
         if (node == project) continue;
-        QTreeWidgetItem* under = node->is_usy()   ? stories
-                                 : node->is_man() ? mandates
-                                 : node->is_req() ? requirements
-                                 : node->is_dpr() ? problems
-                                 : node->is_arg() ? arguments
-                                 : node->is_evd() ? evidence
-                                                  : nullptr;
-        if (under) add_object(under, *node);
+        const Group under = node->is_usy()   ? Stories
+                            : node->is_man() ? Mandates
+                            : node->is_req() ? Requirements
+                            : node->is_dpr() ? Problems
+                            : node->is_arg() ? Arguments
+                            : node->is_evd() ? Evidence
+                                             : group_count;
+        if (under != group_count) rows[under].push_back(row_of(*node, tree_text(*node)));
     }
+    QTreeWidgetItem* const group_items[group_count] = {project_item->child(0),      project_item->child(1),
+                                                       top_item(Top::Requirements), top_item(Top::DesignProblems),
+                                                       top_item(Top::Arguments),    top_item(Top::Evidences)};
+    for (int index = 0; index < group_count; ++index)
+        for (object_tree::ObjectItem* item : object_tree::sync_children(*group_items[index], rows[index], pictures))
+            items_[item->uid].push_back(item);
     const std::unique_ptr<TreeEl> option_tree(project->create_opt_tree());
-    add_option_layer(options, *option_tree);
+    sync_option_layer(*top_item(Top::Options), *option_tree, pictures);
 
-    addTopLevelItems({project_item, requirements, problems, options, arguments, evidence});
     apply_expansion();
     show_selection();
     setColumnWidth(0, sizeHintForColumn(0));
@@ -222,10 +256,12 @@ void ObjectTree::apply_expansion() {
     ProjectSettings& settings = GCC::RP->get_settings();
     for (const Top top : all_tops) {
         QTreeWidgetItem* item = top_item(top);
-        if (expansion_flag(settings, top))
+        if (expansion_flag(settings, top)) {
             expandRecursively(indexFromItem(item));
-        else
+        } else {
             collapseItem(item);
+            collapse_below(*item);
+        }
     }
     // The user stories and the mandate are always in view.
     for (int i = 0; i < top_item(Top::Project)->childCount(); ++i) expandItem(top_item(Top::Project)->child(i));

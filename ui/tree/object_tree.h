@@ -3,8 +3,11 @@
 #include <QIcon>
 #include <QTreeWidget>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
+
+#include "ui/tree/tree_rows.h"
 
 class MainWindow;
 class MainWindowServices;
@@ -19,7 +22,8 @@ class TreeEl;
 // view's own highlight is never used) and changes it by mouse: a click
 // selects an object alone or empties the selection, a Ctrl-click toggles it,
 // and a right click opens the object's menu without selecting. Items name
-// their objects by uid and live until the next rebuild.
+// their objects by uid; an object's item lives as long as the tree shows it
+// at the same place.
 class ObjectTree : public QTreeWidget {
     Q_OBJECT
 public:
@@ -28,8 +32,9 @@ public:
 
     explicit ObjectTree(MainWindowServices& services, QWidget* parent = nullptr);
 
-    // Rebuilds every item from the current project (none: the tree keeps what
-    // it shows). from_settings: expand as the project's settings say (after an
+    // Brings every item up to date with the current project (none: the tree
+    // keeps what it shows), as if rebuilt from scratch: items of objects that
+    // stay are kept and refreshed in place. from_settings: expand as the project's settings say (after an
     // open); otherwise the expansion of the moment is stored there and kept.
     void rebuild(bool from_settings);
     // The expansion of the six top items into the project's settings; an item
@@ -54,18 +59,21 @@ protected:
     bool viewportEvent(QEvent* event) override;
 
 private:
-    QTreeWidgetItem* add_object(QTreeWidgetItem* parent, const Node& node);
-    void add_option_layer(QTreeWidgetItem* parent, const TreeEl& element);
+    void build_top_items(const std::string& project_uid);
+    object_tree::TreeRow row_of(const Node& node, std::string text) const;
+    void sync_option_layer(QTreeWidgetItem& parent, const TreeEl& element, const object_tree::TreePictures& pictures);
     void apply_expansion();
     void widen_to_rows_in_view();
-    void refresh_icons();
+    // Remakes the pictures when their size or the required level changed; true if it did.
+    bool refresh_icons();
     void apply_colours();
     void clicked(const QTreeWidgetItem& item, bool ctrl);
     void open_menu(QTreeWidgetItem& item, const QPoint& at);
     void build_menu();
 
     MainWindowServices& services_;
-    std::unordered_map<std::string, std::vector<QTreeWidgetItem*>> items_;
+    // Keyed by the uids the items hold.
+    std::unordered_map<std::string_view, std::vector<QTreeWidgetItem*>> items_;
     std::vector<std::string> coloured_;
     std::vector<QIcon> icons_;
     int icon_size_ = -1;
