@@ -60,6 +60,10 @@ protected:
     void add_renewed_state(const NodeList& nodes, bool renew_types);
     // Debug builds check the history after every change.
     void check_history_invariants() const;
+    // The uid of the first object that the state holds no memento of, or
+    // whose memento no longer describes it, or of a memento whose object is
+    // gone (with the reason); "" when the state describes every object.
+    std::string first_object_not_described(const MementoState& state) const;
 
     std::vector<MementoState> history;
     uint16_t max_states = 20;
