@@ -50,6 +50,12 @@ public:
     size_t get_state_count() const { return history.size(); }
     const MementoState& get_state(uint16_t index) const { return history.at(index); }
 
+    // Debug builds: while set, every new state is checked against every
+    // object, and a state that does not describe one stops the program
+    // (first_object_not_described). For code that records every change it
+    // makes; setting up a graph without recording states trips it.
+    static bool checking_every_state;
+
 protected:
     void _add_state_to_history(MementoState state);
     void _delete_history_after_current_state();

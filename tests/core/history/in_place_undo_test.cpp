@@ -50,6 +50,10 @@ std::string InPlaceUndo::walk(uint32_t seed, size_t generated, size_t objects, i
     reset_process_state();
     fake().messages.clear();
     Project* project = generated > 0 ? bench_support::generated_project(generated).release() : new Project("Walk", "");
+    // The generator records states for only some of what it builds: its
+    // project starts its history as generated, and every later state is checked.
+    if (generated > 0) project->restart_history();
+    testing_support::CheckingEveryState checking;
     history_testing::RandomEditor editor(seed, objects);
     if (layers > 0) editor.grow_layers(*project, layers);
     const bool grow = layers == 0 && !every_command;
