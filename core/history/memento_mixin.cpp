@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bitset>
 #include <cassert>
+#include <cstdio>
 #include <functional>
 #include <optional>
 #include <string_view>
@@ -394,6 +395,39 @@ void MementoMixin::_add_state_to_history(MementoState state) {
         ++current_state;
     }
     check_history_invariants();
+#ifndef NDEBUG
+    // A command that changed an object it did not list leaves that object's
+    // old memento in its state: undo and redo would then restore the wrong
+    // object. Caught here, at the command, in every test that runs it.
+    if (const std::string stale = checking_every_state ? first_object_not_described(history.back()) : std::string();
+        !stale.empty()) {
+        std::fprintf(stderr, "The newest undo state does not describe %s as it is.\n", stale.c_str());
+        assert(!"an undo state must describe every object");
+    }
+#endif
+}
+
+bool MementoMixin::checking_every_state = false;
+
+std::string MementoMixin::first_object_not_described(const MementoState& state) const {
+    std::unordered_map<std::string_view, const MC_NDE*> by_uid;
+    by_uid.reserve(state.size());
+    for (const MementoPtr& m : state)
+        if (m->is_node && m->acronym != "PRJ") by_uid.emplace(static_cast<const MC_NDE&>(*m).uid, static_cast<const MC_NDE*>(m.get()));
+    if (by_uid.size() + 1 != nd_map.size())
+        for (const auto& [uid, memento] : by_uid)
+            if (!nd_map.contains(memento->uid)) return memento->uid + " (gone)";
+    SubjectAnchors anchors(nd_map);
+    for (const auto& [uid, n] : nd_map) {
+        if (n->is_prj()) continue;
+        const auto found = by_uid.find(uid);
+        if (found == by_uid.end()) return uid + " (missing)";
+        const MC_NDE& memento = *found->second;
+        if (!still_describes(memento, n) ||
+            !(memento.subject_shared_with_source || memento.subject_shared_with == anchors.of(n)))
+            return uid;
+    }
+    return {};
 }
 
 void MementoMixin::check_history_invariants() const {

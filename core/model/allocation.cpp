@@ -86,6 +86,8 @@ std::string Option::edit_allocation(Requirement* requirement, const std::vector<
             ++used_arguments;
         } else {
             argument = new Argument(leaf, requirement, true);
+            // The requirement gains the argument as a child: its state changes too.
+            changed.push_back(requirement);
             ++new_arguments;
         }
         changed.push_back(argument);

@@ -4,6 +4,7 @@
 #include "core/constants/gcc.h"
 #include "core/model/argument.h"
 #include "core/model/design_problem.h"
+#include "core/model/eager_update.h"
 #include "core/model/evidence.h"
 #include "core/model/mandate.h"
 #include "core/model/option.h"
@@ -139,10 +140,9 @@ bool Node::paste_uid() {
     if (text.empty() || text == uid || !GCC::RP) return false;
     Node* source = GCC::RP->_get_pointer_to_node_with_uid(text);
     if (!source) return false;
-    NodeList changed;
-    if (source->get_nd_type() == get_nd_type() && !(is_sub_option(source) && is_opt() && !is_sub_option(this))) {
-        changed = copy_node_values(this, source);
-    } else {
+    const bool same_kind =
+        source->get_nd_type() == get_nd_type() && !(is_sub_option(source) && is_opt() && !is_sub_option(this));
+    if (!same_kind) {
         if (source->is_prj() || source->is_man() || !rule_for(this, source)) return false;
         if (is_in_subtree_of(this, source)) {
             platform::show_error("An object cannot be pasted below itself or below one of its own descendants.");
@@ -152,8 +152,16 @@ bool Node::paste_uid() {
             platform::show_error("This option already has an integration requirement; a second one cannot be pasted.");
             return false;
         }
+    }
+    NodeList changed;
+    {
+        // The copies take their values after they are linked, and a paste
+        // may add integration requirements elsewhere: what reads any of the
+        // changed objects follows.
+        EagerUpdate eager;
         CopyMap copies;
-        changed = create_child_from_obj(this, source, copies);
+        changed = same_kind ? copy_node_values(this, source) : create_child_from_obj(this, source, copies);
+        for (const Node* n : changed) EagerUpdate::note(n);
     }
     if (changed.empty()) return false;
     make_uids_state(changed);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/constants/gcc.h"
+#include "core/model/eager_update.h"
 #include "core/model/graph_builder.h"
 #include "core/model/project.h"
 #include "core/model/readiness_level.h"
@@ -31,11 +32,13 @@ bool DeletionRecord::on_state_at_start() const {
 DeletionRecord::~DeletionRecord() { innermost = outer; }
 
 void DeletionRecord::note(const Node* node) {
+    EagerUpdate::note(node);
     for (DeletionRecord* r = innermost; r; r = r->outer)
         if (!node->get_uid().empty()) r->touched.insert(node->get_uid());
 }
 
 void DeletionRecord::note_removed(const Node* node, const std::shared_ptr<std::string>& subject) {
+    EagerUpdate::note(node);
     if (!innermost) return;
     note(node);
     if (subject.use_count() > 1)

@@ -60,7 +60,7 @@ Requirement* Mandate::add_f_requirement(UserStory* story, bool record_undo) {
 Requirement* Mandate::add_q_requirement(UserStory* story, uint32_t type, double value, uint16_t unit,
                                         uint16_t target, uint16_t goal_weight) {
     auto* r = new Requirement(this, story, type, value, unit, target, goal_weight);
-    make_uids_state({this, r});
+    make_uids_state({this, story, r});
     return r;
 }
 

@@ -51,6 +51,12 @@ public:
     size_t get_state_count() const { return history.size(); }
     const MementoState& get_state(uint16_t index) const { return history.at(index); }
 
+    // Debug builds: while set, every new state is checked against every
+    // object, and a state that does not describe one stops the program
+    // (first_object_not_described). For code that records every change it
+    // makes; setting up a graph without recording states trips it.
+    static bool checking_every_state;
+
 protected:
     void _add_state_to_history(MementoState state);
     void _delete_history_after_current_state();
@@ -61,6 +67,10 @@ protected:
     void add_renewed_state(const NodeList& nodes, bool renew_types);
     // Debug builds check the history after every change.
     void check_history_invariants() const;
+    // The uid of the first object that the state holds no memento of, or
+    // whose memento no longer describes it, or of a memento whose object is
+    // gone (with the reason); "" when the state describes every object.
+    std::string first_object_not_described(const MementoState& state) const;
 
     std::vector<MementoState> history;
     uint16_t max_states = 20;

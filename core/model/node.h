@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/model/comment_mixin.h"
+#include "core/model/eager_update.h"
 #include "core/model/readiness_level.h"
 
 class Node;
@@ -84,6 +85,11 @@ public:
         ~DeletionScope();
         DeletionScope(const DeletionScope&) = delete;
         DeletionScope& operator=(const DeletionScope&) = delete;
+
+    private:
+        // Ends after the queued objects are gone: what reads the survivors
+        // whose links the cascade changed is recomputed once.
+        EagerUpdate eager;
     };
 
     // For destructors whose object influences nodes that are not its

@@ -83,11 +83,14 @@ Requirement::Requirement(Node* parent, const std::string& verb, const std::strin
 }
 
 Requirement::~Requirement() {
-    // Project goals steer elections everywhere: losing one recomputes the project.
-    if (!GraphTeardown::active() && is_tlr() && is_goal()) recompute_when_deletion_ends();
+    const bool project_goal = !GraphTeardown::active() && is_tlr() && is_goal();
     for (DesignProblem* dp : get_child_designproblems())
         if (dp->get_parents().size() == 1) dp->remember_siblings();
     for (Argument* a : get_child_arguments()) dispose(a);
+    // Project goals steer elections everywhere: losing one recomputes the
+    // project. Asked for only now: the deletions of the arguments above end
+    // while this requirement is still linked, and would recompute too early.
+    if (project_goal) recompute_when_deletion_ends();
 }
 
 std::string Requirement::get_nd_name() const { return GCC::req_nd_name; }

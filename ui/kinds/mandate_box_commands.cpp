@@ -78,7 +78,11 @@ void derive_requirements(const BoxCommandContext& c) {
     // Offered and done on the same test: something to derive.
     if (!mandate || !some_story_lacks_requirement()) return;
     mandate->auto_add_reqs();
+    // The stories gain the new requirements as children, and the mandate
+    // every story as a parent.
     NodeList changed = mandate->get_children();
+    const NodeList& stories = mandate->get_parents();
+    changed.insert(changed.end(), stories.begin(), stories.end());
     changed.push_back(mandate);
     GCC::RP->add_uids_state(changed);
     rebuild();

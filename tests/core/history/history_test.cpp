@@ -7,6 +7,7 @@
 #include "core/history/mementos.h"
 #include "core/model/mandate.h"
 #include "core/model/project.h"
+#include "core/model/requirement.h"
 #include "core/model/user_story.h"
 #include "core/quantity/parameter.h"
 #include "core/text/number_format.h"
@@ -177,6 +178,40 @@ TEST_F(History, CustomTypeNamedLikeAStandardOneComesBackAsItself) {
     EXPECT_EQ(custom.front()->unit_symbols, std::vector<std::string>{"1/h"});
     EXPECT_EQ(Parameter::_possible_par_types[1].name, standard_name);
     EXPECT_FALSE(Parameter::_possible_par_types[1].is_custom);
+}
+
+// A command must list every object it changes: a debug build that checks
+// every state stops at the state that leaves out one, be it changed, new or
+// gone, and names it.
+TEST_F(History, AStateThatLeavesOutAChangedObjectStopsADebugBuild) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    testing_support::CheckingEveryState checking;
+    UserStory* story = project->add_user_story("open", "remotely", "gate", "", false);
+    Mandate* mandate = story->add_mandate("", 1, false);
+    const std::string uid = story->get_uid();
+    EXPECT_DEBUG_DEATH(
+        {
+            story->add_comment("Ann", "unlisted");
+            snapshot();
+        },
+        "does not describe " + uid + " as it is");
+    EXPECT_DEBUG_DEATH(
+        {
+            project->add_uid_state(new Requirement(mandate, story));
+        },
+        "does not describe (" + mandate->get_uid() + "|" + uid + ") as it is");
+    EXPECT_DEBUG_DEATH(
+        {
+            new UserStory(project, "close", "quietly", "", "", false);
+            snapshot();
+        },
+        "does not describe (MAN_.* as it is|USY_.* \\(missing\\))");
+    EXPECT_DEBUG_DEATH(
+        {
+            delete story;
+            snapshot();
+        },
+        "does not describe (MAN|USY)_.* \\(gone\\)");
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cstdlib>
+#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -36,16 +39,25 @@ protected:
     // levels deep), the rest from random edits. `layers` starts instead from
     // quantified layers that deep, and three edits in four then change data
     // that other objects read (quantities, verbs, levels, validity).
-    std::string walk(uint32_t seed, size_t generated, size_t objects, int steps, int layers = 0);
+    // `every_command` edits with every command a user has (RandomEditor::edit_any),
+    // from an empty project when `layers` is 0.
+    std::string walk(uint32_t seed, size_t generated, size_t objects, int steps, int layers = 0,
+                     bool every_command = false);
 };
 
-std::string InPlaceUndo::walk(uint32_t seed, size_t generated, size_t objects, int steps, int layers) {
+std::string InPlaceUndo::walk(uint32_t seed, size_t generated, size_t objects, int steps, int layers,
+                              bool every_command) {
     reset_process_state();
     fake().messages.clear();
     Project* project = generated > 0 ? bench_support::generated_project(generated).release() : new Project("Walk", "");
+    // The generator records states for only some of what it builds: its
+    // project starts its history as generated, and every later state is checked.
+    if (generated > 0) project->restart_history();
+    testing_support::CheckingEveryState checking;
     history_testing::RandomEditor editor(seed, objects);
     if (layers > 0) editor.grow_layers(*project, layers);
-    for (int i = 0; layers == 0 && i < 20 * static_cast<int>(objects) && project->get_nd_map().size() < objects; ++i)
+    const bool grow = layers == 0 && !every_command;
+    for (int i = 0; grow && i < 20 * static_cast<int>(objects) && project->get_nd_map().size() < objects; ++i)
         editor.edit(*project);
     project->restart_history();
     // What each state of the history recorded, index for index.
@@ -53,12 +65,17 @@ std::string InPlaceUndo::walk(uint32_t seed, size_t generated, size_t objects, i
     std::mt19937 rng(seed);
     auto below = [&](size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(rng); };
     std::string log = "seed " + std::to_string(seed) + ", " + std::to_string(project->get_nd_map().size()) + " objects:";
+    // Walks over every command edit more, to reach larger projects.
+    const size_t edit_share = every_command ? 60 : 40;
     for (int step = 0; step < steps; ++step) {
         const size_t current = project->get_current_state();
         const size_t choice = below(100);
-        if (choice < 40) {
+        if (choice < edit_share) {
             const auto* shown = project->get_state(static_cast<uint16_t>(current)).data();
-            const std::string edit = layers > 0 && choice < 30 ? editor.edit_data(*project) : editor.edit(*project);
+            std::string edit;
+            // Every command has its turn, also those that find nothing to work on in a small project.
+            for (int tries = 0; every_command && edit.empty() && tries < 8; ++tries) edit = editor.edit_any(*project);
+            if (!every_command) edit = layers > 0 && choice < 30 ? editor.edit_data(*project) : editor.edit(*project);
             // With a full history the new state takes the index of the last one.
             if (edit.empty() || project->get_state(project->get_current_state()).data() == shown) continue;
             log += " edit (" + edit + ")";
@@ -66,7 +83,7 @@ std::string InPlaceUndo::walk(uint32_t seed, size_t generated, size_t objects, i
             expected.push_back(record(*project));
             if (expected.size() > project->get_state_count()) expected.erase(expected.begin());
         } else {
-            const bool back = choice < 70;
+            const bool back = choice < edit_share + (100 - edit_share) / 2;
             // Mostly one step, sometimes several, sometimes across the whole history.
             const size_t room = back ? current : project->get_state_count() - 1 - current;
             if (room == 0) continue;
@@ -93,7 +110,9 @@ std::string InPlaceUndo::walk(uint32_t seed, size_t generated, size_t objects, i
                 return "not what a full rebuild gives\n" + d + "\n" + log;
         }
     }
-    if (!fake().messages.empty()) return "a message box: " + fake().messages.front().text + "\n" + log;
+    // AI answers report what they could not read in an information or warning box.
+    if (every_command && !fake().error_texts().empty()) return "an error box: " + fake().error_texts().front() + "\n" + log;
+    if (!every_command && !fake().messages.empty()) return "a message box: " + fake().messages.front().text + "\n" + log;
     return {};
 }
 
@@ -116,6 +135,46 @@ TEST_F(InPlaceUndo, RandomWalksWithDataEditsThroughLayeredProjectsGiveWhatRebuil
         if (std::string failure = walk(seed, 0, 150, 80, 3); !failure.empty()) failures.push_back(failure);
     EXPECT_TRUE(failures.empty()) << failures.size() << " walks failed; the first:\n" << failures.front();
 }
+
+// A number from the environment, or `fallback` when it is not set or not a number.
+int from_environment(const char* name, int fallback) {
+    const char* text = std::getenv(name);
+    int value = 0;
+    if (!text || std::from_chars(text, text + std::strlen(text), value).ec != std::errc() || value <= 0)
+        return fallback;
+    return value;
+}
+
+// Every command a user has on the objects (pastes of every pair of kinds,
+// deletions at every level, allocations, AI answers, mandate edits besides
+// the edits above), from an empty project and from a layered one. A short
+// run here; a long hunt sets the seeds and steps of each start, e.g.
+//   MORVANTA_WALK_SEEDS=400 MORVANTA_WALK_STEPS=2000 build/test/tests/test_history --gtest_filter='*EveryCommand*'
+// and MORVANTA_WALK_FIRST_SEED moves on to seeds not tried yet.
+struct WalkStart {
+    const char* name;
+    int layers;
+    int seeds;
+    int steps;
+};
+
+class EveryCommand : public InPlaceUndo, public ::testing::WithParamInterface<WalkStart> {};
+
+TEST_P(EveryCommand, RandomWalksGiveWhatFullRecomputationsAndRebuildsGive) {
+    const int first = from_environment("MORVANTA_WALK_FIRST_SEED", 1);
+    const int seeds = from_environment("MORVANTA_WALK_SEEDS", GetParam().seeds);
+    const int steps = from_environment("MORVANTA_WALK_STEPS", GetParam().steps);
+    std::vector<std::string> failures;
+    for (int seed = first; seed < first + seeds; ++seed)
+        if (std::string failure = walk(static_cast<uint32_t>(seed), 0, 120, steps, GetParam().layers, true);
+            !failure.empty())
+            failures.push_back(failure);
+    EXPECT_TRUE(failures.empty()) << failures.size() << " walks failed; the first:\n" << failures.front();
+}
+
+INSTANTIATE_TEST_SUITE_P(Start, EveryCommand,
+                         ::testing::Values(WalkStart{"Empty", 0, 6, 200}, WalkStart{"Layered", 2, 3, 120}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Undo of a text edit and of a deletion touches only what they changed: every
 // other object is still the same object afterwards.

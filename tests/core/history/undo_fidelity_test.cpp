@@ -54,6 +54,8 @@ protected:
     std::string run_sequence(uint32_t seed, int edits);
     // One long session with an undo and a redo after every edit.
     std::string run_session(uint32_t seed, int edits);
+
+    testing_support::CheckingEveryState checking;
 };
 
 // After every edit the graph invariants hold and the eager updates equal a
@@ -253,6 +255,23 @@ const ReplayedEdit replayed_edits[] = {
      [](Project& p) {
          delete object(p, "REQ_2026_12_10_17_02_18_00000078");
          p.add_node_state();
+     }},
+    // A problem that loses one of its requirements judges its options again.
+    {"RequirementWithArgumentsDeleted", "eager_requirement_deleted.xml",
+     [](Project& p) {
+         delete object(p, "REQ_2026_12_11_11_46_04_00000440");
+         p.add_node_state();
+     }},
+    // The copies take their values after they are linked: what lies above them follows.
+    {"ProblemPastedOntoRequirement", "eager_problem_pasted_onto_requirement.xml",
+     [](Project& p) {
+         object(p, "DPR_2026_12_11_11_45_54_00000087")->copy_uid();
+         EXPECT_TRUE(object(p, "REQ_2026_12_11_11_45_58_00000603")->paste_uid());
+     }},
+    {"RequirementPastedOntoArgument", "eager_requirement_pasted_onto_argument.xml",
+     [](Project& p) {
+         object(p, "REQ_2026_12_11_11_54_45_00000015")->copy_uid();
+         EXPECT_TRUE(object(p, "ARG_2026_12_11_11_54_53_00000877")->paste_uid());
      }},
 };
 

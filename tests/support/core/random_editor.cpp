@@ -1,6 +1,7 @@
 #include "tests/support/core/random_editor.h"
 
 #include "core/model/argument.h"
+#include "core/model/readiness_level.h"
 #include "core/model/deletion_record.h"
 #include "core/model/design_problem.h"
 #include "core/model/evidence.h"
@@ -34,6 +35,35 @@ bool is_object(const Node* n) { return !n->is_prj(); }
 bool is_anything(const Node*) { return true; }
 bool is_evidence(const Node* n) { return n->is_evd(); }
 bool is_requirement_or_evidence_holder(const Node* n) { return n->is_arg() && !n->get_children().empty(); }
+bool is_project(const Node* n) { return n->is_prj(); }
+bool is_mandate(const Node* n) { return n->is_man(); }
+bool is_top_option(const Node* n) { return n->is_opt() && !static_cast<const Option*>(n)->get_parent_option(); }
+bool is_sub_option(const Node* n) { return n->is_opt() && static_cast<const Option*>(n)->get_parent_option(); }
+bool is_top_requirement(const Node* n) { return n->is_req() && static_cast<const Requirement*>(n)->is_tlr(); }
+bool is_derived_requirement(const Node* n) { return n->is_req() && !static_cast<const Requirement*>(n)->is_tlr(); }
+
+using KindTest = bool (*)(const Node*);
+
+// What a paste copies below what (the copy rules), then what it fills with
+// the values of an object of the same kind.
+const std::vector<std::pair<KindTest, KindTest>> paste_pairs = {
+    {is_story, is_project},     {is_requirement, is_story},    {is_problem, is_requirement},
+    {is_option, is_problem},    {is_sub_option, is_top_option},
+    {is_requirement, is_option}, {is_requirement, is_argument}, {is_evidence, is_argument},
+    {is_story, is_story},       {is_mandate, is_mandate},      {is_requirement, is_requirement},
+    {is_problem, is_problem},   {is_option, is_option},        {is_argument, is_argument},
+    {is_evidence, is_evidence},
+};
+
+// Every level of the graph, so that each kind is deleted as often as any other.
+const std::vector<KindTest> deletable_kinds = {
+    is_story, is_mandate, is_top_requirement, is_derived_requirement, is_problem,
+    is_top_option, is_sub_option, is_argument, is_evidence,
+};
+
+const std::vector<std::string> units = {"N", "kg", "bar", "m", "s", "", "furlong"};
+const std::vector<std::string> targets = {"at least", "at most", "equal to", "minimal", "maximal", "", "above"};
+const std::vector<std::string> numbers = {"2", "0.5", "200.0", "", "12e3", "-4", "many"};
 
 // Whether node is root or lies below it (a paste there is refused with a message).
 bool is_below(const Node* node, const Node* root) {
@@ -96,7 +126,7 @@ void RandomEditor::grow_layers(Project& project, int depth) {
             // options that argue nothing.
             const bool argues = level < depth && below(3) != 0;
             for (int k = 0; k < 2; ++k) {
-                Option* option = problem->add_child_option(any_of(subjects), false);
+                Option* option = problem->add_child_option(any_of(subjects), true);
                 std::vector<Option*> argued{option};
                 if (coin()) argued = {option->add_sub_option(any_of(subjects)), option->add_sub_option(any_of(subjects))};
                 if (!argues) continue;
@@ -127,6 +157,33 @@ std::string RandomEditor::edit_data(Project& project) {
         &RandomEditor::toggle_validates,     &RandomEditor::add_derived_requirement, &RandomEditor::delete_object,
     };
     return (this->*edits[below(std::size(edits))])(project);
+}
+
+std::string RandomEditor::edit_any(Project& project) {
+    using Edit = std::string (RandomEditor::*)(Project&);
+    static const Edit edits[] = {
+        &RandomEditor::paste_by_kind,         &RandomEditor::paste_by_kind,          &RandomEditor::paste_by_kind,
+        &RandomEditor::delete_by_kind,        &RandomEditor::delete_by_kind,         &RandomEditor::allocate,
+        &RandomEditor::allocate,              &RandomEditor::answer_for_requirement, &RandomEditor::answer_for_problem,
+        &RandomEditor::add_mandate,           &RandomEditor::change_required_level,  &RandomEditor::derive_from_stories,
+        &RandomEditor::unlink_child,          &RandomEditor::link_existing_child,    &RandomEditor::link_requirement,
+    };
+    if (project.get_nd_map().size() > size_limit && coin()) return delete_by_kind(project);
+    static const Edit growing[] = {
+        &RandomEditor::add_story,     &RandomEditor::add_mandate,          &RandomEditor::add_requirement,
+        &RandomEditor::add_requirement, &RandomEditor::add_design_problem, &RandomEditor::add_option,
+        &RandomEditor::add_sub_option, &RandomEditor::add_argument,        &RandomEditor::add_evidence,
+        &RandomEditor::add_derived_requirement, &RandomEditor::answer_for_problem,
+        &RandomEditor::answer_for_requirement,  &RandomEditor::paste_by_kind,
+    };
+    // A small project grows first, mostly by the edits that add objects.
+    if (project.get_nd_map().size() < size_limit / 2 && below(3) != 0)
+        return (this->*growing[below(std::size(growing))])(project);
+    switch (below(3)) {
+        case 0: return edit(project);
+        case 1: return edit_data(project);
+        default: return (this->*edits[below(std::size(edits))])(project);
+    }
 }
 
 std::string RandomEditor::add_story(Project& project) {
@@ -373,6 +430,120 @@ std::string RandomEditor::add_custom_unit(Project& project) {
     if (!Parameter::add_cust_unit(type, symbol, values[below(values.size())], 0.0, coin()).empty()) return {};
     project.add_poss_par_state();
     return "add unit " + symbol + " to type " + decimal(type);
+}
+
+std::string RandomEditor::paste_by_kind(Project& project) {
+    const auto& [source_kind, target_kind] = paste_pairs[below(paste_pairs.size())];
+    Node* source = pick<Node>(project, source_kind);
+    Node* target = pick<Node>(project, target_kind);
+    // The refusals the paste answers with a message box are left out.
+    if (!source || !target || is_below(target, source)) return {};
+    if (target->is_opt() && source->is_req() && static_cast<Option*>(target)->get_integration_requirement())
+        return {};
+    source->copy_uid();
+    if (!target->paste_uid()) return {};
+    return "paste " + source->get_uid() + " onto " + target->get_uid();
+}
+
+std::string RandomEditor::delete_by_kind(Project& project) {
+    Node* node = pick<Node>(project, deletable_kinds[below(deletable_kinds.size())]);
+    if (!node) return {};
+    const std::string uid = node->get_uid();
+    DeletionRecord record;
+    delete node;
+    project.add_deletion_state(record);
+    return "delete " + uid;
+}
+
+// As the requirement's allocation command: some existing items take new
+// values and some leaves get new derived requirements, in the requirement's unit.
+std::string RandomEditor::allocate(Project& project) {
+    auto* option = pick<Option>(project, is_top_option);
+    DesignProblem* problem = option ? option->get_parent_designproblem() : nullptr;
+    if (!problem) return {};
+    std::vector<Requirement*> quantified;
+    for (Requirement* r : problem->get_parent_requirements())
+        if (!r->is_functional()) quantified.push_back(r);
+    if (quantified.empty()) return {};
+    Requirement* requirement = quantified[below(quantified.size())];
+    const auto items = option->get_allocated_requirement_lsts(requirement);
+    std::vector<std::vector<VerbCapParamBase*>> changed_items(items.size());
+    std::vector<std::vector<double>> changed_values(items.size());
+    std::vector<std::vector<double>> new_values(items.size());
+    for (size_t leaf = 0; leaf < items.size(); ++leaf) {
+        for (VerbCapParamBase* item : items[leaf]) {
+            if (!coin()) continue;
+            changed_items[leaf].push_back(item);
+            changed_values[leaf].push_back(values[below(values.size())]);
+        }
+        for (size_t k = below(3); k-- > 0;) new_values[leaf].push_back(values[below(values.size())]);
+    }
+    const std::string report = option->edit_allocation(requirement, changed_items, changed_values, new_values);
+    return "allocate " + requirement->get_uid() + " over " + option->get_uid() + ": " + report.substr(report.find('\n') + 1);
+}
+
+// An answer laid out as the requirement prompt asks, with a few records of
+// conditions and proof whose values, units and targets may not read.
+std::string RandomEditor::answer_for_requirement(Project& project) {
+    auto* option = pick<Option>(project, is_option);
+    DesignProblem* problem = option ? option->get_top_option()->get_parent_designproblem() : nullptr;
+    if (!problem) return {};
+    const auto requirements = problem->get_parent_requirements();
+    if (requirements.empty()) return {};
+    Requirement* requirement = requirements[below(requirements.size())];
+    auto fields = [&] {
+        return "<verb>" + any_of(verbs) + "</verb><capability>" + any_of(capabilities) + "</capability><value>" +
+               any_of(numbers) + "</value><unit>" + any_of(units) + "</unit><target_type>" + any_of(targets) +
+               "</target_type><reference_name></reference_name><reference_descr></reference_descr>"
+               "<reference_link></reference_link>";
+    };
+    std::string answer = "```xml\n<possible_units>\n";
+    if (coin()) answer += "<possible_unit><unit_type>length</unit_type><unit_symbol>furlong</unit_symbol></possible_unit>\n";
+    answer += "</possible_units>\n<conditions>\n";
+    for (size_t i = below(3); i-- > 0;) answer += "<requirement>" + fields() + "</requirement>\n";
+    answer += "</conditions>\n<proof>\n";
+    for (size_t i = below(3); i-- > 0;) answer += "<evidence>" + fields() + "<description>seen</description></evidence>\n";
+    answer += "</proof>\n```";
+    const NodeList made = requirement->add_ai_objects(answer, option);
+    if (made.empty()) return {};
+    return "answer about " + requirement->get_uid() + " for " + option->get_uid() + ": " + decimal(made.size()) +
+           " objects";
+}
+
+std::string RandomEditor::answer_for_problem(Project& project) {
+    auto* problem = pick<DesignProblem>(project, is_problem);
+    if (!problem) return {};
+    std::string answer = "```xml\n<solutions>\n";
+    for (size_t i = 1 + below(3); i-- > 0;)
+        answer += "<solution><subject>" + any_of(subjects) + "</subject><description>why</description>"
+                  "<reference_name></reference_name><reference_descr></reference_descr>"
+                  "<reference_link></reference_link></solution>\n";
+    answer += "</solutions>\n```";
+    const auto made = problem->add_child_options(answer);
+    return "answer for " + problem->get_uid() + ": " + decimal(made.size()) + " options";
+}
+
+// As the mandate's command: the level, then a state of the mandate.
+std::string RandomEditor::change_required_level(Project& project) {
+    Mandate* mandate = project.get_mandate();
+    if (!mandate) return {};
+    const int level = static_cast<int>(below(5));
+    ReadinessLevel::set_reqd_level(level);
+    project.add_uid_state(mandate);
+    return "required level " + decimal(level);
+}
+
+// As the mandate's command: a requirement for every story that lacks one.
+std::string RandomEditor::derive_from_stories(Project& project) {
+    Mandate* mandate = project.get_mandate();
+    if (!mandate) return {};
+    mandate->auto_add_reqs();
+    NodeList changed = mandate->get_children();
+    const NodeList& stories = mandate->get_parents();
+    changed.insert(changed.end(), stories.begin(), stories.end());
+    changed.push_back(mandate);
+    project.add_uids_state(changed);
+    return "derive requirements of the stories";
 }
 
 }  // namespace history_testing

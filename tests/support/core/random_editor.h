@@ -32,6 +32,11 @@ public:
     // verbs and capabilities (shared ones too), levels, validity, and the
     // deletions and derived requirements that change who shares and reads them.
     std::string edit_data(Project& project);
+    // Like edit, with every command a user has on the objects, weighted so
+    // that each comes up often: pastes of every pair of kinds that a paste
+    // copies or fills, deletions at every level, allocations, AI answers and
+    // mandate edits, besides the edits of edit and edit_data.
+    std::string edit_any(Project& project);
 
 private:
     size_t below(size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(rng); }
@@ -69,6 +74,13 @@ private:
     std::string change_to_functional(Project& project);
     std::string paste(Project& project);
     std::string add_custom_unit(Project& project);
+    std::string paste_by_kind(Project& project);
+    std::string delete_by_kind(Project& project);
+    std::string allocate(Project& project);
+    std::string answer_for_requirement(Project& project);
+    std::string answer_for_problem(Project& project);
+    std::string change_required_level(Project& project);
+    std::string derive_from_stories(Project& project);
 
     std::mt19937 rng;
     size_t size_limit;
