@@ -58,12 +58,14 @@ bool open_on_page(benchmark::State& state, TabPage page) {
         state.SkipWithError(file.problems.c_str());
         return false;
     }
+    // The previous benchmark's edits are dropped without the question whether to save them.
+    window->set_saved(true);
+    refused->count = 0;
     window->files().open_file_path(file.path);
     settle();
     window->activate_page(page);
     settle();
     repaint();
-    refused->count = 0;
     return true;
 }
 
@@ -94,6 +96,7 @@ void OpenToFirstPage(benchmark::State& state) {
     if (!open_on_page(state, TabPage::Options)) return;
     const GeneratedFile& file = generated_file(static_cast<size_t>(state.range(0)));
     for (auto _ : state) {
+        window->set_saved(true);
         window->files().open_file_path(file.path);
         settle();
         repaint();

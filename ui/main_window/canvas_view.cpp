@@ -38,18 +38,18 @@ void CanvasView::clear_scene() {
     }
 }
 
-void CanvasView::rebuild(bool keep_scroll, int margin, const std::function<void(QGraphicsScene&)>& draw) {
+void CanvasView::rebuild(bool keep_scroll, int margin, bool draw_keeps_items,
+                         const std::function<QPointF(QGraphicsScene&)>& draw) {
     const int scroll_x = keep_scroll ? horizontalScrollBar()->value() : 0;
     const int scroll_y = keep_scroll ? verticalScrollBar()->value() : 0;
     setUpdatesEnabled(false);
-    clear_scene();
-    if (draw) draw(*scene_);
+    if (!draw_keeps_items) clear_scene();
+    const QPointF far_corner = draw ? draw(*scene_) : QPointF();
 
     // The scene reaches at least 100 px short of the visible area, and beyond every item.
     const double scale = zoom_percent_ / 100.0;
-    const QRectF items = scene_->itemsBoundingRect();
-    const double width = std::max((viewport()->width() - 100) / scale, items.isNull() ? 0.0 : items.right());
-    const double height = std::max((viewport()->height() - 100) / scale, items.isNull() ? 0.0 : items.bottom());
+    const double width = std::max((viewport()->width() - 100) / scale, far_corner.x());
+    const double height = std::max((viewport()->height() - 100) / scale, far_corner.y());
     scene_->setSceneRect(0, 0, width + margin, height + margin);
 
     horizontalScrollBar()->setValue(std::clamp(scroll_x, 0, horizontalScrollBar()->maximum()));
