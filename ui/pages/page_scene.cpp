@@ -95,7 +95,7 @@ void PageScene::show(const page_geometry::PageGeometry& page, std::shared_ptr<co
             scene_.addItem(item);
             return item;
         },
-        [](ObjectBox& box) { box.fill_content_box(); }, release_item);
+        [](ObjectBox& box) { box.refresh(); }, release_item);
     update(
         labels_, page.labels,
         [this](const LabelDescription& label) {
