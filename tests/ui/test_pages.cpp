@@ -139,7 +139,8 @@ QStringList drawn(const QGraphicsScene& scene) {
                         .arg(box->readiness_picture()->toolTip(), box->text_area()->toolTip())
                         .arg(box->comment_button()->toolTip(), box->comment_button()->isVisible() ? "shown" : "hidden");
         } else if (item->type() == LabelItem::Type) {
-            line += QStringLiteral(" '%1'").arg(QString::fromStdString(static_cast<const LabelItem*>(item)->label().text));
+            const std::string& text = static_cast<const LabelItem*>(item)->label().text;
+            line += QStringLiteral(" '%1'").arg(QString::fromStdString(text));
         }
         drawn << line;
     }
@@ -150,7 +151,8 @@ QStringList drawn(const QGraphicsScene& scene) {
 // shows, otherwise the first difference.
 QString difference_from_fresh_drawing(const MainWindow& window, TabPage page) {
     QGraphicsScene fresh;
-    pages::draw_page(fresh, page_geometry::layout_page(geometry_page(page), first_selected(window), pages::canvas_font()));
+    pages::draw_page(fresh,
+                     page_geometry::layout_page(geometry_page(page), first_selected(window), pages::canvas_font()));
     const QStringList expected = drawn(fresh);
     const QStringList shown = drawn(*window.canvas()->scene());
     if (expected.isEmpty()) return QStringLiteral("nothing drawn");

@@ -16,18 +16,21 @@ using page_geometry::BoxDescription;
 using page_geometry::LabelDescription;
 using page_geometry::LineDescription;
 
+// Folds a value's hash into a seed (the usual golden-ratio combination).
 size_t mixed(size_t seed, size_t value) { return seed ^ (value + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2)); }
 
 size_t key_of(const BoxDescription& box) { return std::hash<std::string_view>{}(box.uid); }
 
 size_t key_of(const LineDescription& line) {
     size_t key = static_cast<size_t>(line.axis);
-    for (const int value : {line.from.x, line.from.y, line.to.x, line.to.y, line.elbow}) key = mixed(key, std::hash<int>{}(value));
+    for (const int value : {line.from.x, line.from.y, line.to.x, line.to.y, line.elbow})
+        key = mixed(key, std::hash<int>{}(value));
     return key;
 }
 
 size_t key_of(const LabelDescription& label) {
-    return mixed(std::hash<std::string_view>{}(label.text), std::hash<int>{}(label.rect.x * 65599 + label.rect.y));
+    return mixed(mixed(std::hash<std::string_view>{}(label.text), std::hash<int>{}(label.rect.x)),
+                 std::hash<int>{}(label.rect.y));
 }
 
 const BoxDescription& description_of(const ObjectBox* box) { return box->description(); }

@@ -36,7 +36,6 @@ public:
     void clear();
 
     QGraphicsScene& scene() const { return scene_; }
-    const std::vector<ObjectBox*>& boxes() const { return boxes_; }
 
 private:
     void release(QGraphicsItem* item);
