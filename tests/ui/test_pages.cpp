@@ -284,6 +284,22 @@ private slots:
         }
     }
 
+    void zoom_steps_keep_the_items_and_fit_the_scene_to_the_new_scale() {
+        MainWindow window;
+        show_gate_example(window);
+        const std::vector<ObjectBox*> before = boxes_on(*window.canvas());
+        QVERIFY(!before.empty());
+        for (int step = 0; step < 5; ++step) QVERIFY(window.run_command(Command::ZoomOut));
+        settle();
+        QCOMPARE(boxes_on(*window.canvas()), before);
+        const CanvasView& canvas = *window.canvas();
+        const double scale = canvas.zoom_percent() / 100.0;
+        QVERIFY(scale < 1.0);
+        // The scene reaches at least 100 px short of the visible area at the new scale.
+        QVERIFY(canvas.sceneRect().width() >= (canvas.viewport()->width() - 100) / scale);
+        QVERIFY(canvas.sceneRect().height() >= (canvas.viewport()->height() - 100) / scale);
+    }
+
     void scroll_position_is_kept_after_an_edit_and_reset_after_a_page_change() {
         MainWindow window;
         show_gate_example(window);

@@ -12,6 +12,8 @@ class CanvasView : public QGraphicsView {
 public:
     explicit CanvasView(QWidget* parent);
 
+    // The scale of the view, with the scene refitted to the visible area; the
+    // items stay as they are.
     void set_zoom_percent(int percent);
     int zoom_percent() const { return zoom_percent_; }
     void set_background(const QColor& colour);
@@ -33,8 +35,12 @@ protected:
 
 private:
     void clear_scene();
+    // The scene reaches at least 100 px short of the visible area, and the far corner plus margin.
+    void fit_scene();
 
     QGraphicsScene* scene_;
     int zoom_percent_ = 100;
+    QPointF far_corner_;
+    int margin_ = 0;
     WheelSteps wheel_steps_;
 };
