@@ -7,14 +7,12 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
-#include <map>
 #include <memory>
 #include <string>
 
-#include "bench/bulk_project.h"
+#include "bench/generated_file.h"
 #include "bench/ui_bench_environment.h"
 #include "core/constants/gcc.h"
-#include "core/model/process_state.h"
 #include "core/model/project.h"
 #include "ui/app/assembly.h"
 #include "ui/dialogs/dialog_seam.h"
@@ -35,30 +33,8 @@ struct RefusedDialogs : dialogs::ModalRunner {
 };
 RefusedDialogs* refused = nullptr;
 
-struct GeneratedFile {
-    std::filesystem::path path;
-    size_t objects = 0;
-    std::string problems;
-};
-
-// Each size is generated once, written into the Documents folder of the
-// benchmark's home, and opened from there.
-const GeneratedFile& generated_file(size_t objects) {
-    static std::map<size_t, GeneratedFile> cache;
-    if (const auto found = cache.find(objects); found != cache.end()) return found->second;
-    GeneratedFile file;
-    const std::filesystem::path folder = std::filesystem::path(qgetenv("HOME").toStdString()) / "Documents";
-    std::filesystem::create_directories(folder);
-    file.path = folder / ("generated-" + std::to_string(objects) + ".xml");
-    {
-        Project project("Generated", "");
-        file.problems = bench_support::BulkProjectMaker(project, objects).make();
-        file.objects = project.get_nd_map().size();
-        file.problems += project.write(folder.string(), file.path.filename().string());
-    }
-    reset_process_state();
-    return cache.emplace(objects, std::move(file)).first->second;
-}
+using bench_support::GeneratedFile;
+using bench_support::generated_file;
 
 // The assembled main window with the generated project opened.
 struct OpenedWindow {

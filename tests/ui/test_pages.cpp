@@ -6,14 +6,19 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
+#include <functional>
 
 #include "core/constants/gcc.h"
 #include "core/layout/tree_el.h"
+#include "core/model/design_problem.h"
 #include "core/model/option.h"
 #include "core/model/project.h"
 #include "core/settings/project_settings.h"
 #include "tests/ui/support/canvas_driver.h"
 #include "tests/ui/support/ui_test_environment.h"
+#include "ui/boxes/box_parts.h"
 #include "ui/boxes/object_box.h"
 #include "ui/geometry/pages.h"
 #include "ui/main_window/canvas_view.h"
@@ -108,6 +113,57 @@ double share_in_colour(const QGraphicsItem& item, const QColor& colour) {
     return double(matching) / (image.width() * image.height());
 }
 
+// The scene as a user sees it: its top-level items in stacking order, each
+// with its kind, layer, place and what it shows.
+QStringList drawn(const QGraphicsScene& scene) {
+    QStringList drawn;
+    for (const QGraphicsItem* item : scene.items(Qt::AscendingOrder)) {
+        if (item->parentItem()) continue;
+        const QRectF r = item->sceneBoundingRect();
+        QString line = QStringLiteral("type %1 layer %2 at %3,%4 %5x%6")
+                           .arg(item->type())
+                           .arg(std::floor(item->zValue()))
+                           .arg(r.x())
+                           .arg(r.y())
+                           .arg(r.width())
+                           .arg(r.height());
+        if (item->type() == ObjectBox::Type) {
+            const auto* box = static_cast<const ObjectBox*>(item);
+            const page_geometry::BoxFace& face = box->face();
+            line += QStringLiteral(" %1 kind %2 '%3' '%4' colours %5 readiness %6 %7 '%8' comments %9 '%10'")
+                        .arg(QString::fromStdString(box->uid()))
+                        .arg(static_cast<int>(box->description().kind))
+                        .arg(QString::fromStdString(face.title), QString::fromStdString(face.text))
+                        .arg(static_cast<int>(face.colours))
+                        .arg(box->readiness_picture()->isVisible() ? face.readiness_code : -1)
+                        .arg(box->readiness_picture()->toolTip(), box->text_area()->toolTip())
+                        .arg(box->comment_button()->toolTip(), box->comment_button()->isVisible() ? "shown" : "hidden");
+        } else if (item->type() == LabelItem::Type) {
+            const std::string& text = static_cast<const LabelItem*>(item)->label().text;
+            line += QStringLiteral(" '%1'").arg(QString::fromStdString(text));
+        }
+        drawn << line;
+    }
+    return drawn;
+}
+
+// "" when the canvas shows what a fresh scene drawn from the page's layout
+// shows, otherwise the first difference.
+QString difference_from_fresh_drawing(const MainWindow& window, TabPage page) {
+    QGraphicsScene fresh;
+    pages::draw_page(fresh,
+                     page_geometry::layout_page(geometry_page(page), first_selected(window), pages::canvas_font()));
+    const QStringList expected = drawn(fresh);
+    const QStringList shown = drawn(*window.canvas()->scene());
+    if (expected.isEmpty()) return QStringLiteral("nothing drawn");
+    for (qsizetype i = 0; i < std::max(expected.size(), shown.size()); ++i) {
+        const QString want = i < expected.size() ? expected[i] : QStringLiteral("(none)");
+        const QString got = i < shown.size() ? shown[i] : QStringLiteral("(none)");
+        if (want != got) return QStringLiteral("item %1: shown %2, drawn anew %3").arg(i).arg(got, want);
+    }
+    return {};
+}
+
 void show_gate_example(MainWindow& window) {
     ui_testing::show_with_pages(window);
     window.run_command(Command::GateExample);
@@ -155,6 +211,93 @@ private slots:
             }
             QVERIFY(drawn > 6 * starts.size());
         }
+    }
+
+    // After every edit, undo and redo the canvas keeps what did not change;
+    // it must show exactly what drawing the page anew shows.
+    void pages_kept_across_edits_undo_and_redo_look_as_drawn_anew() {
+        MainWindow window;
+        show_gate_example(window);
+        DesignProblem* problem = nullptr;
+        for (const auto& [uid, node] : GCC::RP->get_nd_map())
+            if (node->is_dpr() && static_cast<DesignProblem*>(node)->get_child_options(false).size() > 1) {
+                problem = static_cast<DesignProblem*>(node);
+                break;
+            }
+        QVERIFY(problem);
+        const std::string problem_uid = problem->get_uid();
+        const std::string option_uid = problem->get_child_options(false).front()->get_uid();
+        const auto object = [](const std::string& uid) { return GCC::RP->_get_pointer_to_node_with_uid(uid); };
+        const auto edited = [&window] {
+            window.request_tree_rebuild();
+            window.request_page_rebuild(true);
+        };
+        int round = 0;
+        // Each step, and whether it leaves every box where it was (then every box item stays).
+        struct Step {
+            QString name;
+            std::function<void()> run;
+            bool keeps_boxes = false;
+        };
+        const std::vector<Step> steps{
+            {"add an option",
+             [&] {
+                 static_cast<DesignProblem*>(object(problem_uid))
+                     ->add_child_option("option " + std::to_string(++round) + " with a subject that widens its box",
+                                        true);
+                 edited();
+             }},
+            {"rename an option",
+             [&] {
+                 object(option_uid)->set_subject("renamed " + std::to_string(round), false);
+                 GCC::RP->add_uid_state(object(option_uid));
+                 edited();
+             }},
+            {"change a tooltip",
+             [&] {
+                 object(option_uid)->set_tooltip_txt("tip " + std::to_string(round));
+                 GCC::RP->add_uid_state(object(option_uid));
+                 edited();
+             },
+             true},
+            {"undo", [&] { window.run_command(Command::Undo); }},
+            {"undo", [&] { window.run_command(Command::Undo); }},
+            {"redo", [&] { window.run_command(Command::Redo); }},
+            {"undo", [&] { window.run_command(Command::Undo); }},
+            {"redo", [&] { window.run_command(Command::Redo); }},
+            {"redo", [&] { window.run_command(Command::Redo); }},
+            {"zoom in", [&] { window.run_command(Command::ZoomIn); }, true},
+        };
+        window.select_uid(option_uid);
+        for (const TabPage page : all_tab_pages) {
+            window.activate_page(page);
+            settle();
+            for (const Step& step : steps) {
+                const std::vector<ObjectBox*> before = boxes_on(*window.canvas());
+                step.run();
+                settle();
+                const QString context = where(page, window) + " after " + step.name;
+                const QString difference = difference_from_fresh_drawing(window, page);
+                QVERIFY2(difference.isEmpty(), qPrintable(context + ": " + difference));
+                if (step.keeps_boxes) QVERIFY2(boxes_on(*window.canvas()) == before, qPrintable(context));
+            }
+        }
+    }
+
+    void zoom_steps_keep_the_items_and_fit_the_scene_to_the_new_scale() {
+        MainWindow window;
+        show_gate_example(window);
+        const std::vector<ObjectBox*> before = boxes_on(*window.canvas());
+        QVERIFY(!before.empty());
+        for (int step = 0; step < 5; ++step) QVERIFY(window.run_command(Command::ZoomOut));
+        settle();
+        QCOMPARE(boxes_on(*window.canvas()), before);
+        const CanvasView& canvas = *window.canvas();
+        const double scale = canvas.zoom_percent() / 100.0;
+        QVERIFY(scale < 1.0);
+        // The scene reaches at least 100 px short of the visible area at the new scale.
+        QVERIFY(canvas.sceneRect().width() >= (canvas.viewport()->width() - 100) / scale);
+        QVERIFY(canvas.sceneRect().height() >= (canvas.viewport()->height() - 100) / scale);
     }
 
     void scroll_position_is_kept_after_an_edit_and_reset_after_a_page_change() {

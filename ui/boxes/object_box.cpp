@@ -88,6 +88,30 @@ void ObjectBox::fill_content_box() {
     apply_face();
 }
 
+void ObjectBox::refresh() {
+    if (!uid().empty() && !is_alive()) return;
+    page_geometry::BoxFace face = page_geometry::box_face(node());
+    // The pictures follow the scheme and the required level as well as the face.
+    const auto same_pictures = [this] {
+        return shows_readiness() == readiness_->isVisible() &&
+               (!shows_readiness() || readiness_picture_now().cacheKey() == readiness_->pixmap().cacheKey()) &&
+               comment_picture_now().cacheKey() == comment_->pixmap().cacheKey();
+    };
+    if (face == face_ && same_pictures()) return;
+    face_ = std::move(face);
+    apply_face();
+}
+
+bool ObjectBox::shows_readiness() const { return face_.shows_readiness && main_window(); }
+
+QPixmap ObjectBox::readiness_picture_now() const {
+    return main_window()->readiness_icon(parts_.readiness_icon.width, face_.readiness_code);
+}
+
+QPixmap ObjectBox::comment_picture_now() const {
+    return style_->comment_picture(face_.has_comments, glue::is_dark(style_->fill(face_.colours)));
+}
+
 void ObjectBox::apply_face() {
     title_ = glue::to_ui(face_.title);
     text_area_->set_text(glue::to_ui(face_.text), face_.colours, style_);
@@ -96,11 +120,10 @@ void ObjectBox::apply_face() {
     else
         text_area_->setToolTip(face_.tooltip.empty() ? QString() : glue::plain_tooltip(glue::to_ui(face_.tooltip)));
 
-    const bool shows_readiness = face_.shows_readiness && main_window();
-    readiness_->setVisible(shows_readiness);
-    if (shows_readiness) {
+    readiness_->setVisible(shows_readiness());
+    if (shows_readiness()) {
         const page_geometry::Rect& button = parts_.readiness_icon;
-        const QPixmap picture = main_window()->readiness_icon(button.width, face_.readiness_code);
+        const QPixmap picture = readiness_picture_now();
         readiness_->setPixmap(picture);
         // The picture is one pixel smaller than its button; it sits in the middle.
         readiness_->setPos(button.x + (button.width - picture.width()) / 2,
@@ -108,8 +131,7 @@ void ObjectBox::apply_face() {
         readiness_->setToolTip(glue::plain_tooltip(glue::to_ui(face_.readiness_tooltip)));
     }
 
-    const bool dark = glue::is_dark(style_->fill(face_.colours));
-    comment_->setPixmap(style_->comment_picture(face_.has_comments, dark));
+    comment_->setPixmap(comment_picture_now());
     comment_->setToolTip(description_.uid.empty()       ? QString()
                          : face_.has_comments ? QStringLiteral("Show and Edit comments.")
                                               : QStringLiteral("Add a comment."));

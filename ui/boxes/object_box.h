@@ -52,6 +52,9 @@ public:
     // Reads the object's text, title, colours, pictures and tooltip again
     // (after an edit of the object's own text).
     void fill_content_box();
+    // The same, for a box kept by a rebuild of its page: leaves the box as it
+    // is when it would show exactly what it shows.
+    void refresh();
 
     // The context menu, built now and popped up at the screen point; null for
     // a box whose object is gone. It is released once it hides.
@@ -81,6 +84,9 @@ protected:
 
 private:
     void apply_face();
+    bool shows_readiness() const;
+    QPixmap readiness_picture_now() const;
+    QPixmap comment_picture_now() const;
 
     page_geometry::BoxDescription description_;
     std::shared_ptr<const BoxStyle> style_;

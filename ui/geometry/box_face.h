@@ -34,6 +34,8 @@ struct BoxFace {
     std::string readiness_tooltip;
     bool has_comments = false;
     std::string tooltip;  // the user's tooltip text ("" for none)
+
+    friend bool operator==(const BoxFace&, const BoxFace&) = default;
 };
 
 // The face of a node's box; a null node gives the box of a missing object.

@@ -42,6 +42,8 @@ struct BoxDescription {
     // One of the copies stacked behind the last shown box of a V-diagram
     // place, showing that more candidates exist.
     bool stack_shadow = false;
+
+    friend bool operator==(const BoxDescription&, const BoxDescription&) = default;
 };
 
 enum class Axis : uint8_t { Horizontal, Vertical };
@@ -59,6 +61,8 @@ struct LineDescription {
     int length() const { return axis == Axis::Horizontal ? to.x - from.x : to.y - from.y; }
     // The area the segment occupies.
     Rect area() const;
+
+    friend bool operator==(const LineDescription&, const LineDescription&) = default;
 };
 
 // An elbow connector: its three segments in the page's lines, in the order
@@ -76,6 +80,8 @@ struct LabelDescription {
     Point centre;
     Rect rect;  // the measured text plus 2 px in each direction, centred
     Layer layer = Layer::Labels;
+
+    friend bool operator==(const LabelDescription&, const LabelDescription&) = default;
 };
 
 struct PageGeometry {

@@ -18,6 +18,7 @@ void CanvasView::set_zoom_percent(int percent) {
     zoom_percent_ = percent;
     const double scale = percent / 100.0;
     setTransform(QTransform::fromScale(scale, scale));
+    fit_scene();
 }
 
 void CanvasView::set_background(const QColor& colour) {
@@ -38,23 +39,26 @@ void CanvasView::clear_scene() {
     }
 }
 
-void CanvasView::rebuild(bool keep_scroll, int margin, const std::function<void(QGraphicsScene&)>& draw) {
+void CanvasView::rebuild(bool keep_scroll, int margin, bool draw_keeps_items,
+                         const std::function<QPointF(QGraphicsScene&)>& draw) {
     const int scroll_x = keep_scroll ? horizontalScrollBar()->value() : 0;
     const int scroll_y = keep_scroll ? verticalScrollBar()->value() : 0;
     setUpdatesEnabled(false);
-    clear_scene();
-    if (draw) draw(*scene_);
-
-    // The scene reaches at least 100 px short of the visible area, and beyond every item.
-    const double scale = zoom_percent_ / 100.0;
-    const QRectF items = scene_->itemsBoundingRect();
-    const double width = std::max((viewport()->width() - 100) / scale, items.isNull() ? 0.0 : items.right());
-    const double height = std::max((viewport()->height() - 100) / scale, items.isNull() ? 0.0 : items.bottom());
-    scene_->setSceneRect(0, 0, width + margin, height + margin);
+    if (!draw_keeps_items) clear_scene();
+    far_corner_ = draw ? draw(*scene_) : QPointF();
+    margin_ = margin;
+    fit_scene();
 
     horizontalScrollBar()->setValue(std::clamp(scroll_x, 0, horizontalScrollBar()->maximum()));
     verticalScrollBar()->setValue(std::clamp(scroll_y, 0, verticalScrollBar()->maximum()));
     setUpdatesEnabled(true);
+}
+
+void CanvasView::fit_scene() {
+    const double scale = zoom_percent_ / 100.0;
+    const double width = std::max((viewport()->width() - 100) / scale, far_corner_.x());
+    const double height = std::max((viewport()->height() - 100) / scale, far_corner_.y());
+    scene_->setSceneRect(0, 0, width + margin_, height + margin_);
 }
 
 void CanvasView::wheelEvent(QWheelEvent* event) {

@@ -12,15 +12,19 @@ class CanvasView : public QGraphicsView {
 public:
     explicit CanvasView(QWidget* parent);
 
+    // The scale of the view, with the scene refitted to the visible area; the
+    // items stay as they are.
     void set_zoom_percent(int percent);
     int zoom_percent() const { return zoom_percent_; }
     void set_background(const QColor& colour);
 
-    // The page drawn anew: every item removed (items that are objects are
-    // released with deleteLater), draw called on the empty scene, the scene
-    // extended to the items plus margin, and the scroll position restored
-    // (clamped) when kept, otherwise the top-left shown.
-    void rebuild(bool keep_scroll, int margin, const std::function<void(QGraphicsScene&)>& draw);
+    // The page drawn again: unless draw keeps its items, every item removed
+    // first (items that are objects are released with deleteLater); then
+    // draw, which returns the far corner of what it drew, the scene extended
+    // to that corner plus margin, and the scroll position restored (clamped)
+    // when kept, otherwise the top-left shown.
+    void rebuild(bool keep_scroll, int margin, bool draw_keeps_items,
+                 const std::function<QPointF(QGraphicsScene&)>& draw);
 
 signals:
     // Ctrl with the wheel: whole zoom steps (+2 per notch forwards).
@@ -31,8 +35,12 @@ protected:
 
 private:
     void clear_scene();
+    // The scene reaches at least 100 px short of the visible area, and the far corner plus margin.
+    void fit_scene();
 
     QGraphicsScene* scene_;
     int zoom_percent_ = 100;
+    QPointF far_corner_;
+    int margin_ = 0;
     WheelSteps wheel_steps_;
 };

@@ -79,7 +79,16 @@ void MainWindow::install_tree_expansion_store(std::function<void()> store) { sto
 void MainWindow::install_tree_lookup(std::function<bool(const std::string&)> shows) { tree_shows_ = std::move(shows); }
 
 void MainWindow::install_page_painter(std::function<void(TabPage, QGraphicsScene&)> paint_page) {
-    paint_page_ = std::move(paint_page);
+    paint_page_ = [paint_page = std::move(paint_page)](TabPage page, QGraphicsScene& scene) {
+        paint_page(page, scene);
+        return scene.itemsBoundingRect().bottomRight();
+    };
+    page_updated_in_place_ = false;
+}
+
+void MainWindow::install_page_updater(std::function<QPointF(TabPage, QGraphicsScene&)> update_page) {
+    paint_page_ = std::move(update_page);
+    page_updated_in_place_ = true;
 }
 
 void MainWindow::install_secondary_windows(SecondaryWindows windows) {
@@ -144,8 +153,9 @@ void MainWindow::rebuild_tree(bool page_follows) {
 void MainWindow::rebuild_page(bool keep_scroll) {
     const TabPage page = tab_buttons_->active();
     painting_ = true;
-    canvas_->rebuild(keep_scroll, gcm::app_font_height(), [this, page](QGraphicsScene& scene) {
-        if (GCC::RP && paint_page_) paint_page_(page, scene);
+    const bool in_place = paint_page_ && page_updated_in_place_;
+    canvas_->rebuild(keep_scroll, gcm::app_font_height(), in_place, [this, page, in_place](QGraphicsScene& scene) {
+        return (GCC::RP || in_place) && paint_page_ ? paint_page_(page, scene) : QPointF();
     });
     painting_ = false;
     emit pageRebuilt();

@@ -59,7 +59,12 @@ public:
     void install_tree_expansion_store(std::function<void()> store);
     // Whether the tree shows an object: only those can be selected.
     void install_tree_lookup(std::function<bool(const std::string& uid)> shows);
+    // A painter draws the page onto the emptied scene, and only while a project is open.
     void install_page_painter(std::function<void(TabPage, QGraphicsScene&)> paint_page);
+    // An updater replaces the scene's items itself, with or without a project
+    // (then it shows nothing), keeping what did not change; it returns the
+    // far corner of the page (right, bottom).
+    void install_page_updater(std::function<QPointF(TabPage, QGraphicsScene&)> update_page);
     struct SecondaryWindows {
         std::function<void(const std::string& uid, const QPoint& at)> comment_popup;
         std::function<void(const std::string& uid, const QPoint& at)> related_objects;
@@ -231,7 +236,8 @@ private:
     std::function<void()> store_tree_expansion_;
     std::function<bool(const std::string&)> tree_shows_;
     bool tree_expansion_from_settings_ = false;
-    std::function<void(TabPage, QGraphicsScene&)> paint_page_;
+    std::function<QPointF(TabPage, QGraphicsScene&)> paint_page_;
+    bool page_updated_in_place_ = false;
     SecondaryWindows secondary_;
 
     QMenuBar* menu_bar_ = nullptr;

@@ -103,9 +103,9 @@ void MainWindow::redraw_page() { request_page_rebuild(true); }
 void MainWindow::change_zoom(const std::function<bool(ProjectSettings&, const PageFlags&)>& change) {
     if (!GCC::RP || !change(settings(), active_flags(tab_buttons_))) return;
     // A view setting: the project is unsaved, but no undo step is recorded.
+    // Zoom is the canvas's scale: the page's items stay as they are.
     apply_zoom();
     set_saved(false);
-    request_page_rebuild(true);
 }
 
 void MainWindow::zoom_by(int step) {

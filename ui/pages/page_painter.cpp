@@ -7,7 +7,7 @@
 #include "ui/geometry/pages.h"
 #include "ui/main_window/main_window.h"
 #include "ui/pages/canvas_font.h"
-#include "ui/pages/page_items.h"
+#include "ui/pages/page_scene.h"
 
 namespace pages {
 namespace {
@@ -35,16 +35,27 @@ void select_only(MainWindowServices& window, const std::string& uid) {
 
 }  // namespace
 
-void install(MainWindow& window) { window.install_page_painter(paint_page); }
+void install(MainWindow& window) {
+    // The canvas's scene lives as long as the window, and so does the updater.
+    window.install_page_updater([shown = std::shared_ptr<PageScene>()](TabPage page, QGraphicsScene& scene) mutable {
+        if (!shown || &shown->scene() != &scene) shown = std::make_shared<PageScene>(scene);
+        return paint_page(page, *shown);
+    });
+}
 
-void paint_page(TabPage page, QGraphicsScene& scene) {
+QPointF paint_page(TabPage page, PageScene& scene) {
     MainWindowServices* window = main_window();
-    if (!GCC::RP || !window) return;
+    if (!GCC::RP || !window) {
+        scene.clear();
+        return {};
+    }
     const page_geometry::PageGeometry geometry =
         page_geometry::layout_page(geometry_page(page), first_selected(*window), canvas_font());
     if (page == TabPage::VDiagram) page_geometry::record_shown_choices(*GCC::RP, geometry);
     if (geometry.tree_selection) select_only(*window, *geometry.tree_selection);
-    draw_page(scene, geometry);
+    scene.show(geometry);
+    const page_geometry::Point corner = geometry.far_corner();
+    return QPointF(corner.x, corner.y);
 }
 
 std::string current_validation_tabpage_option() {
