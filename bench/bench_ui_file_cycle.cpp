@@ -33,8 +33,8 @@ struct RefusedDialogs : dialogs::ModalRunner {
 };
 RefusedDialogs* refused = nullptr;
 
-using bench_support::GeneratedFile;
 using bench_support::generated_file;
+using bench_support::GeneratedFile;
 
 // The assembled main window with the generated project opened.
 struct OpenedWindow {

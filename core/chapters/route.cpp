@@ -32,9 +32,9 @@ Route::~Route() {
 Route Route::then(std::string_view step) const {
     if (!last_) return Route(step);
     Route next;
-    next.last_ = std::make_shared<const Step>(
-        Step{last_, step, last_->root, last_->size + separator.size() + step.size(),
-             fnv(fnv(last_->hash, separator), step)});
+    next.last_ =
+        std::make_shared<const Step>(Step{last_, step, last_->root, last_->size + separator.size() + step.size(),
+                                          fnv(fnv(last_->hash, separator), step)});
     return next;
 }
 

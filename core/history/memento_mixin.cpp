@@ -413,7 +413,8 @@ std::string MementoMixin::first_object_not_described(const MementoState& state) 
     std::unordered_map<std::string_view, const MC_NDE*> by_uid;
     by_uid.reserve(state.size());
     for (const MementoPtr& m : state)
-        if (m->is_node && m->acronym != "PRJ") by_uid.emplace(static_cast<const MC_NDE&>(*m).uid, static_cast<const MC_NDE*>(m.get()));
+        if (m->is_node && m->acronym != "PRJ")
+            by_uid.emplace(static_cast<const MC_NDE&>(*m).uid, static_cast<const MC_NDE*>(m.get()));
     if (by_uid.size() + 1 != nd_map.size())
         for (const auto& [uid, memento] : by_uid)
             if (!nd_map.contains(memento->uid)) return memento->uid + " (gone)";

@@ -113,9 +113,8 @@ std::vector<std::string> reqif_problems(const std::string& text) {
         const auto datatype = identified.find(definition->second.child("TYPE").first_child().text().get());
         if (datatype == identified.end()) continue;
         const std::string_view text = value.attribute("THE-VALUE").value();
-        const auto characters = std::count_if(text.begin(), text.end(), [](char c) {
-            return (static_cast<unsigned char>(c) & 0xc0) != 0x80;
-        });
+        const auto characters = std::count_if(text.begin(), text.end(),
+                                              [](char c) { return (static_cast<unsigned char>(c) & 0xc0) != 0x80; });
         const std::string_view declared = datatype->second.attribute("MAX-LENGTH").value();
         long long max_length = -1;
         std::from_chars(declared.data(), declared.data() + declared.size(), max_length);

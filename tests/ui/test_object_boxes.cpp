@@ -6,9 +6,9 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QGraphicsScene>
 #include <QMenu>
-#include <QFontMetrics>
 #include <QSignalSpy>
 #include <QTest>
 #include <functional>

@@ -95,8 +95,8 @@ private:
 
     bool accept(QWidget& modal) {
         QWidget* focus = QApplication::focusWidget();
-        const bool typed_into = qobject_cast<QLineEdit*>(focus) || qobject_cast<QPlainTextEdit*>(focus) ||
-                                qobject_cast<QTextEdit*>(focus);
+        const bool typed_into =
+            qobject_cast<QLineEdit*>(focus) || qobject_cast<QPlainTextEdit*>(focus) || qobject_cast<QTextEdit*>(focus);
         if (typed_into && modal.isAncestorOf(focus)) QTest::keyClicks(focus, QStringLiteral("Real"));
         for (const QString& caption : {QStringLiteral("OK"), QStringLiteral("Yes"), QStringLiteral("Save")})
             for (QAbstractButton* button : modal.findChildren<QAbstractButton*>())
@@ -223,9 +223,9 @@ private slots:
         settle();
 
         const std::map<NodeKind, Box> boxes = boxes_of_every_kind(window);
-        const std::vector<NodeKind> kinds{NodeKind::Project,       NodeKind::UserStory, NodeKind::Mandate,
-                                          NodeKind::Requirement,   NodeKind::DesignProblem, NodeKind::Option,
-                                          NodeKind::Argument,      NodeKind::Evidence};
+        const std::vector<NodeKind> kinds{NodeKind::Project,     NodeKind::UserStory,     NodeKind::Mandate,
+                                          NodeKind::Requirement, NodeKind::DesignProblem, NodeKind::Option,
+                                          NodeKind::Argument,    NodeKind::Evidence};
         QStringList dialogs;
         for (NodeKind kind : kinds) {
             const auto found = boxes.find(kind);
@@ -295,9 +295,9 @@ private slots:
         }
 
         // The tool strip's buttons that open dialogs, and its font and zoom buttons.
-        for (Command command : {Command::Find, Command::FindUid, Command::Screenshot, Command::ScreenGrab,
-                                Command::FontIncrease, Command::FontDecrease, Command::ZoomIn, Command::ZoomOut,
-                                Command::ZoomReset})
+        for (Command command :
+             {Command::Find, Command::FindUid, Command::Screenshot, Command::ScreenGrab, Command::FontIncrease,
+              Command::FontDecrease, Command::ZoomIn, Command::ZoomOut, Command::ZoomReset})
             for (const ModalAnswerer::Way way : {ModalAnswerer::Way::Cancel, ModalAnswerer::Way::Accept}) {
                 check_command(window, window.tool_action(command)->text(), way, [&] { click_tool(window, command); });
                 if (QTest::currentTestFailed()) return;
@@ -305,10 +305,13 @@ private slots:
 
         // Every item of the main window's menus but those that replace the
         // project or end the program.
-        const QSet<QAction*> replacing{window.menu_action(Command::New),         window.menu_action(Command::Open),
-                                       window.menu_action(Command::Close),       window.menu_action(Command::Exit),
+        const QSet<QAction*> replacing{window.menu_action(Command::New),
+                                       window.menu_action(Command::Open),
+                                       window.menu_action(Command::Close),
+                                       window.menu_action(Command::Exit),
                                        window.menu_action(Command::ExplainExample),
-                                       window.menu_action(Command::GateExample), window.menu_action(Command::Save),
+                                       window.menu_action(Command::GateExample),
+                                       window.menu_action(Command::Save),
                                        window.menu_action(Command::SaveAs)};
         QStringList titles;
         for (QAction* entry : window.menu_bar()->actions()) titles << entry->text();

@@ -9,8 +9,8 @@
 #include "core/model/project.h"
 #include "tests/ui/support/dialog_script.h"
 #include "tests/ui/support/ui_test_environment.h"
-#include "ui/files/file_texts.h"
 #include "ui/app/recovery_keeper.h"
+#include "ui/files/file_texts.h"
 #include "ui/main_window/main_window.h"
 
 class RecoveryCopyTest : public QObject {
@@ -19,9 +19,7 @@ class RecoveryCopyTest : public QObject {
 
     QString folder() const { return environment.home() + QStringLiteral("/projects"); }
     QString sessions() const { return environment.home() + QStringLiteral("/sessions"); }
-    QStringList copies() const {
-        return QDir(folder()).entryList({QStringLiteral("*_recover_plan.xml")}, QDir::Files);
-    }
+    QStringList copies() const { return QDir(folder()).entryList({QStringLiteral("*_recover_plan.xml")}, QDir::Files); }
     static QString file_text(const QString& path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();

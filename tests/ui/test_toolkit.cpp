@@ -6,8 +6,8 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QTableWidget>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTest>
 #include <QWheelEvent>
 

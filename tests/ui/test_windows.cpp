@@ -398,19 +398,20 @@ private slots:
         };
         for (const auto& c : cases) {
             ui_testing::ScriptedDialogs scripted;
-            scripted.script().expect("Hide or Show Nodes", checked([&c](QDialog& dialog) {
-                auto& d = static_cast<windows::HideShowDialog&>(dialog);
-                dialog.show();
-                QApplication::setActiveWindow(&dialog);
-                QVERIFY(QTest::qWaitForWindowActive(&dialog));
-                d.choice(0)->setCurrentIndex(0);
-                QWidget* target = c.target == Target::Choice ? static_cast<QWidget*>(d.choice(0))
-                                  : c.target == Target::Ok   ? static_cast<QWidget*>(d.ok_button())
-                                                             : static_cast<QWidget*>(&dialog);
-                target->setFocus();
-                QTest::keyClick(target, c.key, c.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-                QVERIFY(!dialog.isVisible());
-            }));
+            scripted.script().expect(
+                "Hide or Show Nodes", checked([&c](QDialog& dialog) {
+                    auto& d = static_cast<windows::HideShowDialog&>(dialog);
+                    dialog.show();
+                    QApplication::setActiveWindow(&dialog);
+                    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+                    d.choice(0)->setCurrentIndex(0);
+                    QWidget* target = c.target == Target::Choice ? static_cast<QWidget*>(d.choice(0))
+                                      : c.target == Target::Ok   ? static_cast<QWidget*>(d.ok_button())
+                                                                 : static_cast<QWidget*>(&dialog);
+                    target->setFocus();
+                    QTest::keyClick(target, c.key, c.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+                    QVERIFY(!dialog.isVisible());
+                }));
             window.show_hide_nodes({f.options[0]}, QPoint(50, 50));
             QCOMPARE(scripted.script().pending(), 0);
             settle();
@@ -565,9 +566,7 @@ private slots:
         settle();
         const std::string before = saved_text();
         ui_testing::ScriptedDialogs scripted;
-        scripted.script()
-            .answer("Information", toolkit::Answer::Ok)
-            .answer("Error", toolkit::Answer::Ok);
+        scripted.script().answer("Information", toolkit::Answer::Ok).answer("Error", toolkit::Answer::Ok);
         QVERIFY(window.run_command(Command::ReviewIntReqs));
         QVERIFY(window.run_command(Command::ReviewEvidence));
         settle();

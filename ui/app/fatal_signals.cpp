@@ -49,8 +49,7 @@ void install_fatal_signal_handlers() {
     action.sa_sigaction = on_fatal_signal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_SIGINFO | SA_RESETHAND | SA_NODEFER | SA_ONSTACK;
-    for (std::size_t i = 0; i < fatal_signals.size(); ++i)
-        sigaction(fatal_signals[i], &action, &previous_actions[i]);
+    for (std::size_t i = 0; i < fatal_signals.size(); ++i) sigaction(fatal_signals[i], &action, &previous_actions[i]);
 }
 
 }  // namespace crash

@@ -98,8 +98,7 @@ void RecoveryKeeper::take_copy() {
     Project* project = GCC::RP;
     if (!project || !cadence_.due()) return;
     if (time_prefix_.empty()) time_prefix_ = MyStrF::_get_time_prefix();
-    const std::string named =
-        project->get_directory() + "/" + time_prefix_ + "recover_" + project->get_filename();
+    const std::string named = project->get_directory() + "/" + time_prefix_ + "recover_" + project->get_filename();
     if (project->check_directory().empty()) {
         if (named != named_) {
             // Another project or file: its own copy replaces the old one.

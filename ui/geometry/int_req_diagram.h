@@ -20,11 +20,11 @@ struct IntReqBox {
 };
 
 struct IntReqDiagram {
-    Rect area;                     // the room the diagram takes
-    Rect text;                     // what is left to the explanation text while the diagram shows
-    std::vector<IntReqBox> boxes;  // top to bottom
+    Rect area;                                   // the room the diagram takes
+    Rect text;                                   // what is left to the explanation text while the diagram shows
+    std::vector<IntReqBox> boxes;                // top to bottom
     std::vector<std::pair<Point, Point>> lines;  // straight segments, level or upright
-    std::vector<ArrowHead> heads;  // one on every line, at the box it points to
+    std::vector<ArrowHead> heads;                // one on every line, at the box it points to
 };
 
 struct IntReqFrame {

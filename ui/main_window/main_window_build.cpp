@@ -100,7 +100,8 @@ void MainWindow::build_menus() {
             if (!item.caption.ttt.empty()) action->setToolTip(glue::to_ui(item.caption.ttt));
             const Command command = *item.command;
             // Queued: the command (and its dialogs) runs once the menu has closed and returned.
-            connect(action, &QAction::triggered, this, [this, command] { run_command(command); }, Qt::QueuedConnection);
+            connect(
+                action, &QAction::triggered, this, [this, command] { run_command(command); }, Qt::QueuedConnection);
             menu_actions_[command] = action;
         }
     };
@@ -132,7 +133,8 @@ void MainWindow::build_tool_strip() {
         action->setToolTip(glue::to_ui(tool.caption.txt));
         action->setData(QString::fromLatin1(tool.image));
         const Command command = tool.command;
-        connect(action, &QAction::triggered, this, [this, command] { run_command(command); }, Qt::QueuedConnection);
+        connect(
+            action, &QAction::triggered, this, [this, command] { run_command(command); }, Qt::QueuedConnection);
         tool_actions_[command] = action;
     }
 }

@@ -115,8 +115,7 @@ void ObjectTree::build_menu() {
             // The object may be gone by now: the items name it by uid only.
             const std::vector<QTreeWidgetItem*> items = items_of(menu_uid_);
             if (items.empty()) return;
-            services_.show_related_objects(menu_uid_,
-                                           viewport()->mapToGlobal(visualItemRect(items.front()).topLeft()));
+            services_.show_related_objects(menu_uid_, viewport()->mapToGlobal(visualItemRect(items.front()).topLeft()));
         },
         Qt::QueuedConnection);
     connect(

@@ -195,11 +195,8 @@ TEST_F(History, AStateThatLeavesOutAChangedObjectStopsADebugBuild) {
             snapshot();
         },
         "does not describe " + uid + " as it is");
-    EXPECT_DEBUG_DEATH(
-        {
-            project->add_uid_state(new Requirement(mandate, story));
-        },
-        "does not describe (" + mandate->get_uid() + "|" + uid + ") as it is");
+    EXPECT_DEBUG_DEATH({ project->add_uid_state(new Requirement(mandate, story)); },
+                       "does not describe (" + mandate->get_uid() + "|" + uid + ") as it is");
     EXPECT_DEBUG_DEATH(
         {
             new UserStory(project, "close", "quietly", "", "", false);

@@ -111,8 +111,10 @@ std::string InPlaceUndo::walk(uint32_t seed, size_t generated, size_t objects, i
         }
     }
     // AI answers report what they could not read in an information or warning box.
-    if (every_command && !fake().error_texts().empty()) return "an error box: " + fake().error_texts().front() + "\n" + log;
-    if (!every_command && !fake().messages.empty()) return "a message box: " + fake().messages.front().text + "\n" + log;
+    if (every_command && !fake().error_texts().empty())
+        return "an error box: " + fake().error_texts().front() + "\n" + log;
+    if (!every_command && !fake().messages.empty())
+        return "a message box: " + fake().messages.front().text + "\n" + log;
     return {};
 }
 

@@ -112,10 +112,9 @@ TEST_F(Save, KeepsWhatTheUserHad) {
 TEST_F(Save, RemovesTheTemporaryFilesOfInterruptedSavesOfThatFile) {
     namespace fs = std::filesystem;
     const std::vector<std::string> leftovers = {"plan.xml.tmp0", "plan.xml.tmp7", "plan.xml.tmp123456789"};
-    std::vector<std::string> kept = {
-        "plan.xml",       "plan.xml.tmp",   "plan.xml.tmp0123", "plan.xml.tmp1234567890", "plan.xml.tmp12a",
-        "plan.xml.tmp-1", "plan.xml.tmp5.bak", "other.xml.tmp5", "xplan.xml.tmp5",       "plan.xml.tmp66",
-        "plan.xml.tmp77", "plan.xml.tmp88"};
+    std::vector<std::string> kept = {"plan.xml",        "plan.xml.tmp",   "plan.xml.tmp0123",  "plan.xml.tmp1234567890",
+                                     "plan.xml.tmp12a", "plan.xml.tmp-1", "plan.xml.tmp5.bak", "other.xml.tmp5",
+                                     "xplan.xml.tmp5",  "plan.xml.tmp66", "plan.xml.tmp77",    "plan.xml.tmp88"};
     for (const std::string& name : leftovers) put_file(name, "what a killed save wrote");
     for (const std::string& name : kept)
         if (name != "plan.xml.tmp66" && name != "plan.xml.tmp77") put_file(name, "someone's own");

@@ -65,10 +65,14 @@ TEST_F(PdfLayout, HeadingsBelowTheDeepestNumberedPartCountOnInIt) {
     for (int level = 2; level <= 16; ++level) sixteen_ones += ".1";
     const std::string fifteen_ones = sixteen_ones.substr(0, sixteen_ones.size() - 2);
     for (int level = 1; level <= 16; ++level) doc.add_header(level, "Heading", "");
-    const std::vector<std::pair<int, std::string>> sequence = {
-        {17, fifteen_ones + ".2"}, {30, fifteen_ones + ".3"}, {18, fifteen_ones + ".4"},
-        {16, fifteen_ones + ".5"}, {40, fifteen_ones + ".6"}, {15, "1.1.1.1.1.1.1.1.1.1.1.1.1.1.2"},
-        {20, "1.1.1.1.1.1.1.1.1.1.1.1.1.1.2.1"}, {3, "1.1.2"}};
+    const std::vector<std::pair<int, std::string>> sequence = {{17, fifteen_ones + ".2"},
+                                                               {30, fifteen_ones + ".3"},
+                                                               {18, fifteen_ones + ".4"},
+                                                               {16, fifteen_ones + ".5"},
+                                                               {40, fifteen_ones + ".6"},
+                                                               {15, "1.1.1.1.1.1.1.1.1.1.1.1.1.1.2"},
+                                                               {20, "1.1.1.1.1.1.1.1.1.1.1.1.1.1.2.1"},
+                                                               {3, "1.1.2"}};
     for (const auto& [level, expected] : sequence) doc.add_header(level, "Deep", "");
     EXPECT_EQ(doc.headings[15].number, sixteen_ones);
     for (size_t i = 0; i < sequence.size(); ++i) EXPECT_EQ(doc.headings[16 + i].number, sequence[i].second) << i;

@@ -31,8 +31,8 @@ std::vector<testing_support::PdfReader::TextLine> foot(const testing_support::Pd
 }
 
 TEST_F(PageBreaks, NoPageOfTheExampleReportsEndsWithAHeading) {
-    const std::vector<std::pair<std::string, Exporter>> reports = {
-        {"full", &pdf::export_full_report}, {"requirements", &pdf::export_requirements_report}};
+    const std::vector<std::pair<std::string, Exporter>> reports = {{"full", &pdf::export_full_report},
+                                                                   {"requirements", &pdf::export_requirements_report}};
     const std::vector<Case> examples = {{"explain", &MyEx::create_explain_project},
                                         {"gate", &MyEx::create_gate_project}};
     for (const auto& [kind, exporter] : reports)

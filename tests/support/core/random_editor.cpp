@@ -1,13 +1,13 @@
 #include "tests/support/core/random_editor.h"
 
 #include "core/model/argument.h"
-#include "core/model/readiness_level.h"
 #include "core/model/deletion_record.h"
 #include "core/model/design_problem.h"
 #include "core/model/evidence.h"
 #include "core/model/mandate.h"
 #include "core/model/option.h"
 #include "core/model/project.h"
+#include "core/model/readiness_level.h"
 #include "core/model/requirement.h"
 #include "core/model/user_story.h"
 #include "core/quantity/parameter.h"
@@ -47,18 +47,17 @@ using KindTest = bool (*)(const Node*);
 // What a paste copies below what (the copy rules), then what it fills with
 // the values of an object of the same kind.
 const std::vector<std::pair<KindTest, KindTest>> paste_pairs = {
-    {is_story, is_project},     {is_requirement, is_story},    {is_problem, is_requirement},
-    {is_option, is_problem},    {is_sub_option, is_top_option},
-    {is_requirement, is_option}, {is_requirement, is_argument}, {is_evidence, is_argument},
-    {is_story, is_story},       {is_mandate, is_mandate},      {is_requirement, is_requirement},
-    {is_problem, is_problem},   {is_option, is_option},        {is_argument, is_argument},
-    {is_evidence, is_evidence},
+    {is_story, is_project},        {is_requirement, is_story},       {is_problem, is_requirement},
+    {is_option, is_problem},       {is_sub_option, is_top_option},   {is_requirement, is_option},
+    {is_requirement, is_argument}, {is_evidence, is_argument},       {is_story, is_story},
+    {is_mandate, is_mandate},      {is_requirement, is_requirement}, {is_problem, is_problem},
+    {is_option, is_option},        {is_argument, is_argument},       {is_evidence, is_evidence},
 };
 
 // Every level of the graph, so that each kind is deleted as often as any other.
 const std::vector<KindTest> deletable_kinds = {
-    is_story, is_mandate, is_top_requirement, is_derived_requirement, is_problem,
-    is_top_option, is_sub_option, is_argument, is_evidence,
+    is_story,      is_mandate,  is_top_requirement, is_derived_requirement, is_problem, is_top_option,
+    is_sub_option, is_argument, is_evidence,
 };
 
 const std::vector<std::string> units = {"N", "kg", "bar", "m", "s", "", "furlong"};
@@ -162,27 +161,29 @@ std::string RandomEditor::edit_data(Project& project) {
 std::string RandomEditor::edit_any(Project& project) {
     using Edit = std::string (RandomEditor::*)(Project&);
     static const Edit edits[] = {
-        &RandomEditor::paste_by_kind,         &RandomEditor::paste_by_kind,          &RandomEditor::paste_by_kind,
-        &RandomEditor::delete_by_kind,        &RandomEditor::delete_by_kind,         &RandomEditor::allocate,
-        &RandomEditor::allocate,              &RandomEditor::answer_for_requirement, &RandomEditor::answer_for_problem,
-        &RandomEditor::add_mandate,           &RandomEditor::change_required_level,  &RandomEditor::derive_from_stories,
-        &RandomEditor::unlink_child,          &RandomEditor::link_existing_child,    &RandomEditor::link_requirement,
+        &RandomEditor::paste_by_kind,  &RandomEditor::paste_by_kind,          &RandomEditor::paste_by_kind,
+        &RandomEditor::delete_by_kind, &RandomEditor::delete_by_kind,         &RandomEditor::allocate,
+        &RandomEditor::allocate,       &RandomEditor::answer_for_requirement, &RandomEditor::answer_for_problem,
+        &RandomEditor::add_mandate,    &RandomEditor::change_required_level,  &RandomEditor::derive_from_stories,
+        &RandomEditor::unlink_child,   &RandomEditor::link_existing_child,    &RandomEditor::link_requirement,
     };
     if (project.get_nd_map().size() > size_limit && coin()) return delete_by_kind(project);
     static const Edit growing[] = {
-        &RandomEditor::add_story,     &RandomEditor::add_mandate,          &RandomEditor::add_requirement,
-        &RandomEditor::add_requirement, &RandomEditor::add_design_problem, &RandomEditor::add_option,
-        &RandomEditor::add_sub_option, &RandomEditor::add_argument,        &RandomEditor::add_evidence,
-        &RandomEditor::add_derived_requirement, &RandomEditor::answer_for_problem,
-        &RandomEditor::answer_for_requirement,  &RandomEditor::paste_by_kind,
+        &RandomEditor::add_story,          &RandomEditor::add_mandate,
+        &RandomEditor::add_requirement,    &RandomEditor::add_requirement,
+        &RandomEditor::add_design_problem, &RandomEditor::add_option,
+        &RandomEditor::add_sub_option,     &RandomEditor::add_argument,
+        &RandomEditor::add_evidence,       &RandomEditor::add_derived_requirement,
+        &RandomEditor::answer_for_problem, &RandomEditor::answer_for_requirement,
+        &RandomEditor::paste_by_kind,
     };
     // A small project grows first, mostly by the edits that add objects.
     if (project.get_nd_map().size() < size_limit / 2 && below(3) != 0)
         return (this->*growing[below(std::size(growing))])(project);
     switch (below(3)) {
-        case 0: return edit(project);
-        case 1: return edit_data(project);
-        default: return (this->*edits[below(std::size(edits))])(project);
+    case 0: return edit(project);
+    case 1: return edit_data(project);
+    default: return (this->*edits[below(std::size(edits))])(project);
     }
 }
 
@@ -438,8 +439,7 @@ std::string RandomEditor::paste_by_kind(Project& project) {
     Node* target = pick<Node>(project, target_kind);
     // The refusals the paste answers with a message box are left out.
     if (!source || !target || is_below(target, source)) return {};
-    if (target->is_opt() && source->is_req() && static_cast<Option*>(target)->get_integration_requirement())
-        return {};
+    if (target->is_opt() && source->is_req() && static_cast<Option*>(target)->get_integration_requirement()) return {};
     source->copy_uid();
     if (!target->paste_uid()) return {};
     return "paste " + source->get_uid() + " onto " + target->get_uid();
@@ -479,7 +479,8 @@ std::string RandomEditor::allocate(Project& project) {
         for (size_t k = below(3); k-- > 0;) new_values[leaf].push_back(values[below(values.size())]);
     }
     const std::string report = option->edit_allocation(requirement, changed_items, changed_values, new_values);
-    return "allocate " + requirement->get_uid() + " over " + option->get_uid() + ": " + report.substr(report.find('\n') + 1);
+    return "allocate " + requirement->get_uid() + " over " + option->get_uid() + ": " +
+           report.substr(report.find('\n') + 1);
 }
 
 // An answer laid out as the requirement prompt asks, with a few records of
@@ -498,11 +499,13 @@ std::string RandomEditor::answer_for_requirement(Project& project) {
                "<reference_link></reference_link>";
     };
     std::string answer = "```xml\n<possible_units>\n";
-    if (coin()) answer += "<possible_unit><unit_type>length</unit_type><unit_symbol>furlong</unit_symbol></possible_unit>\n";
+    if (coin())
+        answer += "<possible_unit><unit_type>length</unit_type><unit_symbol>furlong</unit_symbol></possible_unit>\n";
     answer += "</possible_units>\n<conditions>\n";
     for (size_t i = below(3); i-- > 0;) answer += "<requirement>" + fields() + "</requirement>\n";
     answer += "</conditions>\n<proof>\n";
-    for (size_t i = below(3); i-- > 0;) answer += "<evidence>" + fields() + "<description>seen</description></evidence>\n";
+    for (size_t i = below(3); i-- > 0;)
+        answer += "<evidence>" + fields() + "<description>seen</description></evidence>\n";
     answer += "</proof>\n```";
     const NodeList made = requirement->add_ai_objects(answer, option);
     if (made.empty()) return {};
@@ -515,7 +518,8 @@ std::string RandomEditor::answer_for_problem(Project& project) {
     if (!problem) return {};
     std::string answer = "```xml\n<solutions>\n";
     for (size_t i = 1 + below(3); i-- > 0;)
-        answer += "<solution><subject>" + any_of(subjects) + "</subject><description>why</description>"
+        answer += "<solution><subject>" + any_of(subjects) +
+                  "</subject><description>why</description>"
                   "<reference_name></reference_name><reference_descr></reference_descr>"
                   "<reference_link></reference_link></solution>\n";
     answer += "</solutions>\n```";

@@ -8,10 +8,10 @@
 // text of the work and runs until it is killed ("session <file> throw": until
 // a command fails three seconds later); "restart <file>" starts the same way,
 // opens the file, prints the state it opened in and ends normally.
+#include <sys/resource.h>
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
-#include <sys/resource.h>
 
 #include <cstdio>
 #include <stdexcept>
@@ -71,12 +71,9 @@ private:
 
 const char* state_name(file_commands::FileState state) {
     switch (state) {
-    case file_commands::FileState::Bound:
-        return "bound";
-    case file_commands::FileState::ReadOnly:
-        return "read-only";
-    case file_commands::FileState::New:
-        break;
+    case file_commands::FileState::Bound: return "bound";
+    case file_commands::FileState::ReadOnly: return "read-only";
+    case file_commands::FileState::New: break;
     }
     return "new";
 }
