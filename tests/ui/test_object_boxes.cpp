@@ -20,6 +20,7 @@
 #include "core/model/project.h"
 #include "core/platform/platform.h"
 #include "core/reference/reference.h"
+#include "tests/support/core/built_without_states.h"
 #include "tests/support/core/small_project.h"
 #include "tests/ui/support/canvas_driver.h"
 #include "tests/ui/support/dialog_script.h"
@@ -71,6 +72,7 @@ void gate_example(MainWindow& window) {
 // id the table lacks.
 void references_project(MainWindow& window) {
     delete GCC::RP;
+    testing_support::BuiltWithoutStates built_without_states;  // the undo states start at the fixture
     testing_support::SmallProject p;
     Option* motor = p.d->add_child_option("motor", false);
     p.d->add_child_option("spring", false);
@@ -95,6 +97,7 @@ void all_linked_project(MainWindow& window) {
 // The same without any reference in the project.
 void plain_project(MainWindow& window) {
     delete GCC::RP;
+    testing_support::BuiltWithoutStates built_without_states;  // the undo states start at the fixture
     testing_support::SmallProject p;
     p.d->add_child_option("motor", false);
     window.adopt_new_project();
