@@ -676,6 +676,7 @@ private slots:
         MainWindow window;
         ui_testing::show_with_pages(window);
         delete GCC::RP;
+        testing_support::BuiltWithoutStates built_without_states;  // the undo states start at the fixture
         testing_support::SmallProject p;
         Option* o = p.d->add_child_option("motor", false);
         Option* sub = o->add_sub_option("wheel");
@@ -710,6 +711,7 @@ private slots:
         MainWindow window;
         ui_testing::show_with_pages(window);
         delete GCC::RP;
+        testing_support::BuiltWithoutStates built_without_states;  // the undo states start at the fixture
         testing_support::SmallProject p;
         Option* o = p.d->add_child_option("motor", false);
         Option* sub = o->add_sub_option("wheel");
@@ -813,6 +815,7 @@ private slots:
         MainWindow window;
         ui_testing::show_with_pages(window);
         delete GCC::RP;
+        testing_support::BuiltWithoutStates built_without_states;  // the undo states start at the fixture
         testing_support::SmallProject p;
         // A second story sharing the first one's verb and capability puts R in both rows.
         UserStory* twin = GCC::RP->add_user_story("close", "quickly", "gate", "", false);
