@@ -407,7 +407,7 @@ void MementoMixin::_add_state_to_history(MementoState state) {
 #endif
 }
 
-bool MementoMixin::checking_every_state = false;
+bool MementoMixin::checking_every_state = true;
 
 std::string MementoMixin::first_object_not_described(const MementoState& state) const {
     std::unordered_map<std::string_view, const MC_NDE*> by_uid;

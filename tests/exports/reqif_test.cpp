@@ -11,6 +11,7 @@
 #include "core/model/user_story.h"
 #include "exports/exports.h"
 #include "tests/exports/export_test.h"
+#include "tests/support/core/built_without_states.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ using namespace export_tests;
 class ReqifExport : public ExportTest {};
 
 TEST_F(ReqifExport, CasesValidateResolveAndMatchTheirExpectedFiles) {
+    testing_support::BuiltWithoutStates built_without_states;
     for (const Case& c : cases()) {
         SCOPED_TRACE(c.name);
         Project& project = make(c.builder);
@@ -33,6 +35,7 @@ TEST_F(ReqifExport, CasesValidateResolveAndMatchTheirExpectedFiles) {
 // The sentence of an argument's section puts a blank between the option's
 // subject and "is selected.", as the PDF report does.
 TEST_F(ReqifExport, ArgumentSectionsReadOptionSubjectIsSelected) {
+    testing_support::BuiltWithoutStates built_without_states;
     for (const Case& c : cases()) {
         SCOPED_TRACE(c.name);
         const std::string text = written(exports::export_reqif, make(c.builder), std::string(c.name) + ".reqif");

@@ -6,6 +6,7 @@
 #include "core/model/requirement.h"
 #include "exports/exports.h"
 #include "tests/exports/export_test.h"
+#include "tests/support/core/built_without_states.h"
 #include "tests/support/core/small_project.h"
 
 namespace {
@@ -22,6 +23,7 @@ protected:
 };
 
 TEST_F(SysmlExport, CasesAreSoundAndMatchTheirExpectedFiles) {
+    testing_support::BuiltWithoutStates built_without_states;
     for (const Case& c : cases()) {
         SCOPED_TRACE(c.name);
         Project& project = make(c.builder);

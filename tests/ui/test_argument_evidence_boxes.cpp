@@ -9,6 +9,7 @@
 #include "core/constants/gcc.h"
 #include "core/model/project.h"
 #include "core/reference/reference.h"
+#include "tests/support/core/built_without_states.h"
 #include "tests/support/core/small_project.h"
 #include "tests/ui/support/canvas_driver.h"
 #include "tests/ui/support/dialog_script.h"
@@ -69,6 +70,7 @@ Requirement* derived_with_verb(const std::string& verb) {
 
 void build(MainWindow& window, const Setup& s) {
     delete GCC::RP;
+    testing_support::BuiltWithoutStates built_without_states;  // the undo states start at the fixture
     testing_support::SmallProject p;
     if (s.second_mass) {
         Parameter::add_cust_poss_parameter("torque", {"Nm"}, {1.0}, {0.0}, {true}, std::vector<std::string>(7, "-"));

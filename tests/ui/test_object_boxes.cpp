@@ -21,6 +21,7 @@
 #include "core/model/project.h"
 #include "core/platform/platform.h"
 #include "core/reference/reference.h"
+#include "tests/support/core/built_without_states.h"
 #include "tests/support/core/small_project.h"
 #include "tests/ui/support/canvas_driver.h"
 #include "tests/ui/support/dialog_script.h"
@@ -72,6 +73,7 @@ void gate_example(MainWindow& window) {
 // id the table lacks.
 void references_project(MainWindow& window) {
     delete GCC::RP;
+    testing_support::BuiltWithoutStates built_without_states;  // the undo states start at the fixture
     testing_support::SmallProject p;
     Option* motor = p.d->add_child_option("motor", false);
     p.d->add_child_option("spring", false);
@@ -96,6 +98,7 @@ void all_linked_project(MainWindow& window) {
 // The same without any reference in the project.
 void plain_project(MainWindow& window) {
     delete GCC::RP;
+    testing_support::BuiltWithoutStates built_without_states;  // the undo states start at the fixture
     testing_support::SmallProject p;
     p.d->add_child_option("motor", false);
     window.adopt_new_project();
@@ -677,6 +680,7 @@ private slots:
         MainWindow window;
         ui_testing::show_with_pages(window);
         delete GCC::RP;
+        testing_support::BuiltWithoutStates built_without_states;  // the undo states start at the fixture
         testing_support::SmallProject p;
         Option* o = p.d->add_child_option("motor", false);
         Option* sub = o->add_sub_option("wheel");
@@ -711,6 +715,7 @@ private slots:
         MainWindow window;
         ui_testing::show_with_pages(window);
         delete GCC::RP;
+        testing_support::BuiltWithoutStates built_without_states;  // the undo states start at the fixture
         testing_support::SmallProject p;
         Option* o = p.d->add_child_option("motor", false);
         Option* sub = o->add_sub_option("wheel");
@@ -818,6 +823,7 @@ private slots:
         MainWindow window;
         ui_testing::show_with_pages(window);
         delete GCC::RP;
+        testing_support::BuiltWithoutStates built_without_states;  // the undo states start at the fixture
         testing_support::SmallProject p;
         // A second story sharing the first one's verb and capability puts R in both rows.
         UserStory* twin = GCC::RP->add_user_story("close", "quickly", "gate", "", false);

@@ -226,9 +226,11 @@ private slots:
         } steps[] = {
             {"rename an option",
              [&] {
-                 Node* option = GCC::RP->_get_pointer_to_node_with_uid(weapon);
+                 // As the rename command does: the subject's relatives change with it.
+                 auto* option = static_cast<Option*>(GCC::RP->_get_pointer_to_node_with_uid(weapon));
+                 const NodeList changed = option->get_impacted_by_subject_change();
                  option->set_subject("sword", false);
-                 GCC::RP->add_uid_state(option);
+                 GCC::RP->add_uids_state(changed);
                  gate.window.request_tree_rebuild();
              }},
             {"paste an option below a design problem, Options folded",

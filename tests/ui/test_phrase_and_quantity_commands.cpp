@@ -12,6 +12,7 @@
 #include "core/constants/gcc.h"
 #include "core/model/project.h"
 #include "core/quantity/parameter.h"
+#include "tests/support/core/built_without_states.h"
 #include "tests/support/core/small_project.h"
 #include "tests/ui/support/canvas_driver.h"
 #include "tests/ui/support/dialog_script.h"
@@ -58,6 +59,7 @@ constexpr uint32_t length = 2, mass = 5;
 std::function<void(MainWindow&)> quantity_project(double value) {
     return [value](MainWindow& window) {
         delete GCC::RP;
+        testing_support::BuiltWithoutStates built_without_states;  // the undo states start at the fixture
         testing_support::SmallProject p;
         p.r->get_par().assign(length, value, 0, 2, 100);
         Requirement* goal = p.mandate->add_f_requirement(p.story, false);

@@ -17,6 +17,7 @@
 #include "core/model/requirement.h"
 #include "core/platform/platform.h"
 #include "core/reference/reference.h"
+#include "tests/support/core/built_without_states.h"
 #include "tests/support/core/small_project.h"
 #include "tests/ui/support/canvas_driver.h"
 #include "tests/ui/support/dialog_script.h"
@@ -67,6 +68,7 @@ using Fixture = std::function<void(MainWindow&)>;
 Fixture small(std::function<void(SmallProject&)> extend) {
     return [extend](MainWindow& window) {
         delete GCC::RP;
+        testing_support::BuiltWithoutStates built_without_states;  // the undo states start at the fixture
         SmallProject p;
         extend(p);
         window.adopt_new_project();

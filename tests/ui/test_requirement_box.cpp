@@ -12,6 +12,7 @@
 #include "core/model/project.h"
 #include "core/platform/platform.h"
 #include "core/quantity/parameter.h"
+#include "tests/support/core/built_without_states.h"
 #include "tests/support/core/small_project.h"
 #include "tests/ui/support/canvas_driver.h"
 #include "tests/ui/support/dialog_script.h"
@@ -56,6 +57,7 @@ using Shape = std::function<void(testing_support::SmallProject&)>;
 std::function<void(MainWindow&)> project(Shape shape = {}) {
     return [shape](MainWindow& window) {
         delete GCC::RP;
+        testing_support::BuiltWithoutStates built_without_states;  // the undo states start at the fixture
         testing_support::SmallProject p;
         p.r->get_par().assign(length, 10.0, 0, 2, 100);
         Option* motor = p.d->add_child_option("motor", false);

@@ -21,6 +21,7 @@
 #include "core/constants/gcc.h"
 #include "core/model/project.h"
 #include "core/model/readiness_level.h"
+#include "tests/support/core/built_without_states.h"
 #include "tests/support/core/small_project.h"
 #include "tests/ui/support/canvas_driver.h"
 #include "tests/ui/support/dialog_script.h"
@@ -72,6 +73,7 @@ struct Fixture {
 
 Fixture small_project(MainWindow& window, int options = 3) {
     delete GCC::RP;
+    testing_support::BuiltWithoutStates built_without_states;  // the undo states start at the fixture
     testing_support::SmallProject p;
     Fixture f{p.story->get_uid(), p.mandate->get_uid(), p.r->get_uid(), p.d->get_uid(), {}, {}, {}};
     for (int i = 0; i < options; ++i) {

@@ -15,6 +15,7 @@ protected:
 };
 
 TEST_F(BoxFaceTest, TitleAndColoursFollowKindAndState) {
+    testing_support::BuiltWithoutStates built_without_states;
     Option* valid = p.d->add_child_option("motor", false);
     Option* invalid = p.d->add_child_option("spring", false);
     Option* sub = invalid->add_sub_option("coil");
@@ -60,6 +61,7 @@ TEST_F(BoxFaceTest, TitleAndColoursFollowKindAndState) {
 }
 
 TEST_F(BoxFaceTest, ReadinessPictureOnlyWithChildrenOrForEvidence) {
+    testing_support::BuiltWithoutStates built_without_states;
     Option* o = p.d->add_child_option("motor", false);
     Evidence* proof = p.prove(o, p.r, 5);
     o->set_tooltip_txt("why <b>");

@@ -21,6 +21,8 @@ const CanvasFont font16{16, {}};
 // Two user stories; two requirements derived from the first story share its
 // verb and capability, the third has its own.
 class ProjectPage : public testing_support::CoreTest {
+    // The fixture builds its graph without recording states.
+    testing_support::BuiltWithoutStates built_without_states;
 protected:
     ProjectPage() {
         project = new Project("Gate", "manage access");

@@ -120,6 +120,7 @@ TEST_F(TreeDrawing, LinkToAnElementTwoLevelsDeeperIsOnlyAStub) {
 }
 
 TEST_F(TreeDrawing, BranchesOfOptionsAreLabelledAboveEverything) {
+    testing_support::BuiltWithoutStates built_without_states;
     Option* o1 = p.d->add_child_option("motor", false);
     Option* o2 = p.d->add_child_option("spring", false);
     Option* sub1 = o1->add_sub_option("coil");
@@ -157,6 +158,7 @@ TEST_F(TreeDrawing, BranchesOfOptionsAreLabelledAboveEverything) {
 }
 
 TEST_F(TreeDrawing, LabelIsTheMeasuredTextPlusTwoCentred) {
+    testing_support::BuiltWithoutStates built_without_states;
     Option* o = p.d->add_child_option("motor", false);
     TreeEl root(o);
     root.add_child(o->add_sub_option("coil"));

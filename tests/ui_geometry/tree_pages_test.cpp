@@ -30,6 +30,7 @@ TEST_F(TreePages, TreeOfTheSelectionStandsAtTwoFontHeights) {
 }
 
 TEST_F(TreePages, NothingSelectedShowsTheProjectsTree) {
+    testing_support::BuiltWithoutStates built_without_states;
     p.d->add_child_option("motor", false)->add_child_argument(p.r, true);
     using Layout = PageGeometry (*)(Node*, const CanvasFont&);
     for (const Layout layout : {Layout{problems_page}, Layout{options_page}, Layout{requirements_page}}) {

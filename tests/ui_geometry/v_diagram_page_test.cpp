@@ -23,6 +23,8 @@ const CanvasFont font16{16, {}};
 // R1's design problem D has the options O1 and O2; O1 argues R1, deriving
 // Q1 and proven by E1.
 class VDiagramPage : public testing_support::CoreTest {
+    // The fixture builds its graph without recording states.
+    testing_support::BuiltWithoutStates built_without_states;
 protected:
     VDiagramPage() {
         o1 = p.d->add_child_option("motor", false);

@@ -20,6 +20,8 @@ const CanvasFont font16{16, {}};
 // and R2 (citing E12 again); O11 argues R1 with Q again and its own E11; O2
 // argues R1 too, but is not part of O1's tree.
 class ValidationPage : public testing_support::CoreTest {
+    // The fixture builds its graph without recording states.
+    testing_support::BuiltWithoutStates built_without_states;
 protected:
     ValidationPage() {
         r2 = p.mandate->add_q_requirement("weigh", "little", 5u, 100.0, 0, 2, 100);

@@ -78,6 +78,8 @@ Tally tally(Project& project, Chapter chapter) {
 // into coil and wire (each with its integration requirement); spring's
 // argument derives Q, whose problem D2 has the option latch.
 class ChapterWalk : public testing_support::CoreTest {
+    // The fixture builds its graph without recording states.
+    testing_support::BuiltWithoutStates built_without_states;
 protected:
     ChapterWalk() {
         motor = p.d->add_child_option("motor", false);

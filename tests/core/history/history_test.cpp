@@ -185,7 +185,6 @@ TEST_F(History, CustomTypeNamedLikeAStandardOneComesBackAsItself) {
 // gone, and names it.
 TEST_F(History, AStateThatLeavesOutAChangedObjectStopsADebugBuild) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    testing_support::CheckingEveryState checking;
     UserStory* story = project->add_user_story("open", "remotely", "gate", "", false);
     Mandate* mandate = story->add_mandate("", 1, false);
     const std::string uid = story->get_uid();

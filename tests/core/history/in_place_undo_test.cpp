@@ -53,7 +53,6 @@ std::string InPlaceUndo::walk(uint32_t seed, size_t generated, size_t objects, i
     // The generator records states for only some of what it builds: its
     // project starts its history as generated, and every later state is checked.
     if (generated > 0) project->restart_history();
-    testing_support::CheckingEveryState checking;
     history_testing::RandomEditor editor(seed, objects);
     if (layers > 0) editor.grow_layers(*project, layers);
     const bool grow = layers == 0 && !every_command;
@@ -119,6 +118,7 @@ std::string InPlaceUndo::walk(uint32_t seed, size_t generated, size_t objects, i
 }
 
 TEST_F(InPlaceUndo, RandomWalksThroughTheHistoryOfALargerProjectGiveWhatRebuildsGive) {
+    testing_support::BuiltWithoutStates built_without_states;
     EXPECT_EQ(walk(11, 2000, 2040, 80), "");
 }
 
@@ -181,6 +181,7 @@ INSTANTIATE_TEST_SUITE_P(Start, EveryCommand,
 // Undo of a text edit and of a deletion touches only what they changed: every
 // other object is still the same object afterwards.
 TEST_F(InPlaceUndo, ObjectsTheStepDoesNotChangeKeepTheirAddresses) {
+    testing_support::BuiltWithoutStates built_without_states;
     testing_support::SmallProject p;
     Option* kept = p.d->add_child_option("keep", false);
     Option* doomed = p.d->add_child_option("go", false);

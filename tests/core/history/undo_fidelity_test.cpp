@@ -54,8 +54,6 @@ protected:
     std::string run_sequence(uint32_t seed, int edits);
     // One long session with an undo and a redo after every edit.
     std::string run_session(uint32_t seed, int edits);
-
-    testing_support::CheckingEveryState checking;
 };
 
 // After every edit the graph invariants hold and the eager updates equal a

@@ -4,6 +4,7 @@
 
 #include "tests/core/io/io_test.h"
 #include "tests/core/io/rich_project.h"
+#include "tests/support/core/built_without_states.h"
 #include "tests/support/core/model_dump.h"
 
 namespace {
@@ -27,6 +28,7 @@ protected:
 };
 
 TEST_F(Recovery, WritesTheCurrentStateUnderAPrefixedName) {
+    testing_support::BuiltWithoutStates built_without_states;
     io_testing::build_rich_project();
     const std::string current = dump_project(*GCC::RP);
     EXPECT_EQ(GCC::RP->save_recovery_file(), saved_text());
@@ -35,6 +37,7 @@ TEST_F(Recovery, WritesTheCurrentStateUnderAPrefixedName) {
 }
 
 TEST_F(Recovery, RightAfterOpeningHoldsTheOpenedProject) {
+    testing_support::BuiltWithoutStates built_without_states;
     io_testing::build_rich_project();
     ASSERT_EQ(GCC::RP->write("", "rich.xml"), "");
     delete GCC::RP;

@@ -13,6 +13,7 @@
 #include "core/text/xml_text.h"
 #include "tests/core/io/io_test.h"
 #include "tests/core/io/rich_project.h"
+#include "tests/support/core/built_without_states.h"
 #include "tests/support/core/model_dump.h"
 
 namespace {
@@ -34,6 +35,7 @@ protected:
 };
 
 TEST_F(RoundTrip, SaveOpenSaveGivesTheSameFileAndTheSameProject) {
+    testing_support::BuiltWithoutStates built_without_states;
     io_testing::build_rich_project();
     const std::string before = dump_project(*GCC::RP);
     Project* reopened = save_and_reopen("rich.xml");
@@ -45,6 +47,7 @@ TEST_F(RoundTrip, SaveOpenSaveGivesTheSameFileAndTheSameProject) {
 
 // Three decimals would make 1.0014 km and 1.0011 km equal, and the argument valid.
 TEST_F(RoundTrip, ValidityAndOptionTotalsDoNotChange) {
+    testing_support::BuiltWithoutStates built_without_states;
     const io_testing::RichProject rich = io_testing::build_rich_project();
     ASSERT_FALSE(object<Argument>(rich.length_argument)->get_rlevel().is_valid());
     Project* reopened = save_and_reopen("rich.xml");
@@ -62,6 +65,7 @@ TEST_F(RoundTrip, ValidityAndOptionTotalsDoNotChange) {
 }
 
 TEST_F(RoundTrip, SharedSubjectsAndVerbCapabilitiesStayShared) {
+    testing_support::BuiltWithoutStates built_without_states;
     const io_testing::RichProject rich = io_testing::build_rich_project();
     Project* reopened = save_and_reopen("rich.xml");
     auto* story = object<UserStory>(rich.story_close);

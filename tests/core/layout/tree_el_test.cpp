@@ -56,6 +56,7 @@ TEST_F(TreeElBookkeeping, RefusesANodeThatADirectChildShowsEvenWithAnEmptySet) {
 }
 
 TEST_F(TreeElBookkeeping, OptionTreeListsTheOptionsLevelByLevel) {
+    testing_support::BuiltWithoutStates built_without_states;
     testing_support::SmallProject p;
     Option* top = p.d->add_child_option("frame", false);
     Option* left = top->add_sub_option("left");

@@ -102,6 +102,7 @@ TEST_F(DeletionDryRunTest, NamesWhatDeletingAnyObjectOfRandomProjectsRemoves) {
 }
 
 TEST_F(DeletionDryRunTest, ListsInCascadeOrderWithDepth) {
+    testing_support::BuiltWithoutStates built_without_states;
     testing_support::SmallProject p;
     Option* o = p.d->add_child_option("motor", false);
     Evidence* e = p.prove(o, p.r, 5);
@@ -124,6 +125,7 @@ TEST_F(DeletionDryRunTest, ListsInCascadeOrderWithDepth) {
 }
 
 TEST_F(DeletionDryRunTest, OnlySubOptionHandsItsArgumentsToTheParentOption) {
+    testing_support::BuiltWithoutStates built_without_states;
     testing_support::SmallProject p;
     Option* o = p.d->add_child_option("motor", false);
     Option* sub = o->add_sub_option("wheel");

@@ -42,6 +42,7 @@ void derived_cycle(SmallProject& p) {
 }
 
 TEST_P(CycleDeletion, FreesEveryObjectOnce) {
+    testing_support::BuiltWithoutStates built_without_states;
     SmallProject p;
     Node* doomed = GetParam().close_cycle(p);
     if (!doomed) {
@@ -95,6 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Cycles, CycleDeletion, ::testing::ValuesIn(deletions),
 
 // D -> O1 -> O2 -> O1: every walk up or down the options ends.
 TEST_F(LinkCycles, WalksOverACycleOfOptionsEnd) {
+    testing_support::BuiltWithoutStates built_without_states;
     SmallProject p;
     Option* o1 = p.d->add_child_option("motor", false);
     Option* o2 = o1->add_sub_option("winding");
@@ -121,6 +123,7 @@ TEST_F(LinkCycles, WalksOverACycleOfOptionsEnd) {
 // A chain of sub-options longer than the trees the walk searches without a
 // set, closed into a cycle: from anywhere on it, each option once, in order.
 TEST_F(LinkCycles, WalksALongCycleOfOptionsOncePerOption) {
+    testing_support::BuiltWithoutStates built_without_states;
     SmallProject p;
     std::vector<Option*> chain{p.d->add_child_option("part", false)};
     while (chain.size() < 40) chain.push_back(chain.back()->add_sub_option("part"));

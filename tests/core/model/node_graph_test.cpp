@@ -35,6 +35,7 @@ TEST_F(NodeGraph, LinksAreTwoWayAndAddedOnceByUid) {
 }
 
 TEST_F(NodeGraph, LosingTheLastParentCascadesAndSecondParentsSurvive) {
+    testing_support::BuiltWithoutStates built_without_states;
     SmallProject p;
     Option* o = p.d->add_child_option("motor", false);
     Argument* a = o->add_child_argument(p.r, true);
@@ -83,6 +84,7 @@ TEST_F(NodeGraph, DeletingAnOldProjectLeavesTheCurrentOne) {
 }
 
 TEST_F(NodeGraph, ClearingTheRegistryKeepsOnlyTheProject) {
+    testing_support::BuiltWithoutStates built_without_states;
     SmallProject p;
     Option* o = p.d->add_child_option("motor", false);
     o->add_sub_option("wheel");
@@ -125,6 +127,7 @@ TEST_F(NodeGraph, CommentSettersNeverTouchAnotherComment) {
 }
 
 TEST_F(NodeGraph, SubjectsAreSharedAlongTheGraph) {
+    testing_support::BuiltWithoutStates built_without_states;
     SmallProject p;
     Option* o = p.d->add_child_option("motor", false);
     Argument* a = o->add_child_argument(p.r, true);
@@ -147,6 +150,7 @@ TEST_F(NodeGraph, SubjectsAreSharedAlongTheGraph) {
 }
 
 TEST_F(NodeGraph, SubjectPrefersAnOptionParent) {
+    testing_support::BuiltWithoutStates built_without_states;
     SmallProject p;
     Option* o = p.d->add_child_option("motor", false);
     Argument* a = o->add_child_argument(p.r, true);
@@ -159,6 +163,7 @@ TEST_F(NodeGraph, SubjectPrefersAnOptionParent) {
 }
 
 TEST_F(NodeGraph, DisplayFilterHidesWhatTheSettingsExclude) {
+    testing_support::BuiltWithoutStates built_without_states;
     SmallProject p;
     Option* good = p.d->add_child_option("motor", false);
     Option* other = p.d->add_child_option("spring", false);

@@ -38,6 +38,7 @@ TEST_F(ProjectRoot, TopLevelRequirementsComeFromTheMandateElseFromTheStories) {
 }
 
 TEST_F(ProjectRoot, OptionsThatNeedAnIntegrationRequirement) {
+    testing_support::BuiltWithoutStates built_without_states;
     SmallProject p;
     Option* o = p.d->add_child_option("motor", false);
     EXPECT_TRUE(p.project->get_options_that_need_int_req().empty());
@@ -71,6 +72,7 @@ TEST_F(ProjectRoot, DeletingStoriesTakesTheirRequirementsAndFinallyTheMandate) {
 }
 
 TEST_F(ProjectRoot, ObjectsLackingEvidence) {
+    testing_support::BuiltWithoutStates built_without_states;
     SmallProject p;
     Option* o = p.d->add_child_option("motor", false);
     Argument* against = o->add_child_argument(p.r, false);

@@ -35,6 +35,7 @@ protected:
 };
 
 TEST_F(Readiness, LevelsFlowUpFromEvidence) {
+    testing_support::BuiltWithoutStates built_without_states;
     Option* o = p.d->add_child_option("motor", false);
     Evidence* e = p.prove(o, p.r, 4);
     EXPECT_EQ(level(o), 4);
@@ -51,6 +52,7 @@ TEST_F(Readiness, LevelsFlowUpFromEvidence) {
 }
 
 TEST_F(Readiness, AverageIsTheMeanOfTheChildrensAverages) {
+    testing_support::BuiltWithoutStates built_without_states;
     Option* o = p.d->add_child_option("motor", false);
     Argument* a = o->add_child_argument(p.r, true);
     a->add_child_evidence(9, "open", "remotely", 0u, 0.0, 0, 3, "");
@@ -64,6 +66,7 @@ TEST_F(Readiness, AverageIsTheMeanOfTheChildrensAverages) {
 }
 
 TEST_F(Readiness, EveryRequirementOfTheProblemMustBeArguedInTheOptionTree) {
+    testing_support::BuiltWithoutStates built_without_states;
     Requirement* second = second_requirement_of_d();
     Option* o = p.d->add_child_option("motor", false);
     Option* left = o->add_sub_option("left");
@@ -84,6 +87,7 @@ TEST_F(Readiness, EveryRequirementOfTheProblemMustBeArguedInTheOptionTree) {
 }
 
 TEST_F(Readiness, ArgumentsResetWhenTheyDoNotValidateOrAreNotMet) {
+    testing_support::BuiltWithoutStates built_without_states;
     Option* o = p.d->add_child_option("motor", false);
     Argument* a = o->add_child_argument(p.r, true);
     Evidence* e = a->add_child_evidence(5, "", "", 0u, 0.0, 0, 3, "");  // no verb: does not meet a functional requirement
@@ -97,6 +101,7 @@ TEST_F(Readiness, ArgumentsResetWhenTheyDoNotValidateOrAreNotMet) {
 }
 
 TEST_F(Readiness, ArgumentCountsChildrenOfTheRequirementsQuantityFirst) {
+    testing_support::BuiltWithoutStates built_without_states;
     Requirement* light = quantified(mass, 5.0, at_most);
     Option* o = p.d->add_child_option("motor", false);
     p.prove(o, p.r, 5);
@@ -110,6 +115,7 @@ TEST_F(Readiness, ArgumentCountsChildrenOfTheRequirementsQuantityFirst) {
 }
 
 TEST_F(Readiness, RangeRequirementsReadTheTopOptionsTotalWithTheSatisfactionTest) {
+    testing_support::BuiltWithoutStates built_without_states;
     Requirement* light = quantified(mass, 0.3, at_most);
     Option* o = p.d->add_child_option("frame", false);
     Option* left = o->add_sub_option("left");
@@ -138,6 +144,7 @@ TEST_F(Readiness, RangeRequirementsReadTheTopOptionsTotalWithTheSatisfactionTest
 }
 
 TEST_F(Readiness, EmptiedRequirementsAndProblemsFallBackToZero) {
+    testing_support::BuiltWithoutStates built_without_states;
     Option* o = p.d->add_child_option("motor", false);
     p.prove(o, p.r, 6);
     ASSERT_EQ(level(p.r), 6);
@@ -150,6 +157,7 @@ TEST_F(Readiness, EmptiedRequirementsAndProblemsFallBackToZero) {
 }
 
 TEST_F(Readiness, RequiredLevelFollowsTheCurrentProjectsMandate) {
+    testing_support::BuiltWithoutStates built_without_states;
     ReadinessLevel::set_reqd_level(6);
     EXPECT_EQ(ReadinessLevel::get_reqd_level(), 6);
     delete p.mandate;
@@ -163,6 +171,7 @@ TEST_F(Readiness, RequiredLevelFollowsTheCurrentProjectsMandate) {
 }
 
 TEST_F(Readiness, ChangingTheRequiredLevelReelectsEveryProblem) {
+    testing_support::BuiltWithoutStates built_without_states;
     Option* strong = p.d->add_child_option("motor", false);
     Option* weak = p.d->add_child_option("spring", false);
     p.prove(strong, p.r, 5);
@@ -179,6 +188,7 @@ TEST_F(Readiness, ChangingTheRequiredLevelReelectsEveryProblem) {
 }
 
 TEST_F(Readiness, WithinAnElectionPassEachProblemElectsOnceAndAfterItAnew) {
+    testing_support::BuiltWithoutStates built_without_states;
     Option* strong = p.d->add_child_option("motor", false);
     Option* weak = p.d->add_child_option("spring", false);
     p.prove(strong, p.r, 5);
@@ -196,6 +206,7 @@ TEST_F(Readiness, WithinAnElectionPassEachProblemElectsOnceAndAfterItAnew) {
 }
 
 TEST_F(Readiness, ElectionByReadinessAndByGoals) {
+    testing_support::BuiltWithoutStates built_without_states;
     Option* a = p.d->add_child_option("a", false);
     Option* b = p.d->add_child_option("b", false);
     Argument* arg_a = a->add_child_argument(p.r, true);
@@ -219,6 +230,7 @@ TEST_F(Readiness, ElectionByReadinessAndByGoals) {
 }
 
 TEST_F(Readiness, AnOptionWithoutDataForAGoalDoesNotWinByAMissingTotal) {
+    testing_support::BuiltWithoutStates built_without_states;
     Requirement* kg = quantified(mass, 0.0, minimise);
     Option* measured = p.d->add_child_option("measured", false);
     Option* unknown = p.d->add_child_option("unknown", false);
@@ -231,6 +243,7 @@ TEST_F(Readiness, AnOptionWithoutDataForAGoalDoesNotWinByAMissingTotal) {
 }
 
 TEST_F(Readiness, ProjectGoalChangesReelectEveryProblemThatFallsBackOnThem) {
+    testing_support::BuiltWithoutStates built_without_states;
     Requirement* kg = p.mandate->add_q_requirement(p.story, mass, 0.0, 0, minimise, 100);
     Option* heavy = p.d->add_child_option("heavy", false);
     Option* light = p.d->add_child_option("light", false);
@@ -247,6 +260,7 @@ TEST_F(Readiness, ProjectGoalChangesReelectEveryProblemThatFallsBackOnThem) {
 }
 
 TEST_F(Readiness, ADerivedRequirementBecomingAGoalReelectsItsProblemsWhateverTheirOptionsArgue) {
+    testing_support::BuiltWithoutStates built_without_states;
     ReadinessLevel::set_reqd_level(0);  // every option valid, those that argue nothing too
     Option* top = p.d->add_child_option("motor", false);
     Requirement* derived = top->add_child_argument(p.r, true)->add_q_requirement("weigh", "little", mass, 3.0, 0,
@@ -261,6 +275,7 @@ TEST_F(Readiness, ADerivedRequirementBecomingAGoalReelectsItsProblemsWhateverThe
 }
 
 TEST_F(Readiness, TotalsSkipGoalsAndFunctionalEvidenceAndAverageEachSubject) {
+    testing_support::BuiltWithoutStates built_without_states;
     Option* o = p.d->add_child_option("gate", false);
     Argument* a = o->add_child_argument(p.r, true);
     Evidence* goal = evidence(a, mass, 50.0, 5, 6);
@@ -284,6 +299,7 @@ TEST_F(Readiness, TotalsSkipGoalsAndFunctionalEvidenceAndAverageEachSubject) {
 }
 
 TEST_F(Readiness, RemovingARequirementFromAProblemDeletesItsArgumentsAtEveryDepth) {
+    testing_support::BuiltWithoutStates built_without_states;
     Requirement* second = second_requirement_of_d();
     Option* o = p.d->add_child_option("motor", false);
     Option* sub = o->add_sub_option("coil");
@@ -295,6 +311,7 @@ TEST_F(Readiness, RemovingARequirementFromAProblemDeletesItsArgumentsAtEveryDept
 }
 
 TEST_F(Readiness, ADyingProblemCleansUpItsSiblingsIntegrationRequirements) {
+    testing_support::BuiltWithoutStates built_without_states;
     Requirement* second = p.mandate->add_f_requirement(p.story, false);
     DesignProblem* other = second->add_designproblem();
     Option* here = p.d->add_child_option("motor", false);

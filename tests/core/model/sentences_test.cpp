@@ -20,6 +20,7 @@ struct Case {
 };
 
 TEST_F(Sentences, EveryKindReadsAsOneSentence) {
+    testing_support::BuiltWithoutStates built_without_states;
     const std::vector<Case> cases = {
         {"user story", [](SmallProject& p) { return p.story->get_txt(); }, "A gate is needed that opens remotely."},
         {"user story with description",
@@ -138,6 +139,7 @@ TEST_F(Sentences, EveryKindReadsAsOneSentence) {
 }
 
 TEST_F(Sentences, ValidityOfAnOptionListsItsTotals) {
+    testing_support::BuiltWithoutStates built_without_states;
     SmallProject p;
     Option* o = p.d->add_child_option("motor", false);
     Argument* a = p.prove(o, p.r, 3)->get_parent_arguments().front();

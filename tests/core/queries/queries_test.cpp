@@ -11,6 +11,8 @@ namespace {
 using testing_support::SmallProject;
 
 class Queries : public testing_support::CoreTest {
+    // The fixture builds its graph without recording states.
+    testing_support::BuiltWithoutStates built_without_states;
 protected:
     Queries() {
         motor = p.d->add_child_option("motor", false);

@@ -9,6 +9,7 @@
 #include "core/model/project.h"
 #include "pdf/pdf_export.h"
 #include "tests/pdf/reports/report_cases.h"
+#include "tests/support/core/built_without_states.h"
 
 namespace report_cases {
 namespace {
@@ -23,6 +24,7 @@ const std::vector<std::string> kChapterTitles = {
 class FullReport : public ReportTest, public ::testing::WithParamInterface<Case> {};
 
 TEST_P(FullReport, MatchesItsGoldenFileAndOutsideReadersAcceptIt) {
+    testing_support::BuiltWithoutStates built_without_states;
     const Project* project = make_project(GetParam().build);
     std::vector<std::string> titles = kChapterTitles;
     if (!project->get_mandate()) titles.erase(titles.begin() + 10);
@@ -44,6 +46,7 @@ protected:
 
 // The outline holds the seventeen chapters as top items after the contents.
 TEST_F(FullReportRun, SeventeenChaptersWithAMandate) {
+    testing_support::BuiltWithoutStates built_without_states;
     make_project(build_deep_sub_options);
     const auto reader = exported("chapters");
     ASSERT_EQ(reader.outline().size(), 18u);
@@ -54,6 +57,7 @@ TEST_F(FullReportRun, SeventeenChaptersWithAMandate) {
 // Without a mandate the later chapters move up by one, and the
 // introduction's links name and open the chapters they point to.
 TEST_F(FullReportRun, IntroductionNamesTheRightChaptersWithoutAMandate) {
+    testing_support::BuiltWithoutStates built_without_states;
     make_project(build_no_mandate);
     const auto reader = exported("no_mandate");
     const auto& outline = reader.outline();
@@ -76,6 +80,7 @@ TEST_F(FullReportRun, IntroductionNamesTheRightChaptersWithoutAMandate) {
 }
 
 TEST_F(FullReportRun, ArgumentSectionsReadOptionSubjectIsSelected) {
+    testing_support::BuiltWithoutStates built_without_states;
     make_project(build_no_mandate);
     std::string text = all_text(exported("selected"));
     std::replace(text.begin(), text.end(), '\n', ' ');  // the sentence wraps
@@ -83,6 +88,7 @@ TEST_F(FullReportRun, ArgumentSectionsReadOptionSubjectIsSelected) {
 }
 
 TEST_F(FullReportRun, DisplayFilterIsTheUsersAgainAfterTheExport) {
+    testing_support::BuiltWithoutStates built_without_states;
     Project* project = make_project(build_deep_sub_options);
     project->get_settings().set_show_str(uint16_t{3});
     const std::string users_filter = project->get_settings().get_show_str();
@@ -97,6 +103,7 @@ TEST_F(FullReportRun, DisplayFilterIsTheUsersAgainAfterTheExport) {
 // tree chapters say where its content stands instead of repeating it
 // forever. (Shared subtrees are bounded by the same walk, with its own tests.)
 TEST_F(FullReportRun, CyclesEndWithAPointerToTheContentAbove) {
+    testing_support::BuiltWithoutStates built_without_states;
     close_cycle_in_deep_case(make_project(build_deep_sub_options));
     const std::string text = all_text(exported("cycle"));
     EXPECT_NE(text.find("The objects below this Requirement are shown earlier in this chapter."), std::string::npos);

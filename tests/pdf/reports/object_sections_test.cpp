@@ -8,6 +8,7 @@
 #include "core/model/project.h"
 #include "pdf/reports/export_nodes_pdf.h"
 #include "tests/pdf/reports/report_cases.h"
+#include "tests/support/core/built_without_states.h"
 
 namespace report_cases {
 namespace {
@@ -15,6 +16,7 @@ namespace {
 class ObjectSections : public ReportTest {};
 
 TEST_F(ObjectSections, FileNamesEndInPdf) {
+    testing_support::BuiltWithoutStates built_without_states;
     {
         pdf::ExportNodesPDF sections;
         EXPECT_EQ(sections.get_filename(), "no_root_project.pdf");
@@ -33,6 +35,7 @@ TEST_F(ObjectSections, FileNamesEndInPdf) {
 // A section heading names the object, and every reference row to it links
 // there; the row's label is plain text.
 TEST_F(ObjectSections, ReferenceRowsLinkToTheSection) {
+    testing_support::BuiltWithoutStates built_without_states;
     Project* project = make_project(build_no_mandate);
     Option* option = nullptr;
     for (const auto& [uid, node] : project->get_nd_map())

@@ -6,6 +6,7 @@
 #include "core/model/project.h"
 #include "pdf/pdf_export.h"
 #include "tests/pdf/reports/report_cases.h"
+#include "tests/support/core/built_without_states.h"
 
 namespace report_cases {
 namespace {
@@ -13,6 +14,7 @@ namespace {
 class RequirementsReport : public ReportTest, public ::testing::WithParamInterface<Case> {};
 
 TEST_P(RequirementsReport, MatchesItsGoldenFileAndOutsideReadersAcceptIt) {
+    testing_support::BuiltWithoutStates built_without_states;
     make_project(GetParam().build);
     expect_golden_export(&pdf::export_requirements_report, "requirements_report", GetParam().name,
                          {"Introduction", "Summary", "Requirements", "User Stories", "Conclusion"});
@@ -48,6 +50,7 @@ TEST_F(RequirementsReportRun, WithoutTopLevelRequirementsTheChapterEndsAfterTheU
 // Sub-options are listed at every depth, and the requirements derived below
 // the deepest one open the next layer.
 TEST_F(RequirementsReportRun, ReachesBelowSubOptionsAtEveryDepth) {
+    testing_support::BuiltWithoutStates built_without_states;
     make_project(build_deep_sub_options);
     const std::string text = exported_text("deep");
     EXPECT_NE(text.find("3.2.2.1.1.1 | Winding"), std::string::npos);
@@ -59,6 +62,7 @@ TEST_F(RequirementsReportRun, ReachesBelowSubOptionsAtEveryDepth) {
 // Whatever the user's filter, integration requirements stay out, and the
 // filter is the user's again afterwards.
 TEST_F(RequirementsReportRun, IntegrationRequirementsStayOutAndTheFilterComesBack) {
+    testing_support::BuiltWithoutStates built_without_states;
     Project* project = make_project(build_deep_sub_options);
     const std::string users_filter = "All+    | Show Integration Requirements";
     project->get_settings().set_show_str(users_filter);
@@ -68,6 +72,7 @@ TEST_F(RequirementsReportRun, IntegrationRequirementsStayOutAndTheFilterComesBac
 }
 
 TEST_F(RequirementsReportRun, FailuresLeaveTheFilterAndReportTheReason) {
+    testing_support::BuiltWithoutStates built_without_states;
     Project* project = make_project(build_no_mandate);
     project->get_settings().set_show_str(uint16_t{4});
     const std::string users_filter = project->get_settings().get_show_str();
@@ -84,6 +89,7 @@ TEST_F(RequirementsReportRun, FailuresLeaveTheFilterAndReportTheReason) {
 }
 
 TEST_F(RequirementsReportRun, EntryPointNamesTheFileAndWantsTheCurrentProject) {
+    testing_support::BuiltWithoutStates built_without_states;
     Project* project = make_project(build_no_mandate);
     ASSERT_EQ(pdf::export_requirements_report(*project, fake().root + "/plain"), "");
     EXPECT_TRUE(std::filesystem::exists(fake().root + "/plain.pdf"));
@@ -96,6 +102,7 @@ TEST_F(RequirementsReportRun, EntryPointNamesTheFileAndWantsTheCurrentProject) {
 // Both alternatives the user chose on the V-diagram page appear, and an
 // automatic choice is remembered as the page remembers it.
 TEST_F(RequirementsReportRun, ShownAlternativesFollowTheUsersChoice) {
+    testing_support::BuiltWithoutStates built_without_states;
     Project* project = make_project(build_no_mandate);
     const std::string automatic = exported_text("automatic");
     EXPECT_NE(automatic.find("Piston pump"), std::string::npos);
@@ -114,6 +121,7 @@ TEST_F(RequirementsReportRun, ShownAlternativesFollowTheUsersChoice) {
 // A requirement linked back below its own layers makes a cycle: each
 // requirement is laid out once and the walk ends.
 TEST_F(RequirementsReportRun, CycleInTheGraphEndsTheLayers) {
+    testing_support::BuiltWithoutStates built_without_states;
     close_cycle_in_deep_case(make_project(build_deep_sub_options));
     const std::string text = exported_text("cycle");
     EXPECT_EQ(count(text, "| Gate move the barrier\n"), 2u);  // the user story and the requirement
