@@ -23,6 +23,7 @@ const CanvasFont font16{16, {}};
 class ProjectPage : public testing_support::CoreTest {
     // The fixture builds its graph without recording states.
     testing_support::BuiltWithoutStates built_without_states;
+
 protected:
     ProjectPage() {
         project = new Project("Gate", "manage access");

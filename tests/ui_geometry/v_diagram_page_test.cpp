@@ -25,6 +25,7 @@ const CanvasFont font16{16, {}};
 class VDiagramPage : public testing_support::CoreTest {
     // The fixture builds its graph without recording states.
     testing_support::BuiltWithoutStates built_without_states;
+
 protected:
     VDiagramPage() {
         o1 = p.d->add_child_option("motor", false);

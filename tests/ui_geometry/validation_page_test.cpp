@@ -22,6 +22,7 @@ const CanvasFont font16{16, {}};
 class ValidationPage : public testing_support::CoreTest {
     // The fixture builds its graph without recording states.
     testing_support::BuiltWithoutStates built_without_states;
+
 protected:
     ValidationPage() {
         r2 = p.mandate->add_q_requirement("weigh", "little", 5u, 100.0, 0, 2, 100);

@@ -80,6 +80,7 @@ Tally tally(Project& project, Chapter chapter) {
 class ChapterWalk : public testing_support::CoreTest {
     // The fixture builds its graph without recording states.
     testing_support::BuiltWithoutStates built_without_states;
+
 protected:
     ChapterWalk() {
         motor = p.d->add_child_option("motor", false);

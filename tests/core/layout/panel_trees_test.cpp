@@ -16,6 +16,7 @@ using layout_testing::shape;
 class PanelTrees : public testing_support::CoreTest {
     // The fixture builds its graph without recording states.
     testing_support::BuiltWithoutStates built_without_states;
+
 protected:
     PanelTrees() {
         name(p.project, "P");

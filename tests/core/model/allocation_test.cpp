@@ -10,6 +10,7 @@ constexpr uint32_t mass = 5;
 class Allocation : public testing_support::CoreTest {
     // The fixture builds its graph without recording states.
     testing_support::BuiltWithoutStates built_without_states;
+
 protected:
     Allocation() {
         budget = p.mandate->add_q_requirement(p.story, mass, 10.0, 0, 2, 100);

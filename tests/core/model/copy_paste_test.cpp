@@ -10,6 +10,7 @@ using testing_support::SmallProject;
 class CopyPaste : public testing_support::CoreTest {
     // The fixture builds its graph without recording states.
     testing_support::BuiltWithoutStates built_without_states;
+
 protected:
     CopyPaste() {
         top = p.d->add_child_option("motor", false);

@@ -13,6 +13,7 @@ using testing_support::SmallProject;
 class Queries : public testing_support::CoreTest {
     // The fixture builds its graph without recording states.
     testing_support::BuiltWithoutStates built_without_states;
+
 protected:
     Queries() {
         motor = p.d->add_child_option("motor", false);
