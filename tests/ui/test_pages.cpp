@@ -249,8 +249,10 @@ private slots:
              }},
             {"rename an option",
              [&] {
+                 // As the rename command does: the subject's relatives change with it.
+                 const NodeList changed = object(option_uid)->get_impacted_by_subject_change();
                  object(option_uid)->set_subject("renamed " + std::to_string(round), false);
-                 GCC::RP->add_uid_state(object(option_uid));
+                 GCC::RP->add_uids_state(changed);
                  edited();
              }},
             {"change a tooltip",
