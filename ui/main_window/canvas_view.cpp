@@ -1,9 +1,10 @@
 #include "ui/main_window/canvas_view.h"
 
-#include <QGraphicsObject>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
+
+#include "ui/glue/scene_items.h"
 
 CanvasView::CanvasView(QWidget* parent) : QGraphicsView(parent), scene_(new QGraphicsScene(this)) {
     setScene(scene_);
@@ -28,16 +29,7 @@ void CanvasView::set_background(const QColor& colour) {
     setPalette(palette);
 }
 
-void CanvasView::clear_scene() {
-    for (QGraphicsItem* item : scene_->items()) {
-        if (item->parentItem()) continue;  // goes with its parent
-        scene_->removeItem(item);
-        if (QGraphicsObject* object = item->toGraphicsObject())
-            object->deleteLater();
-        else
-            delete item;
-    }
-}
+void CanvasView::clear_scene() { glue::release_scene_items(*scene_); }
 
 void CanvasView::rebuild(bool keep_scroll, int margin, bool draw_keeps_items,
                          const std::function<QPointF(QGraphicsScene&)>& draw) {

@@ -7,6 +7,7 @@
 
 #include "ui/boxes/box_style.h"
 #include "ui/boxes/object_box.h"
+#include "ui/glue/scene_items.h"
 #include "ui/pages/connector_item.h"
 
 namespace pages {
@@ -118,12 +119,6 @@ void PageScene::clear() {
     labels_.clear();
 }
 
-void PageScene::release(QGraphicsItem* item) {
-    scene_.removeItem(item);
-    if (QGraphicsObject* object = item->toGraphicsObject())
-        object->deleteLater();
-    else
-        delete item;
-}
+void PageScene::release(QGraphicsItem* item) { glue::release_scene_item(scene_, item); }
 
 }  // namespace pages

@@ -9,6 +9,7 @@
 #include "core/model/project.h"
 #include "ui/boxes/box_style.h"
 #include "ui/boxes/object_box.h"
+#include "ui/glue/scene_items.h"
 #include "ui/glue/text_conversion.h"
 #include "ui/pages/page_items.h"
 #include "ui/theme/fonts.h"
@@ -38,14 +39,7 @@ page_geometry::PageBuilder BoxView::builder() const {
 }
 
 void BoxView::clear_items() {
-    for (QGraphicsItem* item : scene()->items()) {
-        if (item->parentItem()) continue;  // goes with its parent
-        scene()->removeItem(item);
-        if (QGraphicsObject* object = item->toGraphicsObject())
-            object->deleteLater();
-        else
-            delete item;
-    }
+    glue::release_scene_items(*scene());
     boxes_.clear();
 }
 
