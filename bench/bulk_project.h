@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/model/argument.h"
@@ -42,7 +43,10 @@ namespace bench_support {
 // thirteenth a CAD file reference.
 class BulkProjectMaker {
 public:
-    BulkProjectMaker(Project& p, size_t objects) : project(p), target(objects), builder(p) {}
+    // stamp: the date-and-time part of every uid; two projects made with
+    // different stamps share no uid.
+    BulkProjectMaker(Project& p, size_t objects, std::string stamp = "2024_03_07_14_05_09")
+        : project(p), target(objects), stamp(std::move(stamp)), builder(p) {}
 
     // Returns the problems the graph builder met ("" for a sound project).
     std::string make() {
@@ -114,7 +118,7 @@ private:
     }
 
     std::string next_uid(const char* kind) {
-        return std::string(kind) + "_2024_03_07_14_05_09_" + MyStrF::_intToStringWithLength(static_cast<int>(++counter), 8);
+        return std::string(kind) + "_" + stamp + "_" + MyStrF::_intToStringWithLength(static_cast<int>(++counter), 8);
     }
 
     // Registers the object under a uid of the saved form, links it below its
@@ -233,6 +237,7 @@ private:
 
     Project& project;
     size_t target;
+    std::string stamp;
     GraphBuilder builder;
     std::deque<OpenProblem> open;
     size_t made = 1;  // the project
