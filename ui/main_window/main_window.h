@@ -252,6 +252,12 @@ private:
     RebuildQueue* rebuilds_ = nullptr;
 
     std::optional<gcm::Scheme> trial_colours_;
+    struct ToolIconKey {
+        bool dark = false;
+        int size = 0;
+        bool operator==(const ToolIconKey&) const = default;
+    };
+    std::optional<ToolIconKey> tool_icons_;
     ReadinessIcons readiness_icons_;
     std::vector<std::string> selected_;
     bool painting_ = false;

@@ -173,10 +173,13 @@ void MainWindow::apply_colours() {
         gcm::set_scheme(settings());
     const gcm::Scheme& scheme = gcm::scheme();
 
-    const bool dark_buttons = glue::is_dark(scheme.button_color);
-    const int icon_size = gcm::app_font_height() + 2;
-    for (const auto& [command, action] : tool_actions_)
-        action->setIcon(icons::tool_icon(action->data().toString(), dark_buttons, icon_size));
+    // Drawing the tool icons is slow, and most rebuilds keep their colours and size.
+    const ToolIconKey wanted{glue::is_dark(scheme.button_color), gcm::app_font_height() + 2};
+    if (wanted != tool_icons_) {
+        tool_icons_ = wanted;
+        for (const auto& [command, action] : tool_actions_)
+            action->setIcon(icons::tool_icon(action->data().toString(), wanted.dark, wanted.size));
+    }
 
     tab_buttons_->apply_colours();
     filter_chooser_->set_colours(scheme.button_color, scheme.panel_text_color, scheme.btn_border_color);
@@ -226,7 +229,8 @@ void MainWindow::apply_font_scaling(bool after_font_change) {
     const int f = gcm::app_font_height();
     // Windows the program does not draw itself (file choosers, tooltips) use the
     // application font too; menus are windows of their own and take it explicitly.
-    QApplication::setFont(font);
+    // Setting it walks every widget and every item of the canvas, so only on a change.
+    if (QApplication::font() != font) QApplication::setFont(font);
     set_tb_size();
     setFont(font);
     menu_bar_->setFont(font);
