@@ -1,6 +1,7 @@
 // The six tab pages on the canvas: every page of both example projects drawn
 // as one item per description, the stacking, the scroll position across
-// rebuilds, the Validation page's option and the V-diagram's choices.
+// rebuilds, kept boxes read when drawn, the Validation page's option and the
+// V-diagram's choices.
 #include <QGraphicsScene>
 #include <QImage>
 #include <QPainter>
@@ -27,6 +28,7 @@
 #include "ui/pages/connector_item.h"
 #include "ui/pages/page_items.h"
 #include "ui/pages/page_painter.h"
+#include "ui/picture/page_render.h"
 
 using ui_testing::boxes_of;
 using ui_testing::boxes_on;
@@ -316,6 +318,54 @@ private slots:
         window.activate_page(TabPage::Project);
         settle();
         QCOMPARE(horizontal->value(), 0);
+    }
+
+    // A kept box reads its object when it is drawn: off screen after an edit,
+    // it is brought up to date once scrolled into view or drawn in a picture.
+    void kept_boxes_read_their_objects_when_drawn() {
+        MainWindow window;
+        show_gate_example(window);
+        window.activate_page(TabPage::Options);
+        settle();
+        CanvasView& canvas = *window.canvas();
+        const auto visible = [&canvas] { return canvas.mapToScene(canvas.viewport()->rect()).boundingRect(); };
+        std::vector<ObjectBox*> off_screen;
+        ObjectBox* on_screen = nullptr;
+        for (ObjectBox* box : boxes_on(canvas)) {
+            if (box->uid().empty()) continue;
+            if (box->sceneBoundingRect().intersects(visible()))
+                on_screen = box;
+            else
+                off_screen.push_back(box);
+        }
+        QVERIFY(on_screen);
+        QVERIFY(off_screen.size() >= 2);
+        const std::vector<ObjectBox*> shown{on_screen, off_screen.front(), off_screen.back()};
+        const std::vector<ObjectBox*> before = boxes_on(canvas);
+        for (ObjectBox* box : shown) {
+            Node* object = GCC::RP->_get_pointer_to_node_with_uid(box->uid());
+            object->set_tooltip_txt("tip of " + box->uid());
+            GCC::RP->add_uid_state(object);
+        }
+        window.request_page_rebuild(true);
+        settle();
+        // A tooltip keeps every box where it was, so every box is kept.
+        QCOMPARE(boxes_on(canvas), before);
+        QVERIFY(!on_screen->is_stale());
+        QVERIFY(off_screen.front()->is_stale());
+        QVERIFY(off_screen.back()->is_stale());
+
+        canvas.ensureVisible(off_screen.front());
+        settle();
+        QVERIFY(off_screen.front()->sceneBoundingRect().intersects(visible()));
+        QVERIFY(!off_screen.front()->is_stale());
+        QVERIFY(off_screen.back()->is_stale());
+        QVERIFY(picture::render_page(canvas, 100).width() > 0);
+        QVERIFY(!off_screen.back()->is_stale());
+        for (ObjectBox* box : shown)
+            QVERIFY2(box->text_area()->toolTip().contains(QString::fromStdString("tip of " + box->uid())),
+                     qPrintable(QString::fromStdString(box->uid())));
+        QCOMPARE(difference_from_fresh_drawing(window, TabPage::Options), QString());
     }
 
     void validation_page_shows_the_top_option_and_the_tree_follows() {

@@ -82,15 +82,23 @@ QPoint ObjectBox::dialog_position() const {
 }
 
 void ObjectBox::fill_content_box() {
+    stale_ = false;
     // A box drawn for an object that has gone since shows what it showed.
     if (!uid().empty() && !is_alive()) return;
     face_ = page_geometry::box_face(node());
     apply_face();
 }
 
+void ObjectBox::bring_up_to_date() const {
+    // A box is never a const object: reading it fills what it shows, as a cache would.
+    if (stale_) const_cast<ObjectBox*>(this)->refresh();
+}
+
 void ObjectBox::refresh() {
-    if (!uid().empty() && !is_alive()) return;
-    page_geometry::BoxFace face = page_geometry::box_face(node());
+    stale_ = false;
+    Node* const object = node();
+    if (!uid().empty() && !object) return;
+    page_geometry::BoxFace face = page_geometry::box_face(object);
     // The pictures follow the scheme and the required level as well as the face.
     const auto same_pictures = [this] {
         return shows_readiness() == readiness_->isVisible() &&
@@ -168,6 +176,7 @@ void ObjectBox::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidge
 const QFont& ObjectBox::title_font() const { return style_->title_font(); }
 
 QString ObjectBox::shown_title() const {
+    bring_up_to_date();
     // The title ends a little before the first picture of its row.
     constexpr int gap = 2;
     const int end = readiness_->isVisible() ? parts_.readiness_icon.x : parts_.comment_button.x;

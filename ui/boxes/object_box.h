@@ -38,7 +38,10 @@ public:
 
     const page_geometry::BoxDescription& description() const { return description_; }
     const std::string& uid() const { return description_.uid; }
-    const page_geometry::BoxFace& face() const { return face_; }
+    const page_geometry::BoxFace& face() const {
+        bring_up_to_date();
+        return face_;
+    }
 
     // True while the main window and the current project exist and the
     // project's registry maps the uid to an object.
@@ -52,9 +55,13 @@ public:
     // Reads the object's text, title, colours, pictures and tooltip again
     // (after an edit of the object's own text).
     void fill_content_box();
-    // The same, for a box kept by a rebuild of its page: leaves the box as it
-    // is when it would show exactly what it shows.
-    void refresh();
+    // A box kept by a rebuild of its page reads its object again only when it
+    // is next drawn or looked at: most of the thousands of kept boxes lie
+    // outside the visible part of the page. Bringing it up to date leaves the
+    // box as it is when it would show exactly what it shows.
+    void mark_stale() { stale_ = true; }
+    bool is_stale() const { return stale_; }
+    void bring_up_to_date() const;
 
     // The context menu, built now and popped up at the screen point; null for
     // a box whose object is gone. It is released once it hides.
@@ -73,9 +80,18 @@ public:
     QString shown_title() const;
     const QFont& title_font() const;
 
-    boxes::TextArea* text_area() const { return text_area_; }
-    boxes::ReadinessPicture* readiness_picture() const { return readiness_; }
-    boxes::CommentButton* comment_button() const { return comment_; }
+    boxes::TextArea* text_area() const {
+        bring_up_to_date();
+        return text_area_;
+    }
+    boxes::ReadinessPicture* readiness_picture() const {
+        bring_up_to_date();
+        return readiness_;
+    }
+    boxes::CommentButton* comment_button() const {
+        bring_up_to_date();
+        return comment_;
+    }
 
 protected:
     void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
@@ -83,6 +99,7 @@ protected:
     void contextMenuEvent(QGraphicsSceneContextMenuEvent* event) override;
 
 private:
+    void refresh();
     void apply_face();
     bool shows_readiness() const;
     QPixmap readiness_picture_now() const;
@@ -96,4 +113,5 @@ private:
     boxes::TextArea* text_area_;
     boxes::ReadinessPicture* readiness_;
     boxes::CommentButton* comment_;
+    bool stale_ = false;
 };

@@ -1,5 +1,6 @@
 #include "ui/main_window/canvas_view.h"
 
+#include <QPaintEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
@@ -51,6 +52,15 @@ void CanvasView::fit_scene() {
     const double width = std::max((viewport()->width() - 100) / scale, far_corner_.x());
     const double height = std::max((viewport()->height() - 100) / scale, far_corner_.y());
     scene_->setSceneRect(0, 0, width + margin_, height + margin_);
+}
+
+void CanvasView::prepare_drawing(const QRectF& scene_rect) const {
+    if (before_drawing_) before_drawing_(*scene_, scene_rect);
+}
+
+void CanvasView::paintEvent(QPaintEvent* event) {
+    prepare_drawing(mapToScene(event->rect()).boundingRect());
+    QGraphicsView::paintEvent(event);
 }
 
 void CanvasView::wheelEvent(QWheelEvent* event) {

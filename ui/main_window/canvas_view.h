@@ -26,12 +26,22 @@ public:
     void rebuild(bool keep_scroll, int margin, bool draw_keeps_items,
                  const std::function<QPointF(QGraphicsScene&)>& draw);
 
+    // Runs before any part of the scene is drawn, with the part in scene
+    // coordinates: items that fill in what they show only when it is seen
+    // (the kept boxes of a page) get up to date there.
+    void set_before_drawing(std::function<void(QGraphicsScene&, const QRectF&)> prepare) {
+        before_drawing_ = std::move(prepare);
+    }
+    // What drawing the part of the scene outside the view (a picture) needs first.
+    void prepare_drawing(const QRectF& scene_rect) const;
+
 signals:
     // Ctrl with the wheel: whole zoom steps (+2 per notch forwards).
     void zoomStepsRequested(int steps);
 
 protected:
     void wheelEvent(QWheelEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void clear_scene();
@@ -43,4 +53,5 @@ private:
     QPointF far_corner_;
     int margin_ = 0;
     WheelSteps wheel_steps_;
+    std::function<void(QGraphicsScene&, const QRectF&)> before_drawing_;
 };

@@ -5,6 +5,7 @@
 #include "core/model/project.h"
 #include "ui/boxes/box_commands.h"
 #include "ui/geometry/pages.h"
+#include "ui/main_window/canvas_view.h"
 #include "ui/main_window/main_window.h"
 #include "ui/pages/canvas_font.h"
 #include "ui/pages/page_scene.h"
@@ -36,6 +37,7 @@ void select_only(MainWindowServices& window, const std::string& uid) {
 }  // namespace
 
 void install(MainWindow& window) {
+    window.canvas()->set_before_drawing(bring_boxes_up_to_date);
     // The canvas's scene lives as long as the window, and so does the updater.
     window.install_page_updater([shown = std::shared_ptr<PageScene>()](TabPage page, QGraphicsScene& scene) mutable {
         if (!shown || &shown->scene() != &scene) shown = std::make_shared<PageScene>(scene);

@@ -99,7 +99,7 @@ void PageScene::show(const page_geometry::PageGeometry& page, std::shared_ptr<co
             scene_.addItem(item);
             return item;
         },
-        [](ObjectBox& box) { box.refresh(); }, release_item);
+        [](ObjectBox& box) { box.mark_stale(); }, release_item);
     update(
         labels_, page.labels,
         [this](const LabelDescription& label) {
@@ -120,5 +120,10 @@ void PageScene::clear() {
 }
 
 void PageScene::release(QGraphicsItem* item) { glue::release_scene_item(scene_, item); }
+
+void bring_boxes_up_to_date(QGraphicsScene& scene, const QRectF& part) {
+    for (QGraphicsItem* item : scene.items(part, Qt::IntersectsItemBoundingRect))
+        if (const auto* box = qgraphicsitem_cast<ObjectBox*>(item)) box->bring_up_to_date();
+}
 
 }  // namespace pages

@@ -12,12 +12,14 @@ class LabelItem;
 class ObjectBox;
 class QGraphicsItem;
 class QGraphicsScene;
+class QRectF;
 
 namespace pages {
 
 // The items of one tab page on a scene, kept from one rebuild to the next.
 // Showing a page description keeps every item whose description is
-// unchanged (a kept box reads its object again), releases the items no
+// unchanged (a kept box reads its object again when it is next drawn or
+// looked at: see bring_boxes_up_to_date), releases the items no
 // longer described and makes the new ones, instead of rebuilding thousands
 // of items after a one-object edit. Stacking follows the description order
 // within each layer through the z-value (layer plus a fraction), so it does
@@ -46,5 +48,9 @@ private:
     std::vector<ObjectBox*> boxes_;
     std::vector<LabelItem*> labels_;
 };
+
+// Brings the kept boxes in the part of the scene up to date; whatever draws
+// that part runs it first.
+void bring_boxes_up_to_date(QGraphicsScene& scene, const QRectF& part);
 
 }  // namespace pages

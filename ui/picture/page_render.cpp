@@ -38,15 +38,18 @@ QImage render_page(const CanvasView& canvas, int zoom_percent) {
     painter.setRenderHints(render_hints);
     // The same pixels per scene unit in both directions, as on the canvas.
     const double scale = zoom_percent / 100.0;
-    canvas.scene()->render(&painter, target, QRectF(0, 0, target.width() / scale, target.height() / scale),
-                           Qt::IgnoreAspectRatio);
+    const QRectF page(0, 0, target.width() / scale, target.height() / scale);
+    canvas.prepare_drawing(page);
+    canvas.scene()->render(&painter, target, page, Qt::IgnoreAspectRatio);
     return image;
 }
 
 void paint_page(const CanvasView& canvas, QPainter& painter, const QRectF& target) {
     painter.fillRect(target, canvas.backgroundBrush());
     painter.setRenderHints(render_hints);
-    canvas.scene()->render(&painter, target, page_scene_rect(canvas), Qt::KeepAspectRatio);
+    const QRectF page = page_scene_rect(canvas);
+    canvas.prepare_drawing(page);
+    canvas.scene()->render(&painter, target, page, Qt::KeepAspectRatio);
 }
 
 QImage render_visible(CanvasView& canvas, const QRect& area) {
