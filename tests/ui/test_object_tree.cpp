@@ -254,6 +254,22 @@ private slots:
             {"redo the rename", [&] { QVERIFY(gate.window.run_command(Command::Redo)); }},
             {"redo the paste", [&] { QVERIFY(gate.window.run_command(Command::Redo)); }},
             {"redo the deletion", [&] { QVERIFY(gate.window.run_command(Command::Redo)); }},
+            {"fold an option's sub-options, then rename a requirement",
+             [&] {
+                 // Nothing is added or moved: the fold must still give way to the stored expansion.
+                 QTreeWidgetItem* options = tree.top_item(ObjectTree::Top::Options);
+                 QVERIFY(options->isExpanded());
+                 QTreeWidgetItem* folded = nullptr;
+                 for (int i = 0; i < options->childCount() && !folded; ++i)
+                     if (options->child(i)->childCount() > 0) folded = options->child(i);
+                 QVERIFY(folded && folded->isExpanded());
+                 tree.collapseItem(folded);
+                 Node* node = GCC::RP->_get_pointer_to_node_with_uid(requirement);
+                 const NodeList changed = node->get_impacted_by_subject_change();
+                 node->set_subject("drawbridge", false);
+                 GCC::RP->add_uids_state(changed);
+                 gate.window.request_tree_rebuild();
+             }},
         };
         for (const auto& step : steps) {
             step.step();
