@@ -13,6 +13,7 @@
 #include <filesystem>
 
 #include "core/constants/gcc.h"
+#include "core/model/design_problem.h"
 #include "core/model/evidence.h"
 #include "core/model/option.h"
 #include "core/model/project.h"
@@ -254,6 +255,34 @@ private slots:
             {"redo the rename", [&] { QVERIFY(gate.window.run_command(Command::Redo)); }},
             {"redo the paste", [&] { QVERIFY(gate.window.run_command(Command::Redo)); }},
             {"redo the deletion", [&] { QVERIFY(gate.window.run_command(Command::Redo)); }},
+            {"fold an option's sub-options, then rename a requirement",
+             [&] {
+                 // Nothing is added or moved: the fold must still give way to the stored expansion.
+                 QTreeWidgetItem* options = tree.top_item(ObjectTree::Top::Options);
+                 QVERIFY(options->isExpanded());
+                 QTreeWidgetItem* folded = nullptr;
+                 for (int i = 0; i < options->childCount() && !folded; ++i)
+                     if (options->child(i)->childCount() > 0) folded = options->child(i);
+                 QVERIFY(folded && folded->isExpanded());
+                 tree.collapseItem(folded);
+                 Node* node = GCC::RP->_get_pointer_to_node_with_uid(requirement);
+                 const NodeList changed = node->get_impacted_by_subject_change();
+                 node->set_subject("drawbridge", false);
+                 GCC::RP->add_uids_state(changed);
+                 gate.window.request_tree_rebuild();
+             }},
+            {"add an option below a design problem without siblings",
+             [&] {
+                 // Only the options change: nothing is added to the other groups.
+                 DesignProblem* alone = nullptr;
+                 for (const std::string& uid : gate.of_kind(&Node::is_dpr)) {
+                     auto* candidate = static_cast<DesignProblem*>(GCC::RP->_get_pointer_to_node_with_uid(uid));
+                     if (!alone && candidate->get_siblings().size() <= 1) alone = candidate;
+                 }
+                 QVERIFY(alone);
+                 alone->add_child_option("moat", true);
+                 gate.window.request_tree_rebuild();
+             }},
         };
         for (const auto& step : steps) {
             step.step();

@@ -99,6 +99,8 @@ ObjectTree::ObjectTree(MainWindowServices& services, QWidget* parent) : QTreeWid
     header()->setResizeContentsPrecision(0);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ObjectTree::widen_to_rows_in_view);
     connect(this, &QTreeWidget::itemExpanded, this, &ObjectTree::widen_to_rows_in_view);
+    connect(this, &QTreeWidget::itemExpanded, this, [this] { expansion_touched_ = true; });
+    connect(this, &QTreeWidget::itemCollapsed, this, [this] { expansion_touched_ = true; });
     build_menu();
 }
 
@@ -169,7 +171,7 @@ object_tree::TreeRow ObjectTree::row_of(const Node& node, std::string text) cons
     return {&node.get_uid(), std::move(text), node.get_rlevel().get_min_level(true)};
 }
 
-void ObjectTree::sync_option_layer(QTreeWidgetItem& parent, const TreeEl& element,
+bool ObjectTree::sync_option_layer(QTreeWidgetItem& parent, const TreeEl& element,
                                    const object_tree::TreePictures& pictures) {
     std::vector<const TreeEl*> shown;
     collect_options(element, shown);
@@ -177,11 +179,16 @@ void ObjectTree::sync_option_layer(QTreeWidgetItem& parent, const TreeEl& elemen
     rows.reserve(shown.size());
     for (const TreeEl* option : shown)
         rows.push_back(row_of(*option->get_node(), option->get_node()->get_short_txt(0)));
-    const std::vector<object_tree::ObjectItem*> items = object_tree::sync_children(parent, rows, pictures);
-    for (size_t index = 0; index < items.size(); ++index) {
-        items_[items[index]->uid].push_back(items[index]);
-        sync_option_layer(*items[index], *shown[index], pictures);
-    }
+    bool reshaped = object_tree::sync_children(parent, rows, pictures);
+    for (size_t index = 0; index < shown.size(); ++index)
+        reshaped = sync_option_layer(*parent.child(static_cast<int>(index)), *shown[index], pictures) || reshaped;
+    return reshaped;
+}
+
+void ObjectTree::list_items(QTreeWidgetItem& item) {
+    if (item.type() == object_tree::ObjectItem::Type)
+        items_[static_cast<object_tree::ObjectItem&>(item).uid].push_back(&item);
+    for (int index = 0; index < item.childCount(); ++index) list_items(*item.child(index));
 }
 
 void ObjectTree::build_top_items(const std::string& project_uid) {
@@ -203,15 +210,15 @@ void ObjectTree::rebuild(bool from_settings) {
     // The items stay from one rebuild to the next and follow the project by
     // uid: rebuilding every item of a large project costs far more than
     // finding the few that changed. Another project replaces them all.
-    items_.clear();
-    items_.reserve(project->get_nd_map().size());
+    bool reshaped = false;
     if (topLevelItemCount() != static_cast<int>(std::size(all_tops)) ||
-        uid_of(top_item(Top::Project)) != project->get_uid())
+        uid_of(top_item(Top::Project)) != project->get_uid()) {
         build_top_items(project->get_uid());
+        reshaped = true;
+    }
     setCurrentItem(nullptr);
     auto* project_item = static_cast<object_tree::ObjectItem*>(top_item(Top::Project));
     object_tree::refresh_item(*project_item, row_of(*project, project->get_short_txt(0)), pictures);
-    items_[project_item->uid].push_back(project_item);
     const QIcon category = icons_.size() > category_icon ? icons_[category_icon] : QIcon();
     for (QTreeWidgetItem* group_item :
          {project_item->child(0), project_item->child(1), top_item(Top::Requirements), top_item(Top::DesignProblems),
@@ -235,12 +242,18 @@ void ObjectTree::rebuild(bool from_settings) {
                                                        top_item(Top::Requirements), top_item(Top::DesignProblems),
                                                        top_item(Top::Arguments),    top_item(Top::Evidences)};
     for (int index = 0; index < group_count; ++index)
-        for (object_tree::ObjectItem* item : object_tree::sync_children(*group_items[index], rows[index], pictures))
-            items_[item->uid].push_back(item);
+        reshaped = object_tree::sync_children(*group_items[index], rows[index], pictures) || reshaped;
     const std::unique_ptr<TreeEl> option_tree(project->create_opt_tree());
-    sync_option_layer(*top_item(Top::Options), *option_tree, pictures);
+    reshaped = sync_option_layer(*top_item(Top::Options), *option_tree, pictures) || reshaped;
+    // The items of objects are listed anew only when some were added, removed
+    // or moved: hashing every uid at every edit is a large part of a rebuild.
+    if (reshaped) {
+        items_.clear();
+        items_.reserve(project->get_nd_map().size());
+        for (const Top top : all_tops) list_items(*top_item(top));
+    }
 
-    apply_expansion();
+    apply_expansion(reshaped || from_settings);
     show_selection();
     setColumnWidth(0, sizeHintForColumn(0));
     setUpdatesEnabled(true);
@@ -251,8 +264,11 @@ void ObjectTree::widen_to_rows_in_view() {
     if (const int wanted = sizeHintForColumn(0); wanted > columnWidth(0)) setColumnWidth(0, wanted);
 }
 
-void ObjectTree::apply_expansion() {
+void ObjectTree::apply_expansion(bool items_reshaped) {
     ProjectSettings& settings = GCC::RP->get_settings();
+    std::vector<bool> flags;
+    for (const Top top : all_tops) flags.push_back(expansion_flag(settings, top));
+    if (!items_reshaped && !expansion_touched_ && flags == applied_expansion_) return;
     for (const Top top : all_tops) {
         QTreeWidgetItem* item = top_item(top);
         if (expansion_flag(settings, top)) {
@@ -264,6 +280,8 @@ void ObjectTree::apply_expansion() {
     }
     // The user stories and the mandate are always in view.
     for (int i = 0; i < top_item(Top::Project)->childCount(); ++i) expandItem(top_item(Top::Project)->child(i));
+    applied_expansion_ = std::move(flags);
+    expansion_touched_ = false;
 }
 
 void ObjectTree::store_expansion() const {

@@ -61,8 +61,13 @@ protected:
 private:
     void build_top_items(const std::string& project_uid);
     object_tree::TreeRow row_of(const Node& node, std::string text) const;
-    void sync_option_layer(QTreeWidgetItem& parent, const TreeEl& element, const object_tree::TreePictures& pictures);
-    void apply_expansion();
+    // Returns whether the items below parent were added, removed or moved.
+    bool sync_option_layer(QTreeWidgetItem& parent, const TreeEl& element, const object_tree::TreePictures& pictures);
+    // Lists item and the object items below it in items_, in tree order.
+    void list_items(QTreeWidgetItem& item);
+    // The expansion the settings ask for; skipped when the items are already
+    // so (nothing was added, moved or expanded and collapsed since then).
+    void apply_expansion(bool items_reshaped);
     void widen_to_rows_in_view();
     // Remakes the pictures when their size or the required level changed; true if it did.
     bool refresh_icons();
@@ -75,6 +80,10 @@ private:
     // Keyed by the uids the items hold.
     std::unordered_map<std::string_view, std::vector<QTreeWidgetItem*>> items_;
     std::vector<std::string> coloured_;
+    // Whether an item was expanded or collapsed since the expansion was last
+    // applied, and the top items' flags it applied.
+    bool expansion_touched_ = true;
+    std::vector<bool> applied_expansion_;
     std::vector<QIcon> icons_;
     int icon_size_ = -1;
     int icon_level_ = -1;

@@ -31,8 +31,7 @@ void refresh_item(ObjectItem& item, const TreeRow& row, const TreePictures& pict
     }
 }
 
-std::vector<ObjectItem*> sync_children(QTreeWidgetItem& parent, const std::vector<TreeRow>& rows,
-                                       const TreePictures& pictures) {
+bool sync_children(QTreeWidgetItem& parent, const std::vector<TreeRow>& rows, const TreePictures& pictures) {
     const int old_count = parent.childCount();
     const int new_count = static_cast<int>(rows.size());
     int first = 0;  // the children before first are unchanged
@@ -43,7 +42,8 @@ std::vector<ObjectItem*> sync_children(QTreeWidgetItem& parent, const std::vecto
         ++kept_tail;
 
     const int old_end = old_count - kept_tail;
-    if (first < old_end || first < new_count - kept_tail) {
+    const bool reshaped = first < old_end || first < new_count - kept_tail;
+    if (reshaped) {
         QList<QTreeWidgetItem*> tail;
         QList<QTreeWidgetItem*> taken;
         if (old_end - first > one_by_one_limit) {
@@ -73,14 +73,8 @@ std::vector<ObjectItem*> sync_children(QTreeWidgetItem& parent, const std::vecto
         for (const auto& [uid, unused] : by_uid) qDeleteAll(unused);
     }
 
-    std::vector<ObjectItem*> children;
-    children.reserve(rows.size());
-    for (int index = 0; index < new_count; ++index) {
-        ObjectItem& child = child_at(parent, index);
-        refresh_item(child, rows[index], pictures);
-        children.push_back(&child);
-    }
-    return children;
+    for (int index = 0; index < new_count; ++index) refresh_item(child_at(parent, index), rows[index], pictures);
+    return reshaped;
 }
 
 }  // namespace object_tree

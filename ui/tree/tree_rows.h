@@ -45,8 +45,8 @@ void refresh_item(ObjectItem& item, const TreeRow& row, const TreePictures& pict
 // keeping the items of the uids that stay: their text and picture change only
 // where they differ, the items of uids no longer wanted are deleted and new
 // uids get new items. Only the span between the unchanged first and last
-// children is reordered. Returns the children in row order.
-std::vector<ObjectItem*> sync_children(QTreeWidgetItem& parent, const std::vector<TreeRow>& rows,
-                                       const TreePictures& pictures);
+// children is reordered. Returns whether any child was added, removed or
+// moved; the children are then parent's children in row order.
+bool sync_children(QTreeWidgetItem& parent, const std::vector<TreeRow>& rows, const TreePictures& pictures);
 
 }  // namespace object_tree
