@@ -233,8 +233,7 @@ BENCHMARK(OpenToFirstPage)->Apply(sizes);
 BENCHMARK_CAPTURE(SwitchPage, ProjectToOptions, TabPage::Project, TabPage::Options)->Apply(sizes);
 BENCHMARK_CAPTURE(SwitchPage, RequirementsToVDiagram, TabPage::Requirements, TabPage::VDiagram)->Apply(sizes);
 BENCHMARK_CAPTURE(SwitchPageAfterEdit, ProjectToOptions, TabPage::Project, TabPage::Options)->Apply(sizes);
-BENCHMARK_CAPTURE(SwitchPageAfterEdit, RequirementsToVDiagram, TabPage::Requirements, TabPage::VDiagram)
-    ->Apply(sizes);
+BENCHMARK_CAPTURE(SwitchPageAfterEdit, RequirementsToVDiagram, TabPage::Requirements, TabPage::VDiagram)->Apply(sizes);
 BENCHMARK_CAPTURE(PageAfterEdit, Problems, TabPage::Problems)->Apply(sizes);
 BENCHMARK_CAPTURE(BareScene, Problems, TabPage::Problems)->Apply(sizes);
 BENCHMARK_CAPTURE(PageAfterEdit, Options, TabPage::Options)->Apply(sizes);

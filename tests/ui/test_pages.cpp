@@ -352,6 +352,7 @@ private slots:
         }
 
         // Another project: every page shown before shows the new project's objects.
+        window.set_saved(true);
         QVERIFY(window.run_command(Command::ExplainExample));
         settle();
         window.select_uid(an_option());
