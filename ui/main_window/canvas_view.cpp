@@ -16,17 +16,17 @@ CanvasView::CanvasView(QWidget* parent, TabPage shown) : QGraphicsView(parent) {
 }
 
 void CanvasView::show_page(TabPage page) {
-    PageScene& shown = pages_[static_cast<size_t>(page)];
+    KeptScene& shown = pages_[static_cast<size_t>(page)];
     if (!shown.scene) shown.scene = new QGraphicsScene(this);
     shown_ = &shown;
     if (shown.scene != scene()) setScene(shown.scene);
 }
 
 void CanvasView::release_hidden_pages() {
-    for (PageScene& page : pages_)
+    for (KeptScene& page : pages_)
         if (page.scene && &page != shown_) {
             page.scene->deleteLater();
-            page = PageScene();
+            page = KeptScene();
         }
 }
 

@@ -52,12 +52,12 @@ private:
 
     // A page's far corner stays with its scene: refitting a page shown again
     // to another page's corner would make the scene index all of its items anew.
-    struct PageScene {
+    struct KeptScene {
         QGraphicsScene* scene = nullptr;
         QPointF far_corner;
     };
-    std::array<PageScene, all_tab_pages.size()> pages_{};
-    PageScene* shown_ = nullptr;
+    std::array<KeptScene, all_tab_pages.size()> pages_{};
+    KeptScene* shown_ = nullptr;
     int zoom_percent_ = 100;
     int margin_ = 0;
     WheelSteps wheel_steps_;
