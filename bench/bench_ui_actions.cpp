@@ -1,8 +1,9 @@
 // The common actions of a user through the main window (offscreen, 1600 x
 // 1000) on the generated projects of about 1k, 10k and 25k objects: open to
-// the first drawn page, switching pages, the page after a one-object edit,
-// the edit with the tree and the page, undo, redo, a zoom step and a scroll step, each with
-// the repaint of the visible canvas. The floor of a page is measured in the
+// the first drawn page, switching pages (also back to a page after an edit on
+// another), the page after a one-object edit, the edit with the tree and the
+// page, undo, redo, a zoom step and a scroll step, each with the repaint of
+// the visible canvas. The floor of a page is measured in the
 // same run: a bare QGraphicsScene filled with the same items.
 #include <benchmark/benchmark.h>
 
@@ -128,6 +129,31 @@ void SwitchPage(benchmark::State& state, TabPage from, TabPage to) {
     report(state);
 }
 
+// The switch back to a page shown before, after a one-object edit (untimed,
+// with its tree and page) on the page switched from.
+void SwitchPageAfterEdit(benchmark::State& state, TabPage from, TabPage to) {
+    if (!open_on_page(state, to)) return;
+    window->activate_page(from);
+    settle();
+    int number = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        edit(++number);
+        window->request_tree_rebuild();
+        window->request_page_rebuild(true);
+        settle();
+        state.ResumeTiming();
+        window->activate_page(to);
+        settle();
+        repaint();
+        state.PauseTiming();
+        window->activate_page(from);
+        settle();
+        state.ResumeTiming();
+    }
+    report(state);
+}
+
 void PageAfterEdit(benchmark::State& state, TabPage page) {
     if (!open_on_page(state, page)) return;
     int number = 0;
@@ -233,6 +259,8 @@ void sizes(benchmark::internal::Benchmark* b) {
 BENCHMARK(OpenToFirstPage)->Apply(sizes);
 BENCHMARK_CAPTURE(SwitchPage, ProjectToOptions, TabPage::Project, TabPage::Options)->Apply(sizes);
 BENCHMARK_CAPTURE(SwitchPage, RequirementsToVDiagram, TabPage::Requirements, TabPage::VDiagram)->Apply(sizes);
+BENCHMARK_CAPTURE(SwitchPageAfterEdit, ProjectToOptions, TabPage::Project, TabPage::Options)->Apply(sizes);
+BENCHMARK_CAPTURE(SwitchPageAfterEdit, RequirementsToVDiagram, TabPage::Requirements, TabPage::VDiagram)->Apply(sizes);
 BENCHMARK_CAPTURE(PageAfterEdit, Problems, TabPage::Problems)->Apply(sizes);
 BENCHMARK_CAPTURE(BareScene, Problems, TabPage::Problems)->Apply(sizes);
 BENCHMARK_CAPTURE(PageAfterEdit, Options, TabPage::Options)->Apply(sizes);

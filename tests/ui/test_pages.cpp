@@ -1,7 +1,7 @@
 // The six tab pages on the canvas: every page of both example projects drawn
-// as one item per description, the stacking, the scroll position across
-// rebuilds, kept boxes read when drawn, the Validation page's option and the
-// V-diagram's choices.
+// as one item per description, pages kept while hidden, the stacking, the
+// scroll position across rebuilds, kept boxes read when drawn, the Validation
+// page's option and the V-diagram's choices.
 #include <QGraphicsScene>
 #include <QImage>
 #include <QPainter>
@@ -288,6 +288,83 @@ private slots:
         }
     }
 
+    // A page shown before comes back with its own items; whatever happened on
+    // another page meanwhile (edits, undo, another font, another project), it
+    // must show exactly what drawing it anew shows.
+    void pages_shown_again_keep_their_items_and_look_as_drawn_anew() {
+        MainWindow window;
+        show_gate_example(window);
+        const auto an_option = [] {
+            for (const auto& [uid, node] : GCC::RP->get_nd_map())
+                if (node->is_opt()) return uid;
+            return std::string();
+        };
+        const std::string option_uid = an_option();
+        QVERIFY(!option_uid.empty());
+        const auto option = [&] { return GCC::RP->_get_pointer_to_node_with_uid(option_uid); };
+        const auto edited = [&window] {
+            window.request_tree_rebuild();
+            window.request_page_rebuild(true);
+        };
+        // What happens on the other page, and whether the page then keeps every box.
+        struct Step {
+            QString name;
+            std::function<void()> run;
+            bool keeps_boxes = false;
+        };
+        const std::vector<Step> steps{
+            {"nothing", [] {}, true},
+            {"change a tooltip",
+             [&] {
+                 option()->set_tooltip_txt("tip while hidden");
+                 GCC::RP->add_uid_state(option());
+                 edited();
+             },
+             true},
+            {"rename an option",
+             [&] {
+                 const NodeList changed = option()->get_impacted_by_subject_change();
+                 option()->set_subject("renamed while hidden, with a subject that widens its box", false);
+                 GCC::RP->add_uids_state(changed);
+                 edited();
+             }},
+            {"undo", [&] { QVERIFY(window.run_command(Command::Undo)); }},
+            {"smaller font", [&] { QVERIFY(window.run_command(Command::FontDecrease)); }},
+            {"larger font", [&] { QVERIFY(window.run_command(Command::FontIncrease)); }},
+        };
+        window.select_uid(option_uid);
+        for (const TabPage page : all_tab_pages) {
+            const TabPage other = page == TabPage::Options ? TabPage::Requirements : TabPage::Options;
+            for (const Step& step : steps) {
+                window.activate_page(page);
+                settle();
+                const std::vector<ObjectBox*> before = boxes_on(*window.canvas());
+                window.activate_page(other);
+                settle();
+                step.run();
+                settle();
+                window.activate_page(page);
+                settle();
+                const QString context = where(page, window) + " after " + step.name + " on another page";
+                const QString difference = difference_from_fresh_drawing(window, page);
+                QVERIFY2(difference.isEmpty(), qPrintable(context + ": " + difference));
+                if (step.keeps_boxes) QVERIFY2(boxes_on(*window.canvas()) == before, qPrintable(context));
+            }
+        }
+
+        // Another project: every page shown before shows the new project's objects.
+        window.set_saved(true);
+        QVERIFY(window.run_command(Command::ExplainExample));
+        settle();
+        window.select_uid(an_option());
+        for (const TabPage page : all_tab_pages) {
+            window.activate_page(page);
+            settle();
+            const QString difference = difference_from_fresh_drawing(window, page);
+            QVERIFY2(difference.isEmpty(), qPrintable(where(page, window) + " after an open: " + difference));
+        }
+    }
+
     void zoom_steps_keep_the_items_and_fit_the_scene_to_the_new_scale() {
         MainWindow window;
         show_gate_example(window);
@@ -316,6 +393,10 @@ private slots:
         settle();
         QCOMPARE(horizontal->value(), 100);
         window.activate_page(TabPage::Project);
+        settle();
+        QCOMPARE(horizontal->value(), 0);
+        // A page shown before starts at the top-left too.
+        window.activate_page(TabPage::Options);
         settle();
         QCOMPARE(horizontal->value(), 0);
     }

@@ -7,13 +7,28 @@
 
 #include "ui/glue/scene_items.h"
 
-CanvasView::CanvasView(QWidget* parent) : QGraphicsView(parent), scene_(new QGraphicsScene(this)) {
-    setScene(scene_);
+CanvasView::CanvasView(QWidget* parent, TabPage shown) : QGraphicsView(parent) {
+    show_page(shown);
     setFrameShape(QFrame::NoFrame);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
     setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     setDragMode(QGraphicsView::NoDrag);
+}
+
+void CanvasView::show_page(TabPage page) {
+    KeptScene& shown = pages_[static_cast<size_t>(page)];
+    if (!shown.scene) shown.scene = new QGraphicsScene(this);
+    shown_ = &shown;
+    if (shown.scene != scene()) setScene(shown.scene);
+}
+
+void CanvasView::release_hidden_pages() {
+    for (KeptScene& page : pages_)
+        if (page.scene && &page != shown_) {
+            page.scene->deleteLater();
+            page = KeptScene();
+        }
 }
 
 void CanvasView::set_zoom_percent(int percent) {
@@ -30,7 +45,7 @@ void CanvasView::set_background(const QColor& colour) {
     setPalette(palette);
 }
 
-void CanvasView::clear_scene() { glue::release_scene_items(*scene_); }
+void CanvasView::clear_scene() { glue::release_scene_items(*scene()); }
 
 void CanvasView::rebuild(bool keep_scroll, int margin, bool draw_keeps_items,
                          const std::function<QPointF(QGraphicsScene&)>& draw) {
@@ -38,7 +53,7 @@ void CanvasView::rebuild(bool keep_scroll, int margin, bool draw_keeps_items,
     const int scroll_y = keep_scroll ? verticalScrollBar()->value() : 0;
     setUpdatesEnabled(false);
     if (!draw_keeps_items) clear_scene();
-    far_corner_ = draw ? draw(*scene_) : QPointF();
+    shown_->far_corner = draw ? draw(*scene()) : QPointF();
     margin_ = margin;
     fit_scene();
 
@@ -49,13 +64,13 @@ void CanvasView::rebuild(bool keep_scroll, int margin, bool draw_keeps_items,
 
 void CanvasView::fit_scene() {
     const double scale = zoom_percent_ / 100.0;
-    const double width = std::max((viewport()->width() - 100) / scale, far_corner_.x());
-    const double height = std::max((viewport()->height() - 100) / scale, far_corner_.y());
-    scene_->setSceneRect(0, 0, width + margin_, height + margin_);
+    const double width = std::max((viewport()->width() - 100) / scale, shown_->far_corner.x());
+    const double height = std::max((viewport()->height() - 100) / scale, shown_->far_corner.y());
+    scene()->setSceneRect(0, 0, width + margin_, height + margin_);
 }
 
 void CanvasView::prepare_drawing(const QRectF& scene_rect) const {
-    if (before_drawing_) before_drawing_(*scene_, scene_rect);
+    if (before_drawing_) before_drawing_(*scene(), scene_rect);
 }
 
 void CanvasView::paintEvent(QPaintEvent* event) {

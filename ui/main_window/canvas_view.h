@@ -1,16 +1,28 @@
 #pragma once
 
 #include <QGraphicsView>
+#include <array>
 #include <functional>
 
+#include "ui/main_window/tab_page.h"
 #include "ui/main_window/wheel_steps.h"
 
 // The canvas of the tab pages: one scene item per box, connector and label.
 // Zoom is the view's transform; scene coordinates are those of zoom 100 %.
+// Each page has a scene of its own, made when the page is first shown and
+// kept while it is hidden: coming back to a page keeps its items instead of
+// removing the other page's thousands of items and making all of its own.
 class CanvasView : public QGraphicsView {
     Q_OBJECT
 public:
-    explicit CanvasView(QWidget* parent);
+    CanvasView(QWidget* parent, TabPage shown);
+
+    // The view shows the page's scene (its items as last drawn, until the next rebuild).
+    void show_page(TabPage page);
+    // Releases the scenes of the hidden pages with their items (deleteLater):
+    // after another project or font their items would all be replaced anyway,
+    // and a whole scene goes faster than its items one by one.
+    void release_hidden_pages();
 
     // The scale of the view, with the scene refitted to the visible area; the
     // items stay as they are.
@@ -48,9 +60,15 @@ private:
     // The scene reaches at least 100 px short of the visible area, and the far corner plus margin.
     void fit_scene();
 
-    QGraphicsScene* scene_;
+    // A page's far corner stays with its scene: refitting a page shown again
+    // to another page's corner would make the scene index all of its items anew.
+    struct KeptScene {
+        QGraphicsScene* scene = nullptr;
+        QPointF far_corner;
+    };
+    std::array<KeptScene, all_tab_pages.size()> pages_{};
+    KeptScene* shown_ = nullptr;
     int zoom_percent_ = 100;
-    QPointF far_corner_;
     int margin_ = 0;
     WheelSteps wheel_steps_;
     std::function<void(QGraphicsScene&, const QRectF&)> before_drawing_;

@@ -56,6 +56,8 @@ void MainWindow::adopt_new_project(bool opened) {
     selected_.clear();
     tree_expansion_from_settings_ = opened;
     tab_buttons_->activate(TabPage::Project);
+    // The other pages showed the previous project.
+    canvas_->release_hidden_pages();
     apply_colours();
     implement_font_scaling();
     if (GCC::RP) filter_chooser_->set_selected_index(settings().get_show_int());

@@ -149,16 +149,18 @@ void MainWindow::build_body() {
     tree_area_->setAutoFillBackground(true);
     auto* tree_layout = new QVBoxLayout(tree_area_);
     tree_layout->setContentsMargins(0, 0, 0, 0);
-    canvas_ = new CanvasView(nullptr);
+    tab_buttons_ = new TabPageButtons(this);
+    tab_buttons_->raise();
+    canvas_ = new CanvasView(nullptr, tab_buttons_->active());
     split_->addWidget(framed(tree_area_, split_));
     split_->addWidget(framed(canvas_, split_));
     split_->setStretchFactor(0, 0);
     split_->setStretchFactor(1, 1);
     connect(canvas_, &CanvasView::zoomStepsRequested, this, &MainWindow::zoom_by);
 
-    tab_buttons_ = new TabPageButtons(this);
-    tab_buttons_->raise();
-    connect(tab_buttons_, &TabPageButtons::pageActivated, this, [this](TabPage) {
+    connect(tab_buttons_, &TabPageButtons::pageActivated, this, [this](TabPage page) {
+        // A page shown before keeps its items: the rebuild brings them up to date.
+        canvas_->show_page(page);
         apply_zoom();
         request_page_rebuild(false);
     });

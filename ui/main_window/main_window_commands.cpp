@@ -137,6 +137,8 @@ void MainWindow::change_font_size(bool larger) {
     if (!GCC::RP) return;
     if (!(larger ? settings().increase_font_size() : settings().decrease_font_size())) return;
     implement_font_scaling();
+    // Every item of the hidden pages would be made anew in the new font.
+    canvas_->release_hidden_pages();
     request_tree_rebuild();
     request_page_rebuild(false);
 }

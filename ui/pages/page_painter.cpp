@@ -1,5 +1,7 @@
 #include "ui/pages/page_painter.h"
 
+#include <QGraphicsScene>
+
 #include "core/constants/gcc.h"
 #include "core/model/option.h"
 #include "core/model/project.h"
@@ -34,15 +36,26 @@ void select_only(MainWindowServices& window, const std::string& uid) {
     if (window.selected_uids() != std::vector<std::string>{uid}) window.select_uid(uid);
 }
 
+// The page's items, kept with the scene that shows them (each page of the
+// canvas has a scene of its own) and forgotten with it.
+class KeptPage : public QObject {
+public:
+    explicit KeptPage(QGraphicsScene& scene) : QObject(&scene), items(scene) {}
+    PageScene items;
+};
+
+PageScene& page_scene_of(QGraphicsScene& scene) {
+    for (QObject* child : scene.children())
+        if (auto* kept = dynamic_cast<KeptPage*>(child)) return kept->items;
+    return (new KeptPage(scene))->items;
+}
+
 }  // namespace
 
 void install(MainWindow& window) {
     window.canvas()->set_before_drawing(bring_boxes_up_to_date);
-    // The canvas's scene lives as long as the window, and so does the updater.
-    window.install_page_updater([shown = std::shared_ptr<PageScene>()](TabPage page, QGraphicsScene& scene) mutable {
-        if (!shown || &shown->scene() != &scene) shown = std::make_shared<PageScene>(scene);
-        return paint_page(page, *shown);
-    });
+    window.install_page_updater(
+        [](TabPage page, QGraphicsScene& scene) { return paint_page(page, page_scene_of(scene)); });
 }
 
 QPointF paint_page(TabPage page, PageScene& scene) {

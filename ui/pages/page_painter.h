@@ -17,8 +17,9 @@ class PageScene;
 // The window's canvas keeps or resets the scroll position and sizes the scene.
 namespace pages {
 
-// Installs the painter on the window; it keeps the page's items on the
-// window's canvas from one rebuild to the next.
+// Installs the painter on the window; it keeps each page's items on that
+// page's scene of the window's canvas from one rebuild to the next, also
+// while the page is hidden.
 void install(MainWindow& window);
 
 // Shows the page of the current project (nothing without one) on the page

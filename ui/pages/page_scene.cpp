@@ -43,31 +43,55 @@ double z_of(page_geometry::Layer layer, size_t index, size_t count) {
     return static_cast<double>(layer) + static_cast<double>(index + 1) / static_cast<double>(count + 2);
 }
 
+void place(QGraphicsItem& item, page_geometry::Layer layer, size_t index, size_t count) {
+    const double z = z_of(layer, index, count);
+    // Setting even an equal z-value costs a round through the item's change handler.
+    if (item.zValue() != z) item.setZValue(z);
+}
+
 // Matches the new descriptions against the items shown: an item with an equal
 // description is kept (refresh runs on it), the others are made anew (make)
-// or released; `items` ends up in the order of `descriptions`.
+// or released; `items` ends up in the order of `descriptions`. After a small
+// edit nearly everything matches at the same place from the front or from the
+// back, so only the items between are matched through a hashed lookup.
 template <class Item, class Description, class Make, class Refresh, class Release>
 void update(std::vector<Item*>& items, const std::vector<Description>& descriptions, Make make, Refresh refresh,
             Release release) {
+    const size_t count = descriptions.size();
+    size_t front = 0;
+    while (front < count && front < items.size() && description_of(items[front]) == descriptions[front]) ++front;
+    size_t back = 0;
+    while (back < count - front && back < items.size() - front &&
+           description_of(items[items.size() - 1 - back]) == descriptions[count - 1 - back])
+        ++back;
+
     std::unordered_multimap<size_t, Item*> shown;
-    shown.reserve(items.size());
-    for (Item* item : items) shown.emplace(key_of(description_of(item)), item);
+    shown.reserve(items.size() - front - back);
+    for (size_t i = front; i < items.size() - back; ++i) shown.emplace(key_of(description_of(items[i])), items[i]);
 
     std::vector<Item*> next;
-    next.reserve(descriptions.size());
-    for (size_t i = 0; i < descriptions.size(); ++i) {
+    next.reserve(count);
+    for (size_t i = 0; i < count; ++i) {
         const Description& description = descriptions[i];
         Item* item = nullptr;
-        auto [first, last] = shown.equal_range(key_of(description));
-        for (auto it = first; it != last; ++it)
-            if (description_of(it->second) == description) {
-                item = it->second;
-                shown.erase(it);
-                refresh(*item);
-                break;
-            }
-        if (!item) item = make(description);
-        item->setZValue(z_of(description.layer, i, descriptions.size()));
+        if (i < front) {
+            item = items[i];
+        } else if (i >= count - back) {
+            item = items[items.size() - (count - i)];
+        } else {
+            auto [first, last] = shown.equal_range(key_of(description));
+            for (auto it = first; it != last; ++it)
+                if (description_of(it->second) == description) {
+                    item = it->second;
+                    shown.erase(it);
+                    break;
+                }
+        }
+        if (item)
+            refresh(*item);
+        else
+            item = make(description);
+        place(*item, description.layer, i, count);
         next.push_back(item);
     }
     for (const auto& [key, item] : shown) release(item);
