@@ -1,5 +1,7 @@
 #include "ui/main_window/canvas_view.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QPaintEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -18,7 +20,17 @@ CanvasView::CanvasView(QWidget* parent, TabPage shown) : QGraphicsView(parent) {
 
 void CanvasView::show_page(TabPage page) {
     KeptScene& shown = pages_[static_cast<size_t>(page)];
-    if (!shown.scene) shown.scene = new QGraphicsScene(this);
+    if (!shown.scene) {
+        shown.scene = new QGraphicsScene(this);
+        // Qt activates every item of a scene when its first view becomes
+        // active, and deactivates them when the last one stops being active,
+        // walking and sorting all items each time: at every page switch and
+        // every change of the window's activation. The pages hold no panels
+        // and no items that take focus, so each page scene counts as active
+        // from the start and that walk never runs.
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(shown.scene, &activate);
+    }
     shown_ = &shown;
     if (shown.scene != scene()) setScene(shown.scene);
 }
