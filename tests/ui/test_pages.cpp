@@ -401,9 +401,10 @@ private slots:
         QCOMPARE(horizontal->value(), 0);
     }
 
-    // A kept box reads its object when it is drawn: off screen after an edit,
-    // it is brought up to date once scrolled into view or drawn in a picture.
-    void kept_boxes_read_their_objects_when_drawn() {
+    // A box reads its object when it is drawn: off screen when it is made or
+    // kept after an edit, it is brought up to date once scrolled into view or
+    // drawn in a picture.
+    void boxes_read_their_objects_when_drawn() {
         MainWindow window;
         show_gate_example(window);
         window.activate_page(TabPage::Options);
@@ -421,6 +422,8 @@ private slots:
         }
         QVERIFY(on_screen);
         QVERIFY(off_screen.size() >= 2);
+        QVERIFY(!on_screen->is_stale());
+        QVERIFY(off_screen.front()->is_stale());
         const std::vector<ObjectBox*> shown{on_screen, off_screen.front(), off_screen.back()};
         const std::vector<ObjectBox*> before = boxes_on(canvas);
         for (ObjectBox* box : shown) {

@@ -44,7 +44,8 @@ void after_return(ObjectBox* box, void (*command)(ObjectBox&)) {
 
 }  // namespace
 
-ObjectBox::ObjectBox(page_geometry::BoxDescription description, std::shared_ptr<const BoxStyle> style)
+ObjectBox::ObjectBox(page_geometry::BoxDescription description, std::shared_ptr<const BoxStyle> style,
+                     Content content)
     : description_(std::move(description)), style_(std::move(style)) {
     const page_geometry::Rect& r = description_.rect;
     setPos(r.x, r.y);
@@ -68,7 +69,10 @@ ObjectBox::ObjectBox(page_geometry::BoxDescription description, std::shared_ptr<
             });
         };
     readiness_ = new boxes::ReadinessPicture(this, std::move(readiness_clicked));
-    fill_content_box();
+    if (content == Content::Filled)
+        fill_content_box();
+    else
+        mark_stale();
 }
 
 bool ObjectBox::is_alive() const { return node() != nullptr; }
@@ -105,7 +109,7 @@ void ObjectBox::refresh() {
                (!shows_readiness() || readiness_picture_now().cacheKey() == readiness_->pixmap().cacheKey()) &&
                comment_picture_now().cacheKey() == comment_->pixmap().cacheKey();
     };
-    if (face == face_ && same_pictures()) return;
+    if (filled_ && face == face_ && same_pictures()) return;
     face_ = std::move(face);
     apply_face();
 }
@@ -121,6 +125,7 @@ QPixmap ObjectBox::comment_picture_now() const {
 }
 
 void ObjectBox::apply_face() {
+    filled_ = true;
     title_ = glue::to_ui(face_.title);
     text_area_->set_text(glue::to_ui(face_.text), face_.colours, style_);
     if (description_.uid.empty())

@@ -34,7 +34,11 @@ class ObjectBox : public QGraphicsObject {
 public:
     enum { Type = UserType + 1 };
 
-    ObjectBox(page_geometry::BoxDescription description, std::shared_ptr<const BoxStyle> style);
+    // Made stale, the box reads its object only when it is first drawn or
+    // looked at (see mark_stale).
+    enum class Content { Filled, Stale };
+    ObjectBox(page_geometry::BoxDescription description, std::shared_ptr<const BoxStyle> style,
+              Content content = Content::Filled);
 
     const page_geometry::BoxDescription& description() const { return description_; }
     const std::string& uid() const { return description_.uid; }
@@ -114,4 +118,6 @@ private:
     boxes::ReadinessPicture* readiness_;
     boxes::CommentButton* comment_;
     bool stale_ = false;
+    // Whether the parts show a face at all: a box made stale has shown none yet.
+    bool filled_ = false;
 };

@@ -119,7 +119,8 @@ void PageScene::show(const page_geometry::PageGeometry& page, std::shared_ptr<co
     update(
         boxes_, page.boxes,
         [this, &style](const BoxDescription& box) {
-            auto* item = new ObjectBox(box, style);
+            // Like a kept box, it reads its object when it is drawn or looked at.
+            auto* item = new ObjectBox(box, style, ObjectBox::Content::Stale);
             scene_.addItem(item);
             return item;
         },

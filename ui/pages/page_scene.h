@@ -18,13 +18,13 @@ namespace pages {
 
 // The items of one tab page on a scene, kept from one rebuild to the next.
 // Showing a page description keeps every item whose description is
-// unchanged (a kept box reads its object again when it is next drawn or
-// looked at: see bring_boxes_up_to_date), releases the items no
-// longer described and makes the new ones, instead of rebuilding thousands
-// of items after a one-object edit. Stacking follows the description order
-// within each layer through the z-value (layer plus a fraction), so it does
-// not depend on when an item was added. Items of other owners on the scene
-// are left alone.
+// unchanged, releases the items no longer described and makes the new ones
+// (a kept box reads its object again, and a new one reads it, when it is
+// next drawn or looked at: see bring_boxes_up_to_date), instead of
+// rebuilding thousands of items after a one-object edit. Stacking follows the
+// description order within each layer through the z-value (layer plus a
+// fraction), so it does not depend on when an item was added. Items of other
+// owners on the scene are left alone.
 class PageScene {
 public:
     explicit PageScene(QGraphicsScene& scene) : scene_(scene) {}
