@@ -44,8 +44,7 @@ void after_return(ObjectBox* box, void (*command)(ObjectBox&)) {
 
 }  // namespace
 
-ObjectBox::ObjectBox(page_geometry::BoxDescription description, std::shared_ptr<const BoxStyle> style,
-                     Content content)
+ObjectBox::ObjectBox(page_geometry::BoxDescription description, std::shared_ptr<const BoxStyle> style, Content content)
     : description_(std::move(description)), style_(std::move(style)) {
     const page_geometry::Rect& r = description_.rect;
     setPos(r.x, r.y);
